@@ -1,0 +1,1 @@
+#include "shared/os_code.h"
