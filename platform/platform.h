@@ -1,0 +1,30 @@
+#pragma once
+// The one switch between the real Win32 platform and the simulated adapter world.
+// Everything outside platform/ reaches the driver, the Setup API, the Native Wifi
+// service, the driver's WMI events, outside programs, the tray and message boxes
+// only through these accessors.
+#include "platform/device_enum.h"
+#include "platform/driver_port.h"
+
+namespace platform {
+
+class NativeWifi;
+class DriverEvents;
+class Programs;
+class TrayIcon;
+class MessageBoxes;
+
+// Chooses the implementation once: the simulation when the environment variable
+// WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
+void Init();
+bool IsSimulated();
+
+DriverPort& Driver();
+DeviceEnum& Devices();
+NativeWifi& Wlan();
+DriverEvents& Events();
+Programs& Outside();
+TrayIcon& Tray();
+MessageBoxes& Boxes();
+
+}  // namespace platform

@@ -1,0 +1,630 @@
+#include "platform/sim/scenario.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <set>
+
+namespace platform::sim {
+
+std::string ParseError::Text() const {
+    if (line <= 0) return message;
+    return "line " + std::to_string(line) + ": " + message;
+}
+
+std::uint32_t QueryOidOf(std::uint32_t oid) {
+    switch (oid >> 16) {
+    case 0xFF81: return 0x0D010000u | (oid & 0xFFFFu);
+    case 0xFF82: return 0x0D020000u | (oid & 0xFFFFu);
+    default: return oid & ~0x00800000u;
+    }
+}
+
+bool Is5GHzChannel(int c) {
+    if (c >= 36 && c <= 64) return c % 4 == 0;
+    if (c >= 100 && c <= 144) return c % 4 == 0;
+    if (c >= 149 && c <= 165) return (c - 149) % 4 == 0;
+    return false;
+}
+
+namespace {
+
+constexpr std::size_t kMaxOidAnswer = 65536;
+constexpr std::size_t kMaxText = 255;  // the utilities read these into 256-byte buffers
+
+int HexVal(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool ParseHexRun(const std::string& s, std::size_t pos, std::size_t n, std::uint64_t* v) {
+    if (pos + n > s.size()) return false;
+    std::uint64_t r = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        int h = HexVal(s[pos + i]);
+        if (h < 0) return false;
+        r = (r << 4) | static_cast<unsigned>(h);
+    }
+    *v = r;
+    return true;
+}
+
+std::string Trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    return s.substr(b, e - b);
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::vector<std::string> Split(const std::string& s) {
+    std::vector<std::string> out;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+        std::size_t b = i;
+        while (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+        if (i > b) out.push_back(s.substr(b, i - b));
+    }
+    return out;
+}
+
+// Only whole lines are comments: names such as "Card #2" keep their '#'.
+bool IsComment(const std::string& trimmed) { return !trimmed.empty() && trimmed[0] == '#'; }
+
+struct Fail {
+    std::string message;
+};
+
+// A quoted string with \" \\ \xNN escapes starting at pos; returns the position after it.
+std::size_t ParseQuoted(const std::string& s, std::size_t pos, std::string* out) {
+    std::string r;
+    std::size_t i = pos + 1;
+    for (;;) {
+        if (i >= s.size()) throw Fail{"unterminated quoted text"};
+        char c = s[i];
+        if (c == '"') break;
+        if (c == '\\') {
+            if (i + 1 >= s.size()) throw Fail{"unterminated quoted text"};
+            char e = s[i + 1];
+            if (e == '"' || e == '\\') {
+                r += e;
+                i += 2;
+            } else if (e == 'x') {
+                std::uint64_t v;
+                if (!ParseHexRun(s, i + 2, 2, &v)) throw Fail{"bad \\x escape: two hex digits expected"};
+                r += static_cast<char>(v);
+                i += 4;
+            } else {
+                throw Fail{std::string("unknown escape \\") + e};
+            }
+            continue;
+        }
+        r += c;
+        ++i;
+    }
+    *out = r;
+    return i + 1;
+}
+
+// Text value: the rest of the line, or one quoted string and nothing after it.
+std::string ParseText(const std::string& raw) {
+    std::string v = Trim(raw);
+    if (!v.empty() && v[0] == '"') {
+        std::string r;
+        std::size_t end = ParseQuoted(v, 0, &r);
+        if (!Trim(v.substr(end)).empty()) throw Fail{"text after the closing quote"};
+        return r;
+    }
+    return v;
+}
+
+std::string ParseLimitedText(const std::string& raw, const char* what, std::size_t max) {
+    std::string v = ParseText(raw);
+    if (v.size() > max) throw Fail{std::string(what) + " longer than " + std::to_string(max) + " bytes"};
+    for (char c : v)
+        if (c == '\0') throw Fail{std::string(what) + " contains a zero byte"};
+    return v;
+}
+
+bool ParseBool(const std::string& raw) {
+    std::string v = Lower(Trim(raw));
+    if (v == "yes" || v == "on" || v == "true" || v == "1") return true;
+    if (v == "no" || v == "off" || v == "false" || v == "0") return false;
+    throw Fail{"expected yes or no, got '" + Trim(raw) + "'"};
+}
+
+std::int64_t ParseInt(const std::string& raw, std::int64_t lo, std::int64_t hi, const char* what) {
+    std::string v = Trim(raw);
+    if (v.empty()) throw Fail{std::string(what) + ": number expected"};
+    bool neg = false;
+    std::size_t i = 0;
+    if (v[0] == '-' || v[0] == '+') {
+        neg = v[0] == '-';
+        i = 1;
+    }
+    int base = 10;
+    if (v.size() > i + 1 && v[i] == '0' && (v[i + 1] == 'x' || v[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= v.size()) throw Fail{std::string(what) + ": number expected, got '" + v + "'"};
+    std::uint64_t r = 0;
+    for (; i < v.size(); ++i) {
+        int d = HexVal(v[i]);
+        if (d < 0 || d >= base) throw Fail{std::string(what) + ": bad number '" + v + "'"};
+        r = r * base + static_cast<unsigned>(d);
+        if (r > 0xFFFFFFFFFFFFull) throw Fail{std::string(what) + ": number out of range '" + v + "'"};
+    }
+    std::int64_t s = neg ? -static_cast<std::int64_t>(r) : static_cast<std::int64_t>(r);
+    if (s < lo || s > hi)
+        throw Fail{std::string(what) + " out of range (" + std::to_string(lo) + " to " + std::to_string(hi) +
+                   "): '" + v + "'"};
+    return s;
+}
+
+std::uint32_t ParseOid(const std::string& raw) {
+    std::string v = Trim(raw);
+    if (v.size() < 3 || v[0] != '0' || (v[1] != 'x' && v[1] != 'X'))
+        throw Fail{"OID must be written in hex as 0x........, got '" + v + "'"};
+    return static_cast<std::uint32_t>(ParseInt(v, 0, 0xFFFFFFFFll, "OID"));
+}
+
+Mac ParseMac(const std::string& raw) {
+    std::string v = Trim(raw);
+    Mac m{};
+    if (v.size() != 17) throw Fail{"MAC address must be six hex pairs, got '" + v + "'"};
+    char sep = v[2];
+    if (sep != ':' && sep != '-') throw Fail{"MAC address must be six hex pairs, got '" + v + "'"};
+    for (int i = 0; i < 6; ++i) {
+        std::uint64_t b;
+        if (!ParseHexRun(v, i * 3, 2, &b) || (i < 5 && v[i * 3 + 2] != sep))
+            throw Fail{"MAC address must be six hex pairs, got '" + v + "'"};
+        m[i] = static_cast<std::uint8_t>(b);
+    }
+    return m;
+}
+
+Bytes ParseHexBytes(const std::string& raw) {
+    Bytes out;
+    for (const std::string& t : Split(raw)) {
+        std::uint64_t b;
+        if (t.size() != 2 || !ParseHexRun(t, 0, 2, &b)) throw Fail{"hex byte expected, got '" + t + "'"};
+        out.push_back(static_cast<std::uint8_t>(b));
+        if (out.size() > kMaxOidAnswer) throw Fail{"more than " + std::to_string(kMaxOidAnswer) + " bytes"};
+    }
+    return out;
+}
+
+std::string ParseSsid(const std::string& raw) {
+    std::string v = ParseText(raw);
+    if (v.size() > 32) throw Fail{"SSID longer than 32 bytes"};
+    return v;
+}
+
+bool IsGuidText(const std::string& s) {
+    GuidParts g;
+    return ParseGuidText(s, &g);
+}
+
+void CheckDriverName(const std::string& v) {
+    // "{class GUID}\NNNN"
+    std::size_t bs = v.find('\\');
+    if (bs == std::string::npos || !IsGuidText(v.substr(0, bs)) || v.size() != bs + 5)
+        throw Fail{"driver must be {class GUID}\\NNNN, got '" + v + "'"};
+    for (std::size_t i = bs + 1; i < v.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(v[i])))
+            throw Fail{"driver must be {class GUID}\\NNNN, got '" + v + "'"};
+}
+
+// Splits "key = value" at the first '='.
+bool SplitAssign(const std::string& s, std::string* key, std::string* value) {
+    std::size_t eq = s.find('=');
+    if (eq == std::string::npos) return false;
+    *key = Trim(s.substr(0, eq));
+    *value = s.substr(eq + 1);
+    return true;
+}
+
+class Parser {
+public:
+    Scenario result;
+
+    void Line(int n, const std::string& rawLine) {
+        line_ = n;
+        std::string s = Trim(rawLine);
+        if (s.empty() || IsComment(s)) return;
+        if (s[0] == '[') {
+            if (s.back() != ']') throw Fail{"section header must end with ']'"};
+            EndSection();
+            line_ = n;
+            std::string name = Lower(Trim(s.substr(1, s.size() - 2)));
+            seen_.clear();
+            if (name == "adapter") {
+                section_ = kAdapter;
+                result.adapters.emplace_back();
+                result.adapters.back().line = n;
+            } else if (name == "network") {
+                section_ = kNetwork;
+                result.networks.emplace_back();
+                result.networks.back().line = n;
+            } else {
+                throw Fail{"unknown section [" + name + "]"};
+            }
+            return;
+        }
+        if (section_ == kNone) throw Fail{"key outside a section"};
+        if (section_ == kAdapter) AdapterLine(s);
+        else NetworkLine(s);
+    }
+
+    void Finish() {
+        EndSection();
+        std::set<std::string> ids, drivers;
+        for (const AdapterSpec& a : result.adapters) {
+            line_ = a.line;
+            if (!ids.insert(Lower(a.instanceId)).second) throw Fail{"instance_id used by two adapters"};
+            if (!drivers.insert(Lower(a.driver)).second) throw Fail{"driver used by two adapters"};
+        }
+    }
+
+    int line() const { return line_; }
+
+private:
+    enum Section { kNone, kAdapter, kNetwork };
+    Section section_ = kNone;
+    int line_ = 0;
+    std::set<std::string> seen_;
+
+    void Once(const std::string& key) {
+        if (!seen_.insert(key).second) throw Fail{"'" + key + "' given twice in this section"};
+    }
+
+    void EndSection() {
+        if (section_ == kAdapter) {
+            AdapterSpec& a = result.adapters.back();
+            line_ = a.line;
+            for (const char* k : {"hardware_id", "description", "instance_id", "driver"})
+                if (!seen_.count(k)) throw Fail{std::string("[adapter] lacks ") + k};
+            if (a.unplugAt >= 0 && a.unplugAt == a.replugAt) throw Fail{"unplug_at and replug_at are equal"};
+        } else if (section_ == kNetwork) {
+            line_ = result.networks.back().line;
+            for (const char* k : {"ssid", "bssid", "channel"})
+                if (!seen_.count(k)) throw Fail{std::string("[network] lacks ") + k};
+            const NetworkSpec& n = result.networks.back();
+            if (n.appearAt >= 0 && n.vanishAt >= 0 && n.vanishAt <= n.appearAt)
+                throw Fail{"vanish_at must come after appear_at"};
+        }
+        section_ = kNone;
+    }
+
+    void AdapterLine(const std::string& s) {
+        AdapterSpec& a = result.adapters.back();
+        std::vector<std::string> words = Split(s);
+        std::string first = Lower(words[0]);
+        std::string key, value;
+
+        if (first == "value" || first == "dword") {
+            std::string lhs;
+            if (!SplitAssign(s, &lhs, &value)) throw Fail{first + " line needs '= ...'"};
+            std::vector<std::string> l = Split(lhs);
+            if (l.size() != 2) throw Fail{first + " line needs exactly one value name"};
+            for (const RegValue& v : a.values)
+                if (Lower(v.name) == Lower(l[1])) throw Fail{"driver value '" + l[1] + "' given twice"};
+            RegValue v;
+            v.name = l[1];
+            v.isDword = first == "dword";
+            if (v.isDword) v.dword = static_cast<std::uint32_t>(ParseInt(value, -2147483648ll, 0xFFFFFFFFll, "dword"));
+            else v.text = ParseLimitedText(value, "value", 4096);
+            a.values.push_back(v);
+            return;
+        }
+        if (first == "oid") {
+            std::string lhs;
+            if (!SplitAssign(s, &lhs, &value)) throw Fail{"oid line needs '= bytes'"};
+            std::vector<std::string> l = Split(lhs);
+            if (l.size() != 2) throw Fail{"oid line needs exactly one OID"};
+            std::uint32_t oid = ParseOid(l[1]);
+            if (IsSetOid(oid)) throw Fail{"oid answers are given for query OIDs (bit 23 clear)"};
+            if (!a.oidAnswers.emplace(oid, ParseHexBytes(value)).second) throw Fail{"oid " + l[1] + " given twice"};
+            return;
+        }
+        if (first == "fail") {
+            if (s.find('=') != std::string::npos || words.size() != 3) throw Fail{"fail line is 'fail <oid> <count>'"};
+            OidFault f;
+            f.oid = ParseOid(words[1]);
+            f.count = static_cast<unsigned>(ParseInt(words[2], 1, 1000000, "fail count"));
+            a.faults.push_back(f);
+            return;
+        }
+        if (first == "register") {
+            std::string lhs;
+            if (!SplitAssign(s, &lhs, &value)) throw Fail{"register line is 'register <kind> <offset> = <value>'"};
+            std::vector<std::string> l = Split(lhs);
+            if (l.size() != 3) throw Fail{"register line is 'register <kind> <offset> = <value>'"};
+            std::string kind = Lower(l[1]);
+            std::uint32_t k;
+            if (kind == "mac") k = kRegMac;
+            else if (kind == "bbp") k = kRegBbp;
+            else if (kind == "rf") k = kRegRf;
+            else if (kind == "eeprom") k = kRegEeprom;
+            else throw Fail{"register kind must be mac, bbp, rf or eeprom"};
+            auto off = static_cast<std::uint32_t>(ParseInt(l[2], 0, 0xFFFFFFFFll, "register offset"));
+            auto val = static_cast<std::uint32_t>(ParseInt(value, 0, 0xFFFFFFFFll, "register value"));
+            if (!a.registers.emplace(std::make_pair(k, off), val).second) throw Fail{"register given twice"};
+            return;
+        }
+
+        if (!SplitAssign(s, &key, &value)) throw Fail{"expected 'key = value'"};
+        key = Lower(key);
+        if (key == "hardware_id") {
+            std::string v = ParseLimitedText(value, "hardware_id", 200);
+            if (v.empty()) throw Fail{"hardware_id is empty"};
+            a.hardwareIds.push_back(v);
+            seen_.insert(key);
+        } else if (key == "description") {
+            Once(key);
+            a.description = ParseLimitedText(value, "description", kMaxText);
+        } else if (key == "friendly_name") {
+            Once(key);
+            a.friendlyName = ParseLimitedText(value, "friendly_name", kMaxText);
+            a.hasFriendlyName = true;
+        } else if (key == "location") {
+            Once(key);
+            a.location = ParseLimitedText(value, "location", kMaxText);
+            a.hasLocation = true;
+        } else if (key == "manufacturer") {
+            Once(key);
+            a.manufacturer = ParseLimitedText(value, "manufacturer", kMaxText);
+            a.hasManufacturer = true;
+        } else if (key == "instance_id") {
+            Once(key);
+            a.instanceId = ParseText(value);
+            if (!IsGuidText(a.instanceId))
+                throw Fail{"instance_id must be a GUID in braces, got '" + a.instanceId + "'"};
+        } else if (key == "driver") {
+            Once(key);
+            a.driver = ParseText(value);
+            CheckDriverName(a.driver);
+        } else if (key == "mac") {
+            Once(key);
+            a.mac = ParseMac(value);
+            a.hasMac = true;
+        } else if (key == "supports_5ghz") {
+            Once(key);
+            a.supports5GHz = ParseBool(value);
+        } else if (key == "supports_11n") {
+            Once(key);
+            a.supports11n = ParseBool(value);
+        } else if (key == "driver_version") {
+            Once(key);
+            a.driverVersion = static_cast<std::uint16_t>(ParseInt(value, 0, 0xFFFF, "driver_version"));
+            a.hasDriverVersion = true;
+        } else if (key == "signal") {
+            Once(key);
+            std::vector<std::string> w = Split(value);
+            if (w.empty() || w.size() > 2) throw Fail{"signal takes one or two dBm readings"};
+            a.signalCount = static_cast<int>(w.size());
+            for (std::size_t i = 0; i < w.size(); ++i)
+                a.signal[i] = static_cast<std::int32_t>(ParseInt(w[i], -2147483648ll, 2147483647ll, "signal"));
+        } else if (key == "link") {
+            Once(key);
+            std::string v = Trim(value);
+            std::string head = Lower(Split(v).empty() ? std::string() : Split(v)[0]);
+            if (head == "disconnected" && Split(v).size() == 1) {
+                a.connected = false;
+            } else if (head == "connected") {
+                std::string rest = Trim(v.substr(9));
+                if (rest.empty() || rest[0] != '"') throw Fail{"link = connected \"<ssid>\" <bssid>"};
+                std::string ssid;
+                std::size_t end = ParseQuoted(rest, 0, &ssid);
+                if (ssid.size() > 32) throw Fail{"SSID longer than 32 bytes"};
+                a.connected = true;
+                a.linkSsid = ssid;
+                a.linkBssid = ParseMac(rest.substr(end));
+            } else {
+                throw Fail{"link = connected \"<ssid>\" <bssid>, or link = disconnected"};
+            }
+        } else if (key == "radio") {
+            Once(key);
+            a.radioOn = ParseBool(value);
+        } else if (key == "radio_switch") {
+            Once(key);
+            a.radioSwitchOn = ParseBool(value);
+        } else if (key == "responds") {
+            Once(key);
+            a.responds = ParseBool(value);
+        } else if (key == "present") {
+            Once(key);
+            a.present = ParseBool(value);
+        } else if (key == "unplug_at") {
+            Once(key);
+            a.unplugAt = ParseInt(value, 0, 1ll << 40, "unplug_at");
+        } else if (key == "replug_at") {
+            Once(key);
+            a.replugAt = ParseInt(value, 0, 1ll << 40, "replug_at");
+        } else if (key == "driver_event_at") {
+            a.driverEventsAt.push_back(ParseInt(value, 0, 1ll << 40, "driver_event_at"));
+        } else if (key == "scan_delay") {
+            Once(key);
+            a.scanDelayMs = static_cast<std::uint32_t>(ParseInt(value, 0, 600000, "scan_delay"));
+        } else if (key == "scan_result") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "complete") a.scanFails = false;
+            else if (v == "fail") a.scanFails = true;
+            else throw Fail{"scan_result must be complete or fail"};
+        } else if (key == "radio_switch_at") {
+            std::vector<std::string> w = Split(value);
+            if (w.size() != 2) throw Fail{"radio_switch_at = <ms> on|off"};
+            a.radioSwitchAt.emplace_back(ParseInt(w[0], 0, 1ll << 40, "radio_switch_at"), ParseBool(w[1]));
+        } else {
+            throw Fail{"unknown key '" + key + "' in [adapter]"};
+        }
+    }
+
+    void NetworkLine(const std::string& s) {
+        NetworkSpec& n = result.networks.back();
+        std::string key, value;
+        if (!SplitAssign(s, &key, &value)) throw Fail{"expected 'key = value'"};
+        key = Lower(key);
+        if (key == "ssid") {
+            Once(key);
+            n.ssid = ParseSsid(value);
+        } else if (key == "bssid") {
+            Once(key);
+            n.bssid = ParseMac(value);
+        } else if (key == "channel") {
+            Once(key);
+            n.channel = static_cast<int>(ParseInt(value, 1, 196, "channel"));
+            if (!(n.channel <= 14 || Is5GHzChannel(n.channel)))
+                throw Fail{"channel " + std::to_string(n.channel) + " is neither a 2.4 GHz nor a 5 GHz channel"};
+        } else if (key == "rssi") {
+            Once(key);
+            n.rssi = static_cast<int>(ParseInt(value, -120, 0, "rssi"));
+        } else if (key == "security") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "open") n.security = Security::Open;
+            else if (v == "wep") n.security = Security::Wep;
+            else if (v == "wpa-psk") n.security = Security::WpaPsk;
+            else if (v == "wpa2-psk") n.security = Security::Wpa2Psk;
+            else if (v == "wpa") n.security = Security::Wpa;
+            else if (v == "wpa2") n.security = Security::Wpa2;
+            else throw Fail{"security must be open, wep, wpa-psk, wpa2-psk, wpa or wpa2"};
+            if (!seen_.count("cipher")) n.cipher = DefaultCipher(n.security);
+        } else if (key == "cipher") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "none") n.cipher = Cipher::None;
+            else if (v == "wep") n.cipher = Cipher::Wep;
+            else if (v == "tkip") n.cipher = Cipher::Tkip;
+            else if (v == "aes") n.cipher = Cipher::Aes;
+            else throw Fail{"cipher must be none, wep, tkip or aes"};
+        } else if (key == "type") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "infrastructure") n.adhoc = false;
+            else if (v == "adhoc") n.adhoc = true;
+            else throw Fail{"type must be infrastructure or adhoc"};
+        } else if (key == "rates") {
+            Once(key);
+            for (std::string t : Split(value)) {
+                bool basic = !t.empty() && t.back() == '*';
+                if (basic) t.pop_back();
+                char* end = nullptr;
+                errno = 0;
+                double mbit = std::strtod(t.c_str(), &end);
+                if (t.empty() || *end != '\0' || errno != 0 || mbit <= 0 || mbit > 63.5)
+                    throw Fail{"rate in Mbit/s expected (0.5 to 63.5, '*' marks a basic rate), got '" + t + "'"};
+                double units = mbit * 2;
+                if (units != static_cast<double>(static_cast<int>(units)))
+                    throw Fail{"rate must be a multiple of 0.5 Mbit/s, got '" + t + "'"};
+                n.rates.push_back(static_cast<std::uint8_t>(static_cast<int>(units) | (basic ? 0x80 : 0)));
+            }
+            if (n.rates.empty()) throw Fail{"rates is empty"};
+        } else if (key == "beacon_period") {
+            Once(key);
+            n.beaconPeriod = static_cast<std::uint16_t>(ParseInt(value, 1, 0xFFFF, "beacon_period"));
+        } else if (key == "appear_at") {
+            Once(key);
+            n.appearAt = ParseInt(value, 0, 1ll << 40, "appear_at");
+        } else if (key == "vanish_at") {
+            Once(key);
+            n.vanishAt = ParseInt(value, 0, 1ll << 40, "vanish_at");
+        } else if (key == "connect") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "ok") n.connectFails = false;
+            else if (v == "fail") n.connectFails = true;
+            else throw Fail{"connect must be ok or fail"};
+        } else if (key == "wps") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "no") n.wps = NetworkSpec::kWpsNone;
+            else if (v == "yes") n.wps = NetworkSpec::kWpsIdle;
+            else if (v == "pin") n.wps = NetworkSpec::kWpsPin;
+            else if (v == "pbc") n.wps = NetworkSpec::kWpsPbc;
+            else throw Fail{"wps must be no, yes, pin or pbc"};
+        } else if (key == "ht") {
+            Once(key);
+            n.ht = ParseBool(value);
+        } else if (key == "ie") {
+            Bytes b = ParseHexBytes(value);
+            if (b.size() < 2 || b.size() != static_cast<std::size_t>(b[1]) + 2)
+                throw Fail{"ie must be one element: id, length, then exactly length bytes"};
+            n.ies.insert(n.ies.end(), b.begin(), b.end());
+        } else {
+            throw Fail{"unknown key '" + key + "' in [network]"};
+        }
+    }
+
+    static Cipher DefaultCipher(Security s) {
+        switch (s) {
+        case Security::Open: return Cipher::None;
+        case Security::Wep: return Cipher::Wep;
+        case Security::WpaPsk:
+        case Security::Wpa: return Cipher::Tkip;
+        case Security::Wpa2Psk:
+        case Security::Wpa2: return Cipher::Aes;
+        }
+        return Cipher::None;
+    }
+};
+
+}  // namespace
+
+bool ParseGuidText(const std::string& s, GuidParts* g) {
+    // {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}
+    if (s.size() != 38 || s[0] != '{' || s[37] != '}' || s[9] != '-' || s[14] != '-' || s[19] != '-' ||
+        s[24] != '-')
+        return false;
+    std::uint64_t v;
+    if (!ParseHexRun(s, 1, 8, &v)) return false;
+    g->data1 = static_cast<std::uint32_t>(v);
+    if (!ParseHexRun(s, 10, 4, &v)) return false;
+    g->data2 = static_cast<std::uint16_t>(v);
+    if (!ParseHexRun(s, 15, 4, &v)) return false;
+    g->data3 = static_cast<std::uint16_t>(v);
+    static const std::size_t pos[8] = {20, 22, 25, 27, 29, 31, 33, 35};
+    for (int i = 0; i < 8; ++i) {
+        if (!ParseHexRun(s, pos[i], 2, &v)) return false;
+        g->data4[i] = static_cast<std::uint8_t>(v);
+    }
+    return true;
+}
+
+bool ParseScenario(const std::string& text, Scenario* out, ParseError* error) {
+    Parser p;
+    int n = 0;
+    try {
+        std::size_t pos = 0;
+        while (pos <= text.size()) {
+            std::size_t nl = text.find('\n', pos);
+            std::string line = text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            ++n;
+            if (line.find('\0') != std::string::npos) throw Fail{"zero byte in the line"};
+            p.Line(n, line);
+            if (nl == std::string::npos) break;
+            pos = nl + 1;
+        }
+        p.Finish();
+    } catch (const Fail& f) {
+        if (error) {
+            error->line = p.line() > 0 ? p.line() : n;
+            error->message = f.message;
+        }
+        return false;
+    }
+    if (out) *out = std::move(p.result);
+    return true;
+}
+
+}  // namespace platform::sim

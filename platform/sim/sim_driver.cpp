@@ -1,0 +1,155 @@
+// The simulated miniport driver: answers OID queries from the scenario and keeps what is set.
+#include <cstring>
+
+#include "platform/sim/world_state.h"
+
+namespace platform::sim {
+namespace {
+
+constexpr std::uint32_t kOidSignal1 = 0xFF0C000F;
+constexpr std::uint32_t kOidSignal2 = 0xFF0C0010;
+constexpr std::uint32_t kOidRegister = 0xFF0C0008;
+constexpr std::uint32_t kOidDriverVersion = 0x00010110;
+constexpr std::uint32_t kOidMacPrivate = 0x0D010702;
+constexpr std::uint32_t kOidPermanentAddress = 0x01010101;
+constexpr std::uint32_t kOidCurrentAddress = 0x01010102;
+
+std::uint32_t ReadU32(const std::uint8_t* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+Bytes U32Bytes(std::uint32_t v) {
+    Bytes b(4);
+    std::memcpy(b.data(), &v, 4);
+    return b;
+}
+
+class SimDriverPort final : public DriverPort {
+public:
+    explicit SimDriverPort(World& w) : w_(w) {}
+
+    HANDLE Open(const char* devicePath) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        if (devicePath) {
+            for (std::size_t i = 0; i < s.adapters.size(); ++i) {
+                const AdapterState& a = s.adapters[i];
+                if (!a.present || !a.spec.responds) continue;
+                if (lstrcmpiA(devicePath, ("\\\\.\\" + a.spec.instanceId).c_str()) != 0) continue;
+                HANDLE h = s.NewHandle();
+                s.driverHandles[h] = i;
+                return h;
+            }
+        }
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+
+    BOOL Ioctl(HANDLE h, DWORD oid, void* buffer, DWORD length, DWORD* bytesReturned) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        auto* buf = static_cast<std::uint8_t*>(buffer);
+        JournalEntry e;
+        e.timeMs = s.clock.Now();
+        e.oid = oid;
+        e.set = IsSetOid(oid);
+        if (buf && length) e.in.assign(buf, buf + length);
+        if (bytesReturned) *bytesReturned = 0;
+
+        DWORD error = ERROR_SUCCESS;
+        DWORD returned = 0;
+        auto it = s.driverHandles.find(h);
+        if (it == s.driverHandles.end()) {
+            error = ERROR_INVALID_HANDLE;
+        } else {
+            AdapterState& a = s.adapters[it->second];
+            e.devicePath = "\\\\.\\" + a.spec.instanceId;
+            if (!a.present || !a.spec.responds) error = ERROR_DEVICE_NOT_CONNECTED;
+            else if (!buf && length) error = ERROR_INVALID_PARAMETER;
+            else if (TakeFault(s, oid, it->second)) error = ERROR_GEN_FAILURE;
+            else error = e.set ? Set(a, oid, buf, length, &returned) : Query(a, oid, buf, length, &returned);
+        }
+        e.result = error == ERROR_SUCCESS;
+        e.error = error;
+        if (e.result && bytesReturned) *bytesReturned = returned;
+        e.bytesReturned = e.result ? returned : 0;
+        if (buf && length) e.out.assign(buf, buf + length);
+        s.journal.push_back(std::move(e));
+        if (error != ERROR_SUCCESS) {
+            SetLastError(error);
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    void Close(HANDLE h) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.driverHandles.erase(h);
+    }
+
+private:
+    World& w_;
+
+    static bool TakeFault(World::State& s, std::uint32_t oid, std::size_t adapter) {
+        for (FaultState& f : s.faults) {
+            if (f.left == 0 || f.oid != oid) continue;
+            if (f.adapter >= 0 && static_cast<std::size_t>(f.adapter) != adapter) continue;
+            --f.left;
+            return true;
+        }
+        return false;
+    }
+
+    static DWORD Set(AdapterState& a, std::uint32_t oid, const std::uint8_t* buf, DWORD length, DWORD* returned) {
+        const std::uint32_t q = QueryOidOf(oid);
+        if (q == kOidRegister && length >= 12)
+            a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
+        a.lastSet[q] = buf ? Bytes(buf, buf + length) : Bytes{};
+        *returned = length;
+        return ERROR_SUCCESS;
+    }
+
+    static DWORD Query(AdapterState& a, std::uint32_t oid, std::uint8_t* buf, DWORD length, DWORD* returned) {
+        Bytes answer;
+        if (oid == kOidSignal1 || oid == kOidSignal2) {
+            int k = oid == kOidSignal1 ? 0 : 1;
+            if (a.spec.signalCount <= k) return ERROR_NOT_SUPPORTED;
+            answer = U32Bytes(static_cast<std::uint32_t>(a.spec.signal[k]));
+        } else if (oid == kOidRegister) {
+            // {kind, offset, value}: the driver fills in the value.
+            if (length < 12) return ERROR_INSUFFICIENT_BUFFER;
+            auto r = a.spec.registers.find({ReadU32(buf), ReadU32(buf + 4)});
+            std::uint32_t v = r == a.spec.registers.end() ? 0 : r->second;
+            std::memcpy(buf + 8, &v, 4);
+            *returned = 12;
+            return ERROR_SUCCESS;
+        } else if (auto set = a.lastSet.find(oid); set != a.lastSet.end()) {
+            answer = set->second;
+        } else if (auto given = a.spec.oidAnswers.find(oid); given != a.spec.oidAnswers.end()) {
+            answer = given->second;
+        } else if (a.spec.hasMac &&
+                   (oid == kOidMacPrivate || oid == kOidPermanentAddress || oid == kOidCurrentAddress)) {
+            answer.assign(a.spec.mac.begin(), a.spec.mac.end());
+        } else if (a.spec.hasDriverVersion && oid == kOidDriverVersion) {
+            answer = {static_cast<std::uint8_t>(a.spec.driverVersion & 0xFF),
+                      static_cast<std::uint8_t>(a.spec.driverVersion >> 8)};
+        } else {
+            return ERROR_NOT_SUPPORTED;
+        }
+        if (answer.size() > length) return ERROR_INSUFFICIENT_BUFFER;
+        if (!answer.empty()) std::memcpy(buf, answer.data(), answer.size());
+        *returned = static_cast<DWORD>(answer.size());
+        return ERROR_SUCCESS;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<DriverPort> MakeSimDriverPort(World& w) { return std::make_unique<SimDriverPort>(w); }
+
+}  // namespace platform::sim

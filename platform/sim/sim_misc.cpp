@@ -1,0 +1,137 @@
+// Simulated driver events, outside programs, tray icon and message boxes.
+#include "platform/sim/world_state.h"
+
+namespace platform::sim {
+namespace {
+
+class SimDriverEvents final : public DriverEvents {
+public:
+    explicit SimDriverEvents(World& w) : w_(w) {}
+
+    int Connect(HWND notifyWindow) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        s.eventsConnected = true;
+        s.eventsWindow = notifyWindow;
+        s.eventsSince = s.clock.Now();
+        return 1;
+    }
+
+    void Disconnect() override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();  // events already due still reach the window
+        s.eventsConnected = false;
+        s.eventsWindow = nullptr;
+    }
+
+    bool IsConnected() const override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        return s.eventsConnected;
+    }
+
+private:
+    World& w_;
+};
+
+class SimPrograms final : public Programs {
+public:
+    explicit SimPrograms(World& w) : w_(w) {}
+
+    UINT WinExec(const char* commandLine, UINT show) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        s.programs.push_back({commandLine ? commandLine : "", show});
+        return 33;
+    }
+
+private:
+    World& w_;
+};
+
+class SimTrayIcon final : public TrayIcon {
+public:
+    explicit SimTrayIcon(World& w) : w_(w) {}
+
+    BOOL Notify(DWORD message, NOTIFYICONDATAA* data) override {
+        World::State& s = w_.Internal();
+        TrayCall call;
+        call.message = message;
+        if (data) {
+            call.flags = data->uFlags;
+            call.id = data->uID;
+            call.icon = data->hIcon;
+            if (data->uFlags & NIF_TIP) call.tip.assign(data->szTip, strnlen(data->szTip, sizeof data->szTip));
+        }
+        bool forceFail;
+        {
+            std::lock_guard<std::mutex> lock(s.mutex);
+            s.Sync();
+            forceFail = s.trayFailures > 0;
+            if (forceFail) --s.trayFailures;
+        }
+        // The real shell too, so that the icon can be seen on screen.
+        BOOL result = forceFail || !data ? FALSE : Shell_NotifyIconA(message, data);
+        call.result = result;
+        call.forcedFailure = forceFail;
+
+        std::lock_guard<std::mutex> lock(s.mutex);
+        TrayRecord& t = s.tray;
+        if (result && data) {
+            if (message == NIM_ADD) {
+                t.present = true;
+                t.owner = data->hWnd;
+                t.id = data->uID;
+            } else if (message == NIM_DELETE) {
+                t.present = false;
+            }
+            if (message != NIM_DELETE) {
+                if (data->uFlags & NIF_ICON) t.icon = data->hIcon;
+                if (data->uFlags & NIF_TIP) t.tip = call.tip;
+                if (data->uFlags & NIF_MESSAGE) t.callbackMessage = data->uCallbackMessage;
+            }
+            t.flags = data->uFlags;
+        }
+        t.calls.push_back(std::move(call));
+        return result;
+    }
+
+private:
+    World& w_;
+};
+
+class SimMessageBoxes final : public MessageBoxes {
+public:
+    explicit SimMessageBoxes(World& w) : w_(w) {}
+
+    int Show(HWND owner, const char* text, const char* caption, UINT type) override {
+        World::State& s = w_.Internal();
+        MessageBoxCall call{owner, text ? text : "", caption ? caption : "", type, 0};
+        World::MessageBoxAnswerer answerer;
+        {
+            std::lock_guard<std::mutex> lock(s.mutex);
+            s.Sync();
+            answerer = s.answerer;
+        }
+        // Unlocked: the answerer may act on the world as a user could while the box is open.
+        call.answer = answerer ? answerer(call) : MessageBoxA(owner, text, caption, type);
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.boxes.push_back(call);
+        return call.answer;
+    }
+
+private:
+    World& w_;
+};
+
+}  // namespace
+
+std::unique_ptr<DriverEvents> MakeSimDriverEvents(World& w) { return std::make_unique<SimDriverEvents>(w); }
+std::unique_ptr<Programs> MakeSimPrograms(World& w) { return std::make_unique<SimPrograms>(w); }
+std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w) { return std::make_unique<SimTrayIcon>(w); }
+std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w) { return std::make_unique<SimMessageBoxes>(w); }
+
+}  // namespace platform::sim

@@ -1,0 +1,537 @@
+#include "platform/sim/world.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/sim/world_state.h"
+
+namespace platform::sim {
+
+// ---- Clock
+
+std::uint64_t Clock::Now() const {
+    if (manual_.load()) return manualNow_.load();
+    return GetTickCount64() - baseTick_.load();
+}
+
+void Clock::SetManual(std::uint64_t startMs) {
+    manualNow_.store(startMs);
+    manual_.store(true);
+}
+
+void Clock::SetReal() {
+    // Time goes on from where the manual clock stood.
+    baseTick_.store(GetTickCount64() - manualNow_.load());
+    manual_.store(false);
+}
+
+void Clock::Advance(std::uint64_t ms) {
+    if (manual_.load()) manualNow_.fetch_add(ms);
+}
+
+void Clock::Restart() { baseTick_.store(GetTickCount64()); }
+
+// ---- registry keys of the adapters
+
+namespace {
+
+constexpr const char* kOwnersKey = "Software\\WlSim\\KeyOwners";
+
+bool ProcessAlive(DWORD pid) {
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
+    bool alive = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
+    CloseHandle(h);
+    return alive;
+}
+
+DWORD KeyOwner(const std::string& driverName) {
+    DWORD pid = 0, size = sizeof(pid), type = 0;
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kOwnersKey, 0, KEY_READ, &k) != ERROR_SUCCESS) return 0;
+    if (RegQueryValueExA(k, driverName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&pid), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(pid))
+        pid = 0;
+    RegCloseKey(k);
+    return pid;
+}
+
+void SetKeyOwner(const std::string& driverName, bool set) {
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOwnersKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &k,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (set) {
+        DWORD pid = GetCurrentProcessId();
+        RegSetValueExA(k, driverName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&pid), sizeof(pid));
+    } else {
+        RegDeleteValueA(k, driverName.c_str());
+    }
+    RegCloseKey(k);
+}
+
+bool KeyExists(const std::string& path) {
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
+    RegCloseKey(k);
+    return true;
+}
+
+// Creates the key only when it is new; a key that exists belongs to someone else.
+bool CreateNewKey(const std::string& path, HKEY* out, LONG* rc) {
+    DWORD disposition = 0;
+    *rc = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, out,
+                          &disposition);
+    if (*rc != ERROR_SUCCESS) return false;
+    if (disposition == REG_CREATED_NEW_KEY) return true;
+    RegCloseKey(*out);
+    return false;
+}
+
+bool WriteSz(HKEY k, const char* name, const std::string& v) {
+    return RegSetValueExA(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
+                          static_cast<DWORD>(v.size() + 1)) == ERROR_SUCCESS;
+}
+
+// Picks and creates the adapter's driver key; fills a.driverName and a.ownsKey.
+bool CreateDriverKey(AdapterState& a, bool unique, std::string* err) {
+    const std::string& wanted = a.spec.driver;
+    std::size_t bs = wanted.find('\\');
+    std::string classPart = wanted.substr(0, bs);
+    HKEY key = nullptr;
+    LONG rc = ERROR_SUCCESS;
+    bool created = false;
+
+    if (!unique) {
+        std::string path = std::string(kClassKeyRoot) + wanted;
+        if (KeyExists(path)) {
+            DWORD owner = KeyOwner(wanted);
+            if (owner != 0 && owner != GetCurrentProcessId() && ProcessAlive(owner)) {
+                // Another running program of this world: share its adapter as it stands.
+                a.driverName = wanted;
+                a.ownsKey = false;
+                return true;
+            }
+            if (owner != 0) {
+                // Left behind by a run that ended without cleaning up: start afresh.
+                RegDeleteTreeA(HKEY_LOCAL_MACHINE, path.c_str());
+                SetKeyOwner(wanted, false);
+            }
+        }
+        if (CreateNewKey(path, &key, &rc)) {
+            created = true;
+            a.driverName = wanted;
+        }
+        // else: a key we do not own (a real adapter's); fall back to a free number.
+    }
+    if (!created) {
+        DWORD seed = GetCurrentProcessId() / 4 * 16;
+        for (DWORD k = 0; k < 9000 && !created; ++k) {
+            char inst[8];
+            std::snprintf(inst, sizeof inst, "%04lu", static_cast<unsigned long>(1000 + (seed + k) % 9000));
+            std::string name = classPart + "\\" + inst;
+            if (CreateNewKey(std::string(kClassKeyRoot) + name, &key, &rc)) {
+                created = true;
+                a.driverName = name;
+            } else if (rc != ERROR_SUCCESS) {
+                break;
+            }
+        }
+    }
+    if (!created) {
+        *err = "cannot create the driver key for " + wanted + " (error " + std::to_string(rc) + ")";
+        return false;
+    }
+    a.ownsKey = true;
+    SetKeyOwner(a.driverName, true);
+    bool ok = WriteSz(key, "NetCfgInstanceId", a.spec.instanceId) && WriteSz(key, "DriverDesc", a.spec.description);
+    for (const RegValue& v : a.spec.values) {
+        if (v.isDword)
+            ok = ok && RegSetValueExA(key, v.name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v.dword),
+                                      sizeof(v.dword)) == ERROR_SUCCESS;
+        else
+            ok = ok && WriteSz(key, v.name.c_str(), v.text);
+    }
+    RegCloseKey(key);
+    if (!ok) *err = "cannot write the values of " + a.driverName;
+    return ok;
+}
+
+void RemoveDriverKeys(std::vector<AdapterState>& adapters) {
+    for (AdapterState& a : adapters) {
+        if (!a.ownsKey) continue;
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kClassKeyRoot) + a.driverName).c_str());
+        SetKeyOwner(a.driverName, false);
+        a.ownsKey = false;
+    }
+}
+
+}  // namespace
+
+// ---- World
+
+World::World() : state_(std::make_unique<State>(clock_)) {
+    clock_.Restart();
+    state_->driverPort = MakeSimDriverPort(*this);
+    state_->deviceEnum = MakeSimDeviceEnum(*this);
+    state_->nativeWifi = MakeSimNativeWifi(*this);
+    state_->events = MakeSimDriverEvents(*this);
+    state_->outside = MakeSimPrograms(*this);
+    state_->trayIcon = MakeSimTrayIcon(*this);
+    state_->messageBoxes = MakeSimMessageBoxes(*this);
+}
+
+World::~World() {
+    state_->StopWlanThread();
+    ForgetWorld(this);
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    RemoveDriverKeys(state_->adapters);
+    for (void* p : state_->wlanAllocations) std::free(p);
+    state_->wlanAllocations.clear();
+}
+
+bool World::LoadText(const std::string& text, bool uniqueInstances) {
+    Scenario sc;
+    ParseError err;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (!ParseScenario(text, &sc, &err)) {
+        state_->loadError = err;
+        return false;
+    }
+    RemoveDriverKeys(state_->adapters);
+    State& s = *state_;
+    s.adapters.clear();
+    s.faults.clear();
+    s.driverEvents.clear();
+    s.journal.clear();
+    s.networks = sc.networks;
+    s.wlanNotes.clear();
+    for (const AdapterSpec& spec : sc.adapters) {
+        AdapterState a;
+        a.spec = spec;
+        a.present = spec.present;
+        SetAllPhys(a, spec.radioOn);
+        std::stable_sort(a.spec.radioSwitchAt.begin(), a.spec.radioSwitchAt.end(),
+                         [](const auto& x, const auto& y) { return x.first < y.first; });
+        s.adapters.push_back(a);
+    }
+    for (std::size_t i = 0; i < s.adapters.size(); ++i) {
+        std::string why;
+        if (!CreateDriverKey(s.adapters[i], uniqueInstances, &why)) {
+            RemoveDriverKeys(s.adapters);
+            s.adapters.clear();
+            s.loadError = ParseError{sc.adapters[i].line, why};
+            return false;
+        }
+        for (const OidFault& f : sc.adapters[i].faults) s.faults.push_back({f.oid, static_cast<int>(i), f.count});
+        for (std::int64_t t : sc.adapters[i].driverEventsAt)
+            s.driverEvents.push_back({static_cast<std::uint64_t>(t), i, false});
+    }
+    if (!clock_.IsManual()) clock_.Restart();
+    return true;
+}
+
+bool World::LoadFile(const std::string& path, bool uniqueInstances) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->loadError = ParseError{0, "cannot open the scenario file " + path};
+        return false;
+    }
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    return LoadText(ss.str(), uniqueInstances);
+}
+
+const ParseError& World::LoadError() const { return state_->loadError; }
+
+// ---- schedule
+
+void World::State::Sync() {
+    const std::uint64_t now = clock.Now();
+    for (AdapterState& a : adapters) {
+        // Due changes in time order.
+        struct Step {
+            std::int64_t at;
+            bool plug;
+        };
+        Step steps[2];
+        int n = 0;
+        if (!a.unplugDone && a.spec.unplugAt >= 0 && static_cast<std::uint64_t>(a.spec.unplugAt) <= now)
+            steps[n++] = {a.spec.unplugAt, false};
+        if (!a.replugDone && a.spec.replugAt >= 0 && static_cast<std::uint64_t>(a.spec.replugAt) <= now)
+            steps[n++] = {a.spec.replugAt, true};
+        if (n == 2 && steps[1].at < steps[0].at) std::swap(steps[0], steps[1]);
+        for (int i = 0; i < n; ++i) {
+            bool was = a.present;
+            a.present = steps[i].plug;
+            (steps[i].plug ? a.replugDone : a.unplugDone) = true;
+            if (was != a.present) NotePresence(a);
+        }
+        // Hardware radio switch.
+        while (a.radioSwitchDone < a.spec.radioSwitchAt.size() &&
+               static_cast<std::uint64_t>(a.spec.radioSwitchAt[a.radioSwitchDone].first) <= now) {
+            bool on = a.spec.radioSwitchAt[a.radioSwitchDone++].second;
+            if (on == a.spec.radioSwitchOn) continue;
+            a.spec.radioSwitchOn = on;
+            NoteRadio(static_cast<std::size_t>(&a - adapters.data()));
+        }
+    }
+    for (ScheduledEvent& e : driverEvents) {
+        if (e.done || e.at > now) continue;
+        e.done = true;
+        // Only a listener that was subscribed when the driver fired hears it.
+        if (eventsConnected && e.at >= eventsSince && IsUsable(e.adapter)) {
+            PostMessageA(eventsWindow, kDriverEventMessage, 0, 0);
+            ++eventsPosted;
+        }
+    }
+}
+
+void* World::State::WlanAlloc(std::size_t size) {
+    void* p = std::calloc(1, size ? size : 1);
+    if (p) wlanAllocations.insert(p);
+    return p;
+}
+
+const NetworkSpec* World::State::NetworkByBssid(const Mac& bssid) const {
+    for (const NetworkSpec& n : networks)
+        if (n.bssid == bssid) return &n;
+    return nullptr;
+}
+
+void World::ApplySchedule() {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+}
+
+// ---- views
+
+std::size_t World::AdapterCount() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->adapters.size();
+}
+
+AdapterSpec World::Adapter(std::size_t i) const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return i < state_->adapters.size() ? state_->adapters[i].spec : AdapterSpec{};
+}
+
+std::vector<NetworkSpec> World::Networks() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->networks;
+}
+
+bool World::IsPresent(std::size_t i) const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+    return state_->IsUsable(i);
+}
+
+std::string World::DevicePath(std::size_t i) const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return i < state_->adapters.size() ? "\\\\.\\" + state_->adapters[i].spec.instanceId : std::string();
+}
+
+std::string World::DriverName(std::size_t i) const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return i < state_->adapters.size() ? state_->adapters[i].driverName : std::string();
+}
+
+std::string World::DriverKeyPath(std::size_t i) const {
+    std::string name = DriverName(i);
+    return name.empty() ? name : std::string(kClassKeyRoot) + name;
+}
+
+GUID World::InterfaceGuid(std::size_t i) const {
+    GUID g{};
+    GuidParts p;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size() && ParseGuidText(state_->adapters[i].spec.instanceId, &p)) {
+        g.Data1 = p.data1;
+        g.Data2 = p.data2;
+        g.Data3 = p.data3;
+        std::copy(std::begin(p.data4), std::end(p.data4), g.Data4);
+    }
+    return g;
+}
+
+// ---- hooks
+
+void World::Unplug(std::size_t i) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+    if (i < state_->adapters.size() && state_->adapters[i].present) {
+        state_->adapters[i].present = false;
+        state_->NotePresence(state_->adapters[i]);
+    }
+}
+
+void World::Replug(std::size_t i) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+    if (i < state_->adapters.size() && !state_->adapters[i].present) {
+        state_->adapters[i].present = true;
+        state_->NotePresence(state_->adapters[i]);
+    }
+}
+
+void World::SetResponds(std::size_t i, bool responds) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size()) state_->adapters[i].spec.responds = responds;
+}
+
+void World::FailOid(std::uint32_t oid, unsigned times, int adapter) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->faults.push_back({oid, adapter, times});
+}
+
+void World::SetSignal(std::size_t i, std::int32_t first, std::int32_t second) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return;
+    AdapterSpec& a = state_->adapters[i].spec;
+    a.signalCount = 2;
+    a.signal[0] = first;
+    a.signal[1] = second;
+}
+
+void World::SetSignal(std::size_t i, std::int32_t first) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return;
+    AdapterSpec& a = state_->adapters[i].spec;
+    a.signalCount = 1;
+    a.signal[0] = first;
+}
+
+void World::ClearSignal(std::size_t i) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size()) state_->adapters[i].spec.signalCount = 0;
+}
+
+void World::SetLink(std::size_t i, bool connected, const std::string& ssid, const Mac& bssid) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return;
+    AdapterSpec& a = state_->adapters[i].spec;
+    a.connected = connected;
+    a.linkSsid = connected ? ssid.substr(0, 32) : std::string();
+    a.linkBssid = connected ? bssid : Mac{};
+}
+
+void World::SetRadio(std::size_t i, bool softwareOn, bool switchOn) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return;
+    AdapterState& a = state_->adapters[i];
+    bool changed = a.spec.radioOn != softwareOn || a.phyOff != (softwareOn ? 0u : (1u << PhyCount(a.spec)) - 1) ||
+                   a.spec.radioSwitchOn != switchOn;
+    SetAllPhys(a, softwareOn);
+    a.spec.radioSwitchOn = switchOn;
+    if (changed) state_->NoteRadio(i);
+}
+
+void World::RaiseDriverEvent() {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+    if (state_->eventsConnected) {
+        PostMessageA(state_->eventsWindow, kDriverEventMessage, 0, 0);
+        ++state_->eventsPosted;
+    }
+}
+
+std::vector<JournalEntry> World::Journal() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->journal;
+}
+
+void World::ClearJournal() {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->journal.clear();
+}
+
+Bytes World::LastSet(std::size_t i, std::uint32_t queryOid) const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return {};
+    auto it = state_->adapters[i].lastSet.find(queryOid);
+    return it == state_->adapters[i].lastSet.end() ? Bytes{} : it->second;
+}
+
+std::vector<ProgramStart> World::StartedPrograms() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->programs;
+}
+
+void World::SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->answerer = std::move(answerer);
+}
+
+std::vector<MessageBoxCall> World::MessageBoxCalls() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->boxes;
+}
+
+TrayRecord World::Tray() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->tray;
+}
+
+void World::FailTrayCalls(unsigned n) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->trayFailures = n;
+}
+
+std::size_t World::LiveWlanAllocations() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->wlanAllocations.size();
+}
+
+std::size_t World::BadWlanFrees() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->badWlanFrees;
+}
+
+std::size_t World::OpenWlanHandles() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->wlanHandles.size();
+}
+
+std::size_t World::OpenDriverHandles() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->driverHandles.size();
+}
+
+std::size_t World::LiveDeviceInfoSets() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->deviceSets.size();
+}
+
+bool World::DriverEventsConnected() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->eventsConnected;
+}
+
+std::size_t World::DriverEventsPosted() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->Sync();
+    return state_->eventsPosted;
+}
+
+bool World::HasWlanNotificationCallback() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    for (const auto& [h, r] : state_->wlanHandles)
+        if (r.callback) return true;
+    return false;
+}
+
+DriverPort& World::Driver() { return *state_->driverPort; }
+DeviceEnum& World::Devices() { return *state_->deviceEnum; }
+NativeWifi& World::Wlan() { return *state_->nativeWifi; }
+DriverEvents& World::Events() { return *state_->events; }
+Programs& World::Outside() { return *state_->outside; }
+TrayIcon& World::TrayPort() { return *state_->trayIcon; }
+MessageBoxes& World::Boxes() { return *state_->messageBoxes; }
+
+}  // namespace platform::sim

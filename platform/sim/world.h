@@ -1,0 +1,253 @@
+#pragma once
+// The simulated adapter world: adapters, networks, a clock, the OID journal and the fault
+// schedule, loaded from a scenario file. The simulated platform (Driver(), Devices(), Wlan(),
+// Events(), Outside(), Tray(), Boxes()) serves every call from here while a world is in place:
+// the one Init() loads from WLSIM_SCENARIO, or one a test installs with sim::Install.
+//
+// Thread-safe: one mutex guards the world. Scheduled changes (unplug_at, replug_at,
+// driver_event_at) are applied whenever a platform call or a test hook reads the world.
+#include <windows.h>
+
+#include <wlanapi.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/sim/scenario.h"
+
+namespace platform {
+class DriverPort;
+class DeviceEnum;
+class NativeWifi;
+class DriverEvents;
+class Programs;
+class TrayIcon;
+class MessageBoxes;
+}  // namespace platform
+
+namespace platform::sim {
+
+// Milliseconds since the world was loaded (real mode), or a value tests move by hand.
+class Clock {
+public:
+    std::uint64_t Now() const;
+    void SetManual(std::uint64_t startMs = 0);  // freezes time at startMs
+    void SetReal();                             // back to ms since load
+    void Advance(std::uint64_t ms);             // manual mode only
+    bool IsManual() const { return manual_.load(); }
+
+private:
+    friend class World;
+    void Restart();
+    std::atomic<bool> manual_{false};
+    std::atomic<std::uint64_t> manualNow_{0};
+    std::atomic<std::uint64_t> baseTick_{0};
+};
+
+// One driver call as it reached the simulated driver.
+struct JournalEntry {
+    std::uint64_t timeMs = 0;
+    std::string devicePath;   // empty when the handle was not an open device
+    std::uint32_t oid = 0;    // as sent
+    bool set = false;         // bit 23 of the OID
+    Bytes in;                 // the buffer before the call
+    Bytes out;                // the buffer after the call
+    DWORD bytesReturned = 0;
+    bool result = false;
+    DWORD error = 0;          // last error when result is false
+};
+
+struct MessageBoxCall {
+    HWND owner = nullptr;
+    std::string text;
+    std::string caption;
+    UINT type = 0;
+    int answer = 0;           // filled in the record after the box "closed"
+};
+
+struct ProgramStart {
+    std::string commandLine;
+    UINT show = 0;
+};
+
+struct TrayCall {
+    DWORD message = 0;        // NIM_ADD, NIM_MODIFY, NIM_DELETE
+    UINT flags = 0;
+    UINT id = 0;
+    HICON icon = nullptr;
+    std::string tip;
+    BOOL result = FALSE;
+    bool forcedFailure = false;  // failed by FailTrayCalls, the shell was not called
+};
+
+struct TrayRecord {
+    bool present = false;     // added and not deleted since, as the calls' results tell
+    HWND owner = nullptr;
+    UINT id = 0;
+    UINT callbackMessage = 0;
+    HICON icon = nullptr;
+    std::string tip;
+    UINT flags = 0;           // of the last successful call
+    std::vector<TrayCall> calls;
+};
+
+// One WlanConnect as the simulated service received it.
+struct WlanConnectCall {
+    std::size_t adapter = 0;
+    DWORD threadId = 0;                  // the calling thread
+    WLAN_CONNECTION_MODE mode = wlan_connection_mode_profile;
+    bool hasProfile = false;
+    std::wstring profile;                // profile name, or the XML of a temporary profile
+    bool hasSsid = false;
+    std::string ssid;                    // raw bytes
+    DOT11_BSS_TYPE bssType = dot11_BSS_type_any;
+    bool hasBssidList = false;
+    std::vector<Mac> bssids;
+    DWORD flags = 0;
+    DWORD result = 0;                    // what WlanConnect returned
+    DWORD reason = 0;                    // of the connection_complete that followed; 0 = connected
+};
+
+// A profile as the service stores it: the XML exactly as it was handed over.
+struct WlanStoredProfile {
+    std::wstring name;
+    std::wstring xml;
+    DWORD flags = 0;
+};
+
+struct WlanEditorCall {
+    DWORD threadId = 0;
+    DWORD clientVersion = 0;
+    std::wstring profileName;
+    GUID iface{};
+    HWND owner = nullptr;
+    WL_DISPLAY_PAGES startPage = WLConnectionPage;
+};
+
+// Every Native Wifi call in order: the call's name ("WlanScan", "WlanConnect", ...), the
+// opcode for query and set, the result and the calling thread.
+struct WlanCall {
+    std::uint64_t timeMs = 0;
+    std::string name;
+    DWORD opcode = 0;
+    DWORD result = 0;
+    DWORD threadId = 0;
+};
+
+class World {
+public:
+    World();
+    ~World();  // removes the driver keys this world created
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    // Loads a scenario. uniqueInstances gives every adapter a driver instance number of its
+    // own (derived from the process id, skipping keys that exist), so worlds of parallel
+    // processes under one wineserver never share registry keys. Loading again replaces.
+    bool LoadText(const std::string& text, bool uniqueInstances = true);
+    bool LoadFile(const std::string& path, bool uniqueInstances = false);
+    const ParseError& LoadError() const;  // of the last failed load
+
+    Clock& clock() { return clock_; }
+
+    // The world as it stands now.
+    std::size_t AdapterCount() const;
+    AdapterSpec Adapter(std::size_t i) const;      // spec with current link, radio, signal
+    std::vector<NetworkSpec> Networks() const;
+    bool IsPresent(std::size_t i) const;
+    std::string DevicePath(std::size_t i) const;   // "\\.\{instance id}"
+    std::string DriverName(std::size_t i) const;   // SPDRP_DRIVER, after any renumbering
+    std::string DriverKeyPath(std::size_t i) const;  // under HKLM
+    GUID InterfaceGuid(std::size_t i) const;       // the NetCfgInstanceId
+
+    // Test hooks.
+    void Unplug(std::size_t i);
+    void Replug(std::size_t i);
+    void SetResponds(std::size_t i, bool responds);
+    void FailOid(std::uint32_t oidAsSent, unsigned times, int adapter = -1);  // -1: any adapter
+    void SetSignal(std::size_t i, std::int32_t first, std::int32_t second);
+    void SetSignal(std::size_t i, std::int32_t first);  // the second reading fails
+    void ClearSignal(std::size_t i);                    // both readings fail
+    void SetLink(std::size_t i, bool connected, const std::string& ssid = {}, const Mac& bssid = {});
+    void SetRadio(std::size_t i, bool softwareOn, bool switchOn = true);
+    void RaiseDriverEvent();   // as if the driver fired its WMI event now
+    void ApplySchedule();      // applies what the clock has made due
+
+    std::vector<JournalEntry> Journal() const;
+    void ClearJournal();
+    Bytes LastSet(std::size_t i, std::uint32_t queryOid) const;  // empty when never set
+
+    std::vector<ProgramStart> StartedPrograms() const;
+
+    using MessageBoxAnswerer = std::function<int(const MessageBoxCall&)>;
+    // Called outside the world's lock, on the caller's thread, in place of the real box.
+    void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+    std::vector<MessageBoxCall> MessageBoxCalls() const;
+
+    TrayRecord Tray() const;
+    void FailTrayCalls(unsigned n);  // the next n Notify calls fail (as after a shell restart)
+
+    // Leak checks.
+    std::size_t LiveWlanAllocations() const;
+    std::size_t BadWlanFrees() const;        // FreeMemory of a pointer the service never gave
+    std::size_t OpenWlanHandles() const;
+    std::size_t OpenDriverHandles() const;
+    std::size_t LiveDeviceInfoSets() const;
+
+    // Native Wifi service.
+    std::vector<WlanCall> WlanCalls() const;
+    std::vector<WlanConnectCall> WlanConnects() const;
+    std::vector<WlanStoredProfile> WlanProfiles(std::size_t adapter) const;
+    std::vector<WlanEditorCall> WlanEditorCalls() const;
+    void ClearWlanCalls();
+    // Queues a notification as the service would send it; it reaches the registered callbacks
+    // on the service's thread once the clock reaches now + delayMs.
+    void RaiseWlanNotification(DWORD source, DWORD code, const GUID& iface, const Bytes& payload = {},
+                               std::uint64_t delayMs = 0);
+    // Waits until no notification is due or being delivered (pending future ones stay).
+    bool WaitWlanNotificationsDelivered(DWORD timeoutMs = 5000);
+    std::size_t WlanNotificationsQueued() const;  // due or not
+    // Answers in place of the simulated ones, byte for byte (untrusted-data tests).
+    void OverrideWlanQuery(DWORD opcode, const Bytes& answer);
+    void OverrideWlanInterfaces(const Bytes& answer);
+    void OverrideWlanCapability(const Bytes& answer);
+    void ClearWlanOverrides();
+    // While held, WlanUIEditProfile does not return (the user keeps the editor open).
+    void HoldWlanProfileEditor(bool hold);
+    std::size_t OpenWlanProfileEditors() const;
+    // While held, the service thread stops right before calling the callbacks of the
+    // notification it took; WlanDeliveryWaiting tells that it got there.
+    void HoldWlanDelivery(bool hold);
+    bool WlanDeliveryWaiting() const;
+
+    bool DriverEventsConnected() const;
+    std::size_t DriverEventsPosted() const;
+    bool HasWlanNotificationCallback() const;
+
+    // The simulated platform of this world; platform::Driver() and friends hand these out
+    // while the world is in place.
+    DriverPort& Driver();
+    DeviceEnum& Devices();
+    NativeWifi& Wlan();
+    DriverEvents& Events();
+    Programs& Outside();
+    TrayIcon& TrayPort();
+    MessageBoxes& Boxes();
+
+    struct State;  // platform/sim/world_state.h; for the simulated platform only
+    State& Internal() const { return *state_; }
+
+private:
+    Clock clock_;
+    std::unique_ptr<State> state_;
+};
+
+// Puts a world in place of whatever Init() chose (tests); Uninstall() takes it away again.
+void Install(World* world);
+void Uninstall();
+
+}  // namespace platform::sim

@@ -1,0 +1,167 @@
+#pragma once
+// Inside of sim::World, shared by the simulated platform pieces. Every member is guarded by
+// `mutex` except the pieces' own objects.
+#include <atomic>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "platform/device_enum.h"
+#include "platform/driver_events.h"
+#include "platform/driver_port.h"
+#include "platform/message_boxes.h"
+#include "platform/native_wifi.h"
+#include "platform/programs.h"
+#include "platform/sim/world.h"
+#include "platform/tray_icon.h"
+
+namespace platform::sim {
+
+struct AdapterState {
+    AdapterSpec spec;              // link, radio, signal and responds change here
+    bool present = true;
+    bool unplugDone = false;
+    bool replugDone = false;
+    std::string driverName;        // actual instance, may differ from spec.driver
+    bool ownsKey = false;          // this world created the driver key and deletes it
+    std::map<std::uint32_t, Bytes> lastSet;  // by query OID
+    // Native Wifi service
+    std::uint32_t phyOff = 0;      // bit i: software radio of PHY i off
+    std::size_t radioSwitchDone = 0;  // entries of spec.radioSwitchAt applied (in time order)
+    std::wstring linkProfile;      // profile name of the current connection
+    WLAN_CONNECTION_MODE linkMode = wlan_connection_mode_profile;
+    BOOL autoConfig = TRUE;
+    BOOL backgroundScan = TRUE;
+    std::vector<WlanStoredProfile> profiles;  // in the service's order
+};
+
+struct PendingWlanNotification {
+    std::uint64_t due = 0;
+    std::uint64_t seq = 0;
+    DWORD source = 0;
+    DWORD code = 0;
+    GUID iface{};
+    Bytes payload;
+};
+
+struct FaultState {
+    std::uint32_t oid = 0;
+    int adapter = -1;
+    unsigned left = 0;
+};
+
+struct ScheduledEvent {
+    std::uint64_t at = 0;
+    std::size_t adapter = 0;
+    bool done = false;
+};
+
+struct WlanRegistration {
+    DWORD source = 0;
+    WLAN_NOTIFICATION_CALLBACK callback = nullptr;
+    void* context = nullptr;
+};
+
+struct World::State {
+    explicit State(Clock& c) : clock(c) {}
+
+    mutable std::mutex mutex;
+    Clock& clock;
+    ParseError loadError;
+    std::vector<AdapterState> adapters;
+    std::vector<NetworkSpec> networks;
+    std::vector<JournalEntry> journal;
+    std::vector<FaultState> faults;
+    std::vector<ScheduledEvent> driverEvents;
+
+    std::map<HANDLE, std::size_t> driverHandles;     // open device -> adapter
+    std::uintptr_t nextHandle = 0x5A000000;
+    std::map<HDEVINFO, std::vector<std::size_t>> deviceSets;
+    std::map<HANDLE, WlanRegistration> wlanHandles;
+    std::set<void*> wlanAllocations;
+    std::size_t badWlanFrees = 0;
+    std::vector<WlanCall> wlanCalls;
+    std::vector<WlanConnectCall> wlanConnects;
+    std::vector<WlanEditorCall> wlanEditorCalls;
+    std::map<DWORD, Bytes> wlanQueryOverrides;
+    bool hasInterfacesOverride = false;
+    Bytes interfacesOverride;
+    bool hasCapabilityOverride = false;
+    Bytes capabilityOverride;
+    bool editorHeld = false;
+    std::size_t editorsOpen = 0;
+    std::condition_variable editorCv;  // with mutex
+
+    // Notifications: queued under mutex, delivered by the service thread outside it.
+    std::vector<PendingWlanNotification> wlanNotes;
+    std::uint64_t wlanNoteSeq = 0;
+    std::thread wlanThread;
+    bool wlanThreadStop = false;
+    bool wlanDelivering = false;
+    std::condition_variable wlanCv;    // with mutex: new notes, stop, delivery done
+    std::mutex deliveryMutex;          // held while callbacks run; CloseHandle waits on it
+    std::atomic<DWORD> deliveryThreadId{0};
+    std::atomic<bool> deliveryHeld{false};
+    std::atomic<bool> deliveryWaiting{false};
+
+    bool eventsConnected = false;
+    HWND eventsWindow = nullptr;
+    std::uint64_t eventsSince = 0;
+    std::size_t eventsPosted = 0;
+
+    std::vector<ProgramStart> programs;
+    MessageBoxAnswerer answerer;
+    std::vector<MessageBoxCall> boxes;
+    TrayRecord tray;
+    unsigned trayFailures = 0;
+
+    std::unique_ptr<DriverPort> driverPort;
+    std::unique_ptr<DeviceEnum> deviceEnum;
+    std::unique_ptr<NativeWifi> nativeWifi;
+    std::unique_ptr<DriverEvents> events;
+    std::unique_ptr<Programs> outside;
+    std::unique_ptr<TrayIcon> trayIcon;
+    std::unique_ptr<MessageBoxes> messageBoxes;
+
+    // Caller holds the mutex.
+    void Sync();
+    HANDLE NewHandle() {
+        nextHandle += 4;
+        return reinterpret_cast<HANDLE>(nextHandle);
+    }
+    void* WlanAlloc(std::size_t size);
+    bool IsUsable(std::size_t i) const { return i < adapters.size() && adapters[i].present; }
+    const NetworkSpec* NetworkByBssid(const Mac& bssid) const;
+    // Native Wifi, caller holds the mutex.
+    void QueueWlan(DWORD source, DWORD code, const GUID& iface, Bytes payload = {}, std::uint64_t delayMs = 0);
+    void LogWlan(const char* name, DWORD opcode, DWORD result);
+    bool InAir(const NetworkSpec& n) const;
+    // Ends the link of adapter i (radio off, network gone, disconnect) with its notifications.
+    void DropLink(std::size_t i);
+    void NotePresence(AdapterState& a);  // interface arrival or removal
+    void NoteRadio(std::size_t i);       // radio state change of every PHY; drops the link when off
+    void StartWlanThread();
+    void StopWlanThread();  // caller does NOT hold the mutex
+};
+
+GUID AdapterGuid(const AdapterSpec& spec);
+unsigned PhyCount(const AdapterSpec& spec);
+void SetAllPhys(AdapterState& a, bool on);
+
+std::unique_ptr<DriverPort> MakeSimDriverPort(World& w);
+std::unique_ptr<DeviceEnum> MakeSimDeviceEnum(World& w);
+std::unique_ptr<NativeWifi> MakeSimNativeWifi(World& w);
+std::unique_ptr<DriverEvents> MakeSimDriverEvents(World& w);
+std::unique_ptr<Programs> MakeSimPrograms(World& w);
+std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w);
+std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w);
+
+// Takes a dying world out of place so that no platform call reaches it afterwards.
+void ForgetWorld(World* world);
+
+constexpr GUID kNetClassGuid = {0x4d36e972, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+constexpr const char* kClassKeyRoot = "System\\CurrentControlSet\\Control\\Class\\";
+
+}  // namespace platform::sim

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/driver_port.h"
+#include "sim_fixture.h"
+
+using namespace platform::sim;
+
+namespace {
+
+class SimDriver : public SimWorldTest {
+protected:
+    // One open-call-close round as the OID layer does it.
+    bool Call(std::uint32_t oid, std::vector<std::uint8_t>& buf, DWORD* returned = nullptr, DWORD* error = nullptr) {
+        platform::DriverPort& d = platform::Driver();
+        HANDLE h = d.Open(world_.DevicePath(0).c_str());
+        if (h == INVALID_HANDLE_VALUE) {
+            if (error) *error = GetLastError();
+            return false;
+        }
+        DWORD r = 0xDEAD;
+        BOOL ok = d.Ioctl(h, oid, buf.empty() ? nullptr : buf.data(), static_cast<DWORD>(buf.size()), &r);
+        if (error) *error = ok ? 0 : GetLastError();
+        d.Close(h);
+        if (returned) *returned = r;
+        return ok != FALSE;
+    }
+    static std::vector<std::uint8_t> U32(std::uint32_t v) {
+        return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+                static_cast<std::uint8_t>(v >> 24)};
+    }
+    static std::int32_t I32(const std::vector<std::uint8_t>& b) {
+        return static_cast<std::int32_t>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3]) << 24);
+    }
+};
+
+TEST_F(SimDriver, QueryAnswersFromTheScenario) {
+    Load(kOneAdapter);
+    std::vector<std::uint8_t> buf(8, 0xEE);
+    DWORD returned = 0;
+    ASSERT_TRUE(Call(0xFF0C001A, buf, &returned));
+    EXPECT_EQ(returned, 4u);
+    EXPECT_EQ(buf, (std::vector<std::uint8_t>{1, 0, 0, 0, 0xEE, 0xEE, 0xEE, 0xEE}));  // the rest untouched
+
+    std::vector<std::uint8_t> mac(6);
+    ASSERT_TRUE(Call(0x0D010702, mac));
+    EXPECT_EQ(mac, (std::vector<std::uint8_t>{0x02, 0xE1, 0xF0, 0x51, 0x01, 0x07}));
+    EXPECT_EQ(world_.OpenDriverHandles(), 0u);
+}
+
+TEST_F(SimDriver, QueryFailuresLeaveTheBufferAlone) {
+    Load(kOneAdapter);
+    std::vector<std::uint8_t> small(3, 0xEE), unknown(4, 0xEE);
+    DWORD error = 0, returned = 0;
+    EXPECT_FALSE(Call(0xFF0C001A, small, &returned, &error));  // answer is 4 bytes
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(returned, 0u);
+    EXPECT_EQ(small, std::vector<std::uint8_t>(3, 0xEE));
+    EXPECT_FALSE(Call(0xFF0C0077, unknown, nullptr, &error));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    EXPECT_EQ(unknown, std::vector<std::uint8_t>(4, 0xEE));
+}
+
+TEST_F(SimDriver, SetThenQueryRoundTrips) {
+    Load(kOneAdapter);
+    struct {
+        std::uint32_t set, query;
+    } cases[] = {{0xFF8C001A, 0xFF0C001A}, {0x0DF10111, 0x0D710111}, {0xFF81031A, 0x0D01031A},
+                 {0xFF820105, 0x0D020105}, {0x0D810102, 0x0D010102}};
+    std::uint32_t value = 0x11223300;
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> in = U32(++value), out(4);
+        DWORD returned = 0;
+        ASSERT_TRUE(Call(c.set, in, &returned)) << std::hex << c.set;
+        EXPECT_EQ(returned, 4u);
+        ASSERT_TRUE(Call(c.query, out)) << std::hex << c.query;
+        EXPECT_EQ(out, U32(value)) << std::hex << c.query;
+        EXPECT_EQ(world_.LastSet(0, c.query), U32(value));
+    }
+}
+
+TEST_F(SimDriver, JournalRecordsEachCallAsSent) {
+    Load(kOneAdapter);
+    world_.clock().Advance(250);
+    std::vector<std::uint8_t> set = U32(0), query(4, 0xAA);
+    ASSERT_TRUE(Call(0xFF8C001A, set));
+    world_.clock().Advance(10);
+    ASSERT_TRUE(Call(0xFF0C001A, query));
+    std::vector<std::uint8_t> bad(4, 0xBB);
+    EXPECT_FALSE(Call(0xFF0C0077, bad));
+
+    std::vector<JournalEntry> j = world_.Journal();
+    ASSERT_EQ(j.size(), 3u);
+    EXPECT_EQ(j[0].timeMs, 250u);
+    EXPECT_EQ(j[0].devicePath, "\\\\.\\{6F2A9C14-3B7E-4D21-9A58-0C4E1B7D3F92}");
+    EXPECT_EQ(j[0].oid, 0xFF8C001Au);
+    EXPECT_TRUE(j[0].set);
+    EXPECT_EQ(j[0].in, U32(0));
+    EXPECT_TRUE(j[0].result);
+
+    EXPECT_EQ(j[1].timeMs, 260u);
+    EXPECT_FALSE(j[1].set);
+    EXPECT_EQ(j[1].in, std::vector<std::uint8_t>(4, 0xAA));
+    EXPECT_EQ(j[1].out, U32(0));
+    EXPECT_EQ(j[1].bytesReturned, 4u);
+
+    EXPECT_FALSE(j[2].result);
+    EXPECT_EQ(j[2].error, static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    world_.ClearJournal();
+    EXPECT_TRUE(world_.Journal().empty());
+}
+
+TEST_F(SimDriver, FailsTheNextNCallsOfTheOidAsSent) {
+    Load(std::string(kOneAdapter).insert(std::string(kOneAdapter).find("signal"), "fail 0xFF8C0002 2\n"));
+    world_.FailOid(0xFF0C001A, 1);
+    std::vector<std::uint8_t> v = U32(7);
+    EXPECT_FALSE(Call(0xFF8C0002, v));
+    EXPECT_FALSE(Call(0xFF8C0002, v));
+    EXPECT_TRUE(Call(0xFF8C0002, v));
+    std::vector<std::uint8_t> q(4);
+    EXPECT_TRUE(Call(0xFF0C0002, q)) << "a fault of the set OID leaves its query alone";
+    EXPECT_FALSE(Call(0xFF0C001A, q));
+    EXPECT_TRUE(Call(0xFF0C001A, q));
+    std::vector<JournalEntry> j = world_.Journal();
+    ASSERT_EQ(j.size(), 6u);
+    EXPECT_FALSE(j[0].result);
+    EXPECT_EQ(j[0].error, static_cast<DWORD>(ERROR_GEN_FAILURE));
+    EXPECT_EQ(world_.LastSet(0, 0xFF0C0002), U32(7)) << "a failed set stores nothing, the good one does";
+}
+
+TEST_F(SimDriver, SignalReadingsAreSigned) {
+    Load(kOneAdapter);
+    std::vector<std::uint8_t> a(4), b(4);
+    ASSERT_TRUE(Call(0xFF0C000F, a));
+    ASSERT_TRUE(Call(0xFF0C0010, b));
+    EXPECT_EQ(I32(a), -55);
+    EXPECT_EQ(I32(b), -60);
+    world_.SetSignal(0, -81);
+    ASSERT_TRUE(Call(0xFF0C000F, a));
+    EXPECT_EQ(I32(a), -81);
+    EXPECT_FALSE(Call(0xFF0C0010, b));
+    world_.ClearSignal(0);
+    EXPECT_FALSE(Call(0xFF0C000F, a));
+}
+
+TEST_F(SimDriver, RegisterWordComesBackInTheThirdField) {
+    Load(kOneAdapter);
+    std::vector<std::uint8_t> rec = U32(3);
+    for (std::uint32_t v : {54u, 0xDEADu}) {
+        std::vector<std::uint8_t> w = U32(v);
+        rec.insert(rec.end(), w.begin(), w.end());
+    }
+    std::vector<std::uint8_t> q = rec;
+    ASSERT_TRUE(Call(0xFF0C0008, q));
+    EXPECT_EQ(std::vector<std::uint8_t>(q.begin() + 8, q.end()), U32(0x0203));
+    EXPECT_EQ(std::vector<std::uint8_t>(q.begin(), q.begin() + 8), std::vector<std::uint8_t>(rec.begin(), rec.begin() + 8));
+
+    std::vector<std::uint8_t> set = rec;
+    set[8] = 0x34;
+    set[9] = 0x12;
+    set[10] = set[11] = 0;
+    ASSERT_TRUE(Call(0xFF8C0008, set));
+    q = rec;
+    ASSERT_TRUE(Call(0xFF0C0008, q));
+    EXPECT_EQ(std::vector<std::uint8_t>(q.begin() + 8, q.end()), U32(0x1234));
+
+    std::vector<std::uint8_t> shortRec(8);
+    EXPECT_FALSE(Call(0xFF0C0008, shortRec)) << "a record shorter than 12 bytes is refused, not overrun";
+}
+
+TEST_F(SimDriver, UnplugAndReplugFollowTheClock) {
+    std::string text = std::string(kOneAdapter);
+    text.insert(text.find("signal"), "unplug_at = 1000\nreplug_at = 3000\n");
+    Load(text);
+    platform::DriverPort& d = platform::Driver();
+    std::string path = world_.DevicePath(0);
+    std::vector<std::uint8_t> q(4);
+
+    world_.clock().Advance(999);
+    HANDLE h = d.Open(path.c_str());
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    world_.clock().Advance(1);
+    DWORD r;
+    EXPECT_FALSE(d.Ioctl(h, 0xFF0C001A, q.data(), 4, &r)) << "an open handle dies with the device";
+    d.Close(h);
+    EXPECT_EQ(d.Open(path.c_str()), INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(world_.IsPresent(0));
+
+    world_.clock().Advance(1999);
+    EXPECT_FALSE(Call(0xFF0C001A, q));
+    world_.clock().Advance(1);
+    EXPECT_TRUE(Call(0xFF0C001A, q));
+
+    world_.Unplug(0);
+    EXPECT_FALSE(Call(0xFF0C001A, q));
+    world_.Replug(0);
+    EXPECT_TRUE(Call(0xFF0C001A, q));
+    EXPECT_EQ(world_.OpenDriverHandles(), 0u);
+}
+
+TEST_F(SimDriver, PathOpensOnlyForAPresentRespondingAdapter) {
+    std::string text = std::string(kOneAdapter);
+    text.insert(text.find("signal"), "responds = no\n");
+    Load(text);
+    platform::DriverPort& d = platform::Driver();
+    EXPECT_EQ(d.Open(world_.DevicePath(0).c_str()), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    world_.SetResponds(0, true);
+    HANDLE h = d.Open("\\\\.\\{6f2a9c14-3b7e-4d21-9a58-0c4e1b7d3f92}");  // case does not matter
+    EXPECT_NE(h, INVALID_HANDLE_VALUE);
+    d.Close(h);
+    EXPECT_EQ(d.Open("\\\\.\\KV31"), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(d.Open(nullptr), INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(world_.Journal().empty());
+
+    DWORD r;
+    std::uint32_t v;
+    EXPECT_FALSE(d.Ioctl(reinterpret_cast<HANDLE>(0x1234), 0xFF0C001A, &v, 4, &r));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+}  // namespace
