@@ -1,0 +1,155 @@
+#include "station/core/adapter_discovery.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "platform/platform.h"
+#include "shared/adapter_identity.h"
+#include "shared/chip_table.h"
+#include "shared/os_code.h"
+#include "shared/sel_card_dlg.h"
+#include "framework/wnd.h"
+#include "station/core/wlan_manager.h"
+
+namespace {
+
+constexpr size_t kIdLength = 21;
+
+// First string of the hardware-ID list, upper-cased. False when the property is missing.
+bool ReadHardwareId(HDEVINFO set, SP_DEVINFO_DATA* device, char out[256]) {
+    std::memset(out, 0, 256);
+    if (!platform::Devices().GetDeviceRegistryProperty(set, device, SPDRP_HARDWAREID,
+                                                       reinterpret_cast<BYTE*>(out), 255, nullptr))
+        return false;
+    out[255] = 0;
+    for (char* p = out; *p; ++p) *p = static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));
+    return true;
+}
+
+// The id the driver keeps for the adapter; it names the device path and the settings files.
+bool ReadNetCfgInstanceId(HDEVINFO set, SP_DEVINFO_DATA* device, char out[128]) {
+    std::memset(out, 0, 128);
+    HKEY key = platform::Devices().OpenDevRegKey(set, device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_READ);
+    if (key == INVALID_HANDLE_VALUE || key == nullptr) return false;
+    DWORD type = 0, size = 127;
+    LONG rc = RegQueryValueExA(key, "NetCfgInstanceId", nullptr, &type,
+                               reinterpret_cast<BYTE*>(out), &size);
+    RegCloseKey(key);
+    out[127] = 0;
+    return rc == ERROR_SUCCESS && type == REG_SZ && out[0] != 0;
+}
+
+bool DeviceOpens(const char* path) {
+    HANDLE h = platform::Driver().Open(path);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    platform::Driver().Close(h);
+    return true;
+}
+
+int TableChipIndex(const char* hardwareId) {
+    int chip = -1;
+    FindChipIndex(hardwareId, &chip);
+    return chip;
+}
+
+}  // namespace
+
+int IsSelDeviceExist() { return DeviceOpens(g_DevicePath) ? 1 : 0; }
+
+int DiscoverAdapter(DiscoveryContext& context) {
+    platform::DeviceEnum& devices = platform::Devices();
+
+    GUID classGuids[3]{};
+    DWORD guidCount = 0;
+    // Success with no GUID at all is possible: then there is simply no Net-class device.
+    if (!devices.ClassGuidsFromName("Net", classGuids, 3, &guidCount) || guidCount == 0) return 0;
+    HDEVINFO set = devices.GetClassDevs(&classGuids[0], DIGCF_PRESENT);
+    if (set == INVALID_HANDLE_VALUE) return 0;
+
+    std::vector<DWORD> candidates;
+    for (DWORD index = 0;; ++index) {
+        SP_DEVINFO_DATA device{};
+        device.cbSize = sizeof(device);
+        if (!devices.EnumDeviceInfo(set, index, &device)) break;
+
+        char hardwareId[256];
+        if (!ReadHardwareId(set, &device, hardwareId)) continue;
+        int chip = TableChipIndex(hardwareId);
+        if (chip < 0) continue;
+
+        char netCfgId[128] = {};
+        if (g_OsCode > 6 && !ReadNetCfgInstanceId(set, &device, netCfgId)) continue;
+        char path[256] = {};
+        BuildDevicePath(g_OsCode, netCfgId, chip, path, sizeof(path));
+        if (path[0] && DeviceOpens(path)) candidates.push_back(index);
+    }
+
+    if (candidates.empty()) {
+        devices.DestroyDeviceInfoList(set);
+        return 0;
+    }
+
+    DWORD chosen = candidates[0];
+    if (candidates.size() > 1) {
+        if (context.busy) *context.busy = 1;
+        CSelCardDlg dialog(set, candidates, fw::CWnd::FromHandle(context.mainWindow));
+        INT_PTR answer = dialog.DoModal();
+        if (context.busy) *context.busy = 0;
+        // Dismissed without OK: no adapter is chosen this round; the next poll asks again.
+        if (answer != IDOK || dialog.m_nSelected < 0) {
+            devices.DestroyDeviceInfoList(set);
+            return 0;
+        }
+        chosen = candidates[static_cast<size_t>(dialog.m_nSelected)];
+    }
+
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof(device);
+    char hardwareId[256];
+    if (!devices.EnumDeviceInfo(set, chosen, &device) || !ReadHardwareId(set, &device, hardwareId)) {
+        devices.DestroyDeviceInfoList(set);
+        return 0;
+    }
+
+    std::memset(g_AdapterDescription, 0, sizeof(g_AdapterDescription));
+    devices.GetDeviceRegistryProperty(set, &device, SPDRP_FRIENDLYNAME,
+                                      reinterpret_cast<BYTE*>(g_AdapterDescription),
+                                      sizeof(g_AdapterDescription) - 1, nullptr);
+    if (g_AdapterDescription[0] == 0)
+        devices.GetDeviceRegistryProperty(set, &device, SPDRP_DEVICEDESC,
+                                          reinterpret_cast<BYTE*>(g_AdapterDescription),
+                                          sizeof(g_AdapterDescription) - 1, nullptr);
+    g_AdapterDescription[sizeof(g_AdapterDescription) - 1] = 0;
+
+    if (context.wlan) context.wlan->Setup(g_AdapterDescription, context.mainWindow, context.allUsers);
+
+    std::memset(g_HardwareId, 0, sizeof(g_HardwareId));
+    std::memcpy(g_HardwareId, hardwareId, kIdLength);
+    g_IsUsbAdapter = IsUsbHardwareId(g_HardwareId) ? 1 : 0;
+    g_ChipIndex = FindChipIndex(g_IsUsbAdapter != 0, g_HardwareId);
+    SetChipFlags(g_ChipIndex);
+
+    if (g_OsCode > 6) {
+        char netCfgId[128];
+        if (!ReadNetCfgInstanceId(set, &device, netCfgId)) {
+            devices.DestroyDeviceInfoList(set);
+            return 0;
+        }
+        std::snprintf(g_NetCfgInstanceId, sizeof(g_NetCfgInstanceId), "%s", netCfgId);
+    }
+    BuildDevicePath(g_OsCode, g_NetCfgInstanceId, g_ChipIndex, g_DevicePath, sizeof(g_DevicePath));
+
+    char oldKeyPath[sizeof(g_DriverKeyPath)];
+    std::snprintf(oldKeyPath, sizeof(oldKeyPath), "%s", g_DriverKeyPath);
+    char driver[256] = {};
+    devices.GetDeviceRegistryProperty(set, &device, SPDRP_DRIVER, reinterpret_cast<BYTE*>(driver),
+                                      sizeof(driver) - 1, nullptr);
+    BuildDriverKeyPath(g_OsCode, driver, g_DriverKeyPath, sizeof(g_DriverKeyPath));
+    if (oldKeyPath[0] && std::strcmp(oldKeyPath, g_DriverKeyPath) != 0 && context.adapterChanged)
+        *context.adapterChanged = 1;
+
+    devices.DestroyDeviceInfoList(set);
+    return 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Finds the one supported adapter to manage and fills the adapter identity.
+#include <windows.h>
+
+class WlanManager;
+
+struct DiscoveryContext {
+    WlanManager* wlan = nullptr;   // rebound to the chosen adapter's interface
+    HWND mainWindow = nullptr;     // notification target, and owner of the selection dialog
+    int allUsers = 0;              // custom data directory: profiles for all users
+    int* busy = nullptr;           // set while the selection dialog runs
+    int* adapterChanged = nullptr; // set when the driver key differs from a previous one
+};
+
+// 1 when an adapter was found and bound, 0 otherwise.
+int DiscoverAdapter(DiscoveryContext& context);
+
+// 1 while the selected adapter's device path opens.
+int IsSelDeviceExist();

@@ -1,0 +1,277 @@
+#include "station/core/driver_registry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "shared/adapter_identity.h"
+#include "shared/oid_access.h"
+#include "shared/wireless_mode.h"
+#include "station/core/channel_plan.h"
+#include "station/core/driver_oid_calls.h"
+#include "station/core/radio_defaults.h"
+
+namespace {
+
+constexpr int kSetAttempts = 3;
+constexpr size_t kMaxValueBytes = 64u << 20;  // far beyond any value a driver key holds
+
+// HKLM\<driver key>[\<subkey>]; null when no adapter is bound (an empty path would open
+// HKEY_LOCAL_MACHINE itself).
+HKEY OpenDriverKey(const char* subkey, REGSAM access) {
+    if (g_DriverKeyPath[0] == 0) return nullptr;
+    std::string path = g_DriverKeyPath;
+    if (subkey) path = path + "\\" + subkey;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return nullptr;
+    return key;
+}
+
+void SetText(HKEY key, const char* name, const char* text) {
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+void SetNumber(HKEY key, const char* name, int value) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d", value);
+    SetText(key, name, text);
+}
+
+// A REG_SZ value as text; false when it is missing or unreadable.
+bool ReadText(HKEY key, const char* name, std::string& text) {
+    char buffer[128] = {};
+    DWORD type = 0, size = sizeof(buffer) - 1;
+    LONG result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    if (result != ERROR_SUCCESS) return false;
+    text.assign(buffer, strnlen(buffer, size));
+    return true;
+}
+
+bool HasValue(HKEY key, const char* name) {
+    return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// Whole decimal text of an int; false for anything else.
+bool ParseNumber(const std::string& text, int& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end != 0 || v < -2147483647L - 1 || v > 2147483647L) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+void CopyKey(const char* sourceSubkey, REGSAM sourceAccess, const char* destinationSubkey, REGSAM destinationAccess) {
+    HKEY source = OpenDriverKey(sourceSubkey, sourceAccess);
+    HKEY destination = OpenDriverKey(destinationSubkey, destinationAccess);
+    if (source && destination) CopyRegistryValues(source, destination);
+    if (source) RegCloseKey(source);
+    if (destination) RegCloseKey(destination);
+}
+
+}  // namespace
+
+bool CopyRegistryValues(HKEY source, HKEY destination) {
+    DWORD maxName = 0, maxData = 0;
+    if (RegQueryInfoKeyA(source, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName, &maxData,
+                         nullptr, nullptr) != ERROR_SUCCESS)
+        return false;
+    std::vector<char> name(maxName + 1);
+    std::vector<BYTE> data(maxData ? maxData : 1);
+    for (DWORD index = 0;;) {
+        DWORD nameSize = static_cast<DWORD>(name.size());
+        DWORD dataSize = static_cast<DWORD>(data.size());
+        DWORD type = 0;
+        LONG result = RegEnumValueA(source, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize);
+        if (result == ERROR_NO_MORE_ITEMS) return true;
+        if (result == ERROR_MORE_DATA) {
+            // A value grew since the key was measured: measure again (at least doubling) and
+            // retry this index.
+            if (data.size() >= kMaxValueBytes) return false;
+            RegQueryInfoKeyA(source, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
+                             &maxData, nullptr, nullptr);
+            name.resize(std::max<size_t>(maxName + 1, name.size() * 2));
+            data.resize(std::max<size_t>(maxData, data.size() * 2));
+            continue;
+        }
+        if (result != ERROR_SUCCESS) return false;
+        if (RegSetValueExA(destination, name.data(), 0, type, data.data(), dataSize) != ERROR_SUCCESS) return false;
+        ++index;
+    }
+}
+
+void SaveDriverKeyToDefault() { CopyKey(nullptr, KEY_QUERY_VALUE, "Default", KEY_ALL_ACCESS); }
+
+void CopyApDefaultToDriverKey() { CopyKey("ApDefault", KEY_QUERY_VALUE, nullptr, KEY_ALL_ACCESS); }
+
+void WriteDaduVeDefaults() {
+    if (HKEY existing = OpenDriverKey("ApDefault", KEY_QUERY_VALUE)) {
+        RegCloseKey(existing);
+        return;
+    }
+    if (g_DriverKeyPath[0] == 0) return;
+    HKEY key = nullptr;
+    const std::string path = std::string(g_DriverKeyPath) + "\\ApDefault";
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+
+    uint8_t mac[6] = {};
+    driver_oid::QueryOid0702(mac);
+    char ssid[16];
+    std::snprintf(ssid, sizeof(ssid), "DaduVE-%02X", mac[5]);
+    static const BYTE kEmptyMultiSz[1] = {0};
+
+    SetText(key, "SSID", ssid);
+    SetText(key, "WirelessMode", "0");
+    SetText(key, "TransRate", "0");
+    SetText(key, "TurboRate", "0");
+    SetText(key, "BGProtection", "0");
+    SetText(key, "ShortSlot", "1");
+    SetText(key, "Channel", "0");
+    SetText(key, "PreambleType", "0");
+    SetText(key, "TXPower", "0");
+    SetText(key, "RtsThresh", "2347");
+    SetText(key, "FragThresh", "0");
+    SetText(key, "AuthMode", "0");
+    SetText(key, "CipherMode", "1");
+    SetText(key, "WPAPSK", "");
+    SetText(key, "WEPKey1Type", "0");
+    SetText(key, "WEPKey2Type", "0");
+    SetText(key, "WEPKey3Type", "0");
+    SetText(key, "WEPKey4Type", "0");
+    SetText(key, "WEPKeyUse", "1");
+    SetText(key, "WEPKey1", "");
+    SetText(key, "WEPKey2", "");
+    SetText(key, "WEPKey3", "");
+    SetText(key, "WEPKey4", "");
+    SetText(key, "RekeyInterval", "60");
+    SetText(key, "RekeyMethod", "0");
+    SetText(key, "TXPower", "0");
+    SetText(key, "RadiusIP", "");
+    SetText(key, "RadiusPort", "");
+    SetText(key, "RadiusKey", "");
+    SetText(key, "AccessControlPolicy", "0");
+    RegSetValueExA(key, "AccessControlList", 0, REG_MULTI_SZ, kEmptyMultiSz, sizeof(kEmptyMultiSz));
+    SetText(key, "WdsEnable", "1");
+    RegSetValueExA(key, "WdsList", 0, REG_MULTI_SZ, kEmptyMultiSz, sizeof(kEmptyMultiSz));
+    SetText(key, "AutoChannelSelect", "0");
+    SetText(key, "NoForwarding", "0");
+    SetText(key, "HideSSID", "0");
+    SetText(key, "BeaconPeriod", "100");
+    RegCloseKey(key);
+}
+
+int WriteOpModeAp() {
+    if (HKEY key = OpenDriverKey(nullptr, KEY_ALL_ACCESS)) {
+        SetText(key, "OpMode", "1");
+        RegCloseKey(key);
+    }
+    driver_oid::SetOpMode(1);
+    return 1;
+}
+
+void RunOnceInitConfigTxBurst() {
+    HKEY key = OpenDriverKey(nullptr, KEY_ALL_ACCESS);
+    if (!key) return;
+    // Present at any length counts: a marker too long for a small buffer is still a marker.
+    if (HasValue(key, "RunOnceInitConfigTxBurst")) {
+        RegCloseKey(key);
+        return;
+    }
+
+    DWORD select = 0;
+    HKEY installer = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInstallerKeyPath, 0, KEY_QUERY_VALUE, &installer) == ERROR_SUCCESS) {
+        DWORD type = 0, value = 0, size = sizeof(value);
+        if (RegQueryValueExA(installer, "ConfigTxBurstSelect", nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                             &size) == ERROR_SUCCESS &&
+            type == REG_DWORD && size == sizeof(value))
+            select = value;
+        RegCloseKey(installer);
+    }
+    const int burst = select == 1 ? 1 : 0;
+
+    // Only a block the driver handed back is sent again: a zeroed one would reset every
+    // other radio setting in it.
+    uint32_t block[kRadioBlockSize / 4] = {};
+    DWORD returned = 0;
+    if (QueryOid(kOidQueryRadioBlock, block, kRadioBlockSize, &returned)) {
+        block[0] = static_cast<uint32_t>(burst);
+        block[6] = 0;
+        SetOid(kOidSetRadioBlock, block, kRadioBlockSize, &returned, kSetAttempts);
+    }
+
+    SetNumber(key, "TXBurst", burst);
+    SetNumber(key, "RunOnceInitConfigTxBurst", burst);
+    RegCloseKey(key);
+}
+
+int VerifyCountryRegion() {
+    DWORD region = 0;
+    driver_oid::QueryOid0003(&region);
+    g_Region24Valid = (region & 0x80) ? 0 : 1;
+    g_Region5Valid = (region & 0x8000) ? 0 : 1;
+    g_RegionWord = region & ~static_cast<DWORD>(0x8080);
+
+    HKEY key = OpenDriverKey(nullptr, KEY_ALL_ACCESS);
+    if (!key) return 0;
+
+    std::string text;
+    int mode = 0;
+    if (ReadText(key, "WirelessMode", text) && ParseNumber(text, mode)) g_WirelessMode = mode;
+    NormalizeWirelessMode(g_WirelessMode);
+
+    uint8_t channels[kMaxChannelListLength] = {};
+    int count = 0;
+    BuildChannelList(1, g_WirelessMode, 0, channels, &count);
+
+    std::string channelText;
+    bool present = ReadText(key, "Channel", channelText);
+    bool allowed = false;
+    int channel = 0;
+    if (present && ParseNumber(channelText, channel))
+        for (int i = 0; i < count; ++i)
+            if (channels[i] == channel) allowed = true;
+
+    // With no allowed channel there is nothing sound to write: the stored one stays.
+    bool haveText = present;
+    if (!allowed && count > 0) {
+        char first[8];
+        std::snprintf(first, sizeof(first), "%d", channels[0]);
+        channelText = first;
+        SetText(key, "Channel", first);
+        haveText = true;
+    }
+    if (haveText) {
+        if (HKEY saved = OpenDriverKey("Default", KEY_ALL_ACCESS)) {
+            SetText(saved, "Channel", channelText.c_str());
+            RegCloseKey(saved);
+        }
+    }
+    RegCloseKey(key);
+    return 1;
+}
+
+int ReadCcx2Control(DWORD* value) {
+    *value = 0;
+    HKEY key = OpenDriverKey(nullptr, KEY_READ);
+    if (!key) return 0;
+    BYTE buffer[128] = {};
+    DWORD size = sizeof(buffer);
+    LONG result = RegQueryValueExA(key, "CCX2Control", nullptr, nullptr, buffer, &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return 0;
+    std::memcpy(value, buffer, sizeof(*value));
+    return 1;
+}
+
+BOOLEAN SetCcx2ControlOid(int adjust, DWORD value) {
+    if (adjust != 1) value = (value & 0xFFFF00DF) | 0x0000FA00;
+    DWORD returned = 0;
+    return SetOid(kOidSetCcx2Control, &value, sizeof(value), &returned, kSetAttempts);
+}

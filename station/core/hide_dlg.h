@@ -1,0 +1,70 @@
+#pragma once
+// The station utility's hidden main window: tray icon and menu, the 2-second poll of the
+// adapter and its link, and the binding to the adapter's driver and Native Wifi interface.
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/dialog.h"
+#include "station/core/action_data.h"
+#include "station/core/wlan_manager.h"
+
+constexpr UINT kTrayCallbackMessage = 0x464;
+constexpr UINT kTrayIconId = 161;
+
+class CHideDlg : public fw::CDialog {
+public:
+    CHideDlg();
+    ~CHideDlg() override;
+
+    WlanManager m_WlanManager;
+    int m_bDeviceExist = 0;
+    int m_bOpenSheetAtStart = 1;
+    int m_bSkipDefaultSave = 0;
+    int m_bBusy = 0;
+    int m_bTrayAdded = 0;
+    int m_bAdapterChanged = 0;
+
+    BOOL AddTrayIcon();
+    BOOL DeleteTrayIcon();
+    BOOL ModifyTrayIcon(UINT iconId);
+    void ShowTrayMenu();
+    void InitDevice(int openSheet);
+    void KillPollTimers();
+    int Discover();
+
+    // The action queue (bodies in action_queue.cpp). AddAction takes ownership of record and
+    // returns 1 when the queue then holds exactly one entry; ActionExec carries the queue out
+    // up to and including the first scan; ExecuteAction queues a scan and runs it when
+    // nothing else waits.
+    int AddAction(int kind, void* record);
+    void ActionExec();
+    void ExecuteAction();
+    std::vector<_ACTION_DATA> m_ActionQueue;
+
+    // The icon shown for a tray picture id (shared handles: comparing them is meaningful).
+    static HICON TrayIconHandle(UINT iconId);
+    UINT CurrentTrayIcon() const { return m_nTrayIcon; }
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    void OnPaint();
+    void OnTrayLaunch();
+    void OnTrayExit();
+    void OnTimer(UINT_PTR id);
+    void OnDestroy();
+    void OnSwitchToApMode();
+    void OnUseZeroConfig();
+    void OnUseOwnConfig();
+    FW_DECLARE_MESSAGE_MAP()
+
+private:
+    void Poll(UINT_PTR id);
+    void BuildTooltip(UINT iconId, char* tip, size_t size) const;
+
+    UINT m_nTrayIcon = 0;
+};

@@ -1,0 +1,8 @@
+#pragma once
+// Link quality from a signal in dBm, and the tray picture it selects. Window-less.
+
+// 0..100; integer arithmetic on purpose: -75 dBm must give 37, not 36.
+int SignalToPercent(int dbm);
+
+enum class LinkClass { Good, Normal, Weak };
+LinkClass ClassifyQuality(int percent);

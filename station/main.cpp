@@ -1,0 +1,3 @@
+#include "station/core/qel_config_app.h"
+
+FW_IMPLEMENT_APP(CQelConfigApp)

@@ -1,0 +1,169 @@
+// Adapter discovery against the simulated Net-class devices and driver.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "resources/station/resource.h"
+#include "station/core/adapter_discovery.h"
+#include "station/core/wlan_manager.h"
+#include "station_fixture.h"
+
+namespace {
+
+constexpr const char* kSelCardCaption = "Select wireless lan card";
+
+// Answers the selection dialog as a user would, from a window-less timer that runs inside
+// the dialog's own modal loop.
+struct SelCardAnswer {
+    int line = 0;          // line to pick
+    bool pressOk = true;   // false: Esc
+    int shown = 0;         // times the dialog appeared
+    std::string hardwareIdShown;  // the hardware-ID edit after the selection
+};
+SelCardAnswer* g_answer = nullptr;
+HWND g_lastDialog = nullptr;
+
+void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
+    if (!dialog || dialog == g_lastDialog) return;
+    g_lastDialog = dialog;
+    ++g_answer->shown;
+    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
+    SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    char text[256] = {};
+    GetDlgItemTextA(dialog, IDC_SELCARD_HARDWARE_ID, text, sizeof(text));
+    g_answer->hardwareIdShown = text;
+    if (g_answer->pressOk)
+        SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    else
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+class DiscoveryTest : public StationTest {
+protected:
+    int Discover() {
+        DiscoveryContext context;
+        context.wlan = &wlan;
+        context.busy = &busy;
+        context.adapterChanged = &adapterChanged;
+        return DiscoverAdapter(context);
+    }
+    int DiscoverAnswering(SelCardAnswer& answer) {
+        g_answer = &answer;
+        g_lastDialog = nullptr;
+        UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
+        int found = Discover();
+        KillTimer(nullptr, timer);
+        g_answer = nullptr;
+        return found;
+    }
+
+    WlanManager wlan;
+    int busy = 0;
+    int adapterChanged = 0;
+};
+
+TEST_F(DiscoveryTest, OneAdapterIsBoundWithoutAsking) {
+    Load(testutil::Scenario("default.scn"));
+    SelCardAnswer answer;
+    ASSERT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 0);
+
+    // The scenario's id carries a revision suffix; the first 21 characters match the table.
+    EXPECT_STREQ(g_HardwareId, "USB\\VID_F0E1&PID_5101");
+    EXPECT_EQ(g_ChipIndex, 5);
+    EXPECT_EQ(g_IsUsbAdapter, 1);
+    EXPECT_EQ(g_NoWpsChip, 0);
+    EXPECT_STREQ(g_AdapterDescription, "Norvane ZQ-4402 Wireless LAN Card");
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(0));
+    EXPECT_EQ(std::string(g_DriverKeyPath),
+              "System\\CurrentControlSet\\Control\\Class\\" + world.DriverName(0));
+    EXPECT_EQ(wlan.IsInterfaceFound(), 1);
+    EXPECT_TRUE(IsEqualGUID(wlan.InterfaceGuid(), world.InterfaceGuid(0)));
+    EXPECT_EQ(IsSelDeviceExist(), 1);
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+    EXPECT_EQ(world.OpenDriverHandles(), 0u);
+}
+
+TEST_F(DiscoveryTest, TwoAdaptersAskOnceAndTakeTheChosenOne) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    SelCardAnswer answer;
+    answer.line = 1;
+    ASSERT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(busy, 0);
+    EXPECT_EQ(answer.hardwareIdShown.rfind("PCI\\VEN_F0E1&DEV_7001", 0), 0u) << answer.hardwareIdShown;
+    EXPECT_STREQ(g_HardwareId, "PCI\\VEN_F0E1&DEV_7001");
+    EXPECT_EQ(g_ChipIndex, 7);
+    EXPECT_EQ(g_IsUsbAdapter, 0);
+    // The friendly name wins over the description.
+    EXPECT_STREQ(g_AdapterDescription, "Norvane ZQ-4402 Wireless LAN PCI Card #2");
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(1));
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+}
+
+TEST_F(DiscoveryTest, EscInSelectionChoosesNothingThisRound) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    SelCardAnswer answer;
+    answer.pressOk = false;
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(g_ChipIndex, -1);
+    EXPECT_EQ(g_DevicePath[0], 0);
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+
+    // The next round asks again.
+    SelCardAnswer again;
+    EXPECT_EQ(DiscoverAnswering(again), 1);
+    EXPECT_EQ(again.shown, 1);
+    EXPECT_EQ(g_ChipIndex, 5);
+}
+
+TEST_F(DiscoveryTest, DeviceWhosePathDoesNotOpenIsNoCandidate) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    world.SetResponds(0, false);
+    SelCardAnswer answer;
+    ASSERT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 0);
+    EXPECT_EQ(g_ChipIndex, 7);
+
+    world.SetResponds(1, false);
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+}
+
+TEST_F(DiscoveryTest, UnknownHardwareIdIsIgnored) {
+    std::string text = testutil::Scenario("default.scn");
+    for (size_t at; (at = text.find("PID_5101")) != std::string::npos;) text.replace(at, 8, "PID_5199");
+    Load(text);
+    EXPECT_EQ(Discover(), 0);
+    EXPECT_EQ(g_ChipIndex, -1);
+}
+
+TEST_F(DiscoveryTest, UnpluggedAdapterIsGoneAndAnotherDriverKeyIsNoticed) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    world.Unplug(1);
+    ASSERT_EQ(Discover(), 1);
+    EXPECT_EQ(adapterChanged, 0);
+    world.Unplug(0);
+    EXPECT_EQ(IsSelDeviceExist(), 0);
+    EXPECT_EQ(Discover(), 0);
+
+    world.Replug(1);
+    ASSERT_EQ(Discover(), 1);
+    EXPECT_EQ(g_ChipIndex, 7);
+    EXPECT_EQ(adapterChanged, 1);
+}
+
+// Wine's Setup API answers "Net" with success and no class GUID at all.
+TEST_F(DiscoveryTest, RealPlatformUnderWineFindsNothing) {
+    platform::sim::Uninstall();
+    EXPECT_EQ(Discover(), 0);
+    EXPECT_EQ(g_ChipIndex, -1);
+}
+
+}  // namespace

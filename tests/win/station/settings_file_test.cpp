@@ -1,0 +1,174 @@
+// The per-adapter settings files in a data directory of the test's own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "station/core/qel_config_app.h"
+#include "station/core/settings_file.h"
+#include "station/profiles/profile_keys.h"
+#include "station_fixture.h"
+
+namespace {
+
+constexpr const char* kAdapter = "{6F2A9C14-3B7E-4D21-9A58-0C4E1B7D3F92}";
+
+class SettingsFileTest : public StationTest {
+protected:
+    void SetUp() override {
+        StationTest::SetUp();
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof(temp), temp);
+        dir_ = std::string(temp) + "lumora-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(GetTickCount()) + "\\";
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+        GetCurrentDirectoryA(sizeof(cwd_), cwd_);
+        // The data directory comes from ".\setting", as at start-up.
+        SetCurrentDirectoryA(dir_.c_str());
+        WritePrivateProfileStringA("config", "type", "2", ".\\setting");
+        WritePrivateProfileStringA("config", "dir", dir_.c_str(), ".\\setting");
+        CQelConfigApp::ReadDataDirectory();
+        ASSERT_EQ(CQelConfigApp::DataDirectory(), dir_);
+        g_ChipIndex = 5;
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(cwd_);
+        WIN32_FIND_DATAA found;
+        HANDLE h = FindFirstFileA((dir_ + "*").c_str(), &found);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                std::string path = dir_ + found.cFileName;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveDirectoryA(path.c_str());
+                else DeleteFileA(path.c_str());
+            } while (FindNextFileA(h, &found));
+            FindClose(h);
+        }
+        RemoveDirectoryA(dir_.c_str());
+        StationTest::TearDown();
+    }
+
+    std::string Prof() const { return dir_ + "KV31_" + kAdapter + "_prof"; }
+
+    std::string FileText(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    void WriteFileText(const std::string& path, const std::string& text) const {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        ReadIniSectionNames(kAdapter, names);
+        return names;
+    }
+
+    std::string dir_;
+    char cwd_[MAX_PATH] = {};
+};
+
+TEST_F(SettingsFileTest, ValuesRoundTripInTheFileOfTheirKind) {
+    const int kinds[] = {kSettingsStation, kSettingsAp, kSettingsProfiles, kSettingsWps};
+    const char* suffixes[] = {"_sta", "_ap", "_prof", "_wsc"};
+    for (int kind : kinds) {
+        const std::string value = std::string("value ") + suffixes[kind];
+        EXPECT_TRUE(WriteIniValue(kAdapter, kind, "Config", "Key", value.c_str()));
+        EXPECT_EQ(GetFileAttributesA((dir_ + "KV31_" + kAdapter + suffixes[kind]).c_str()) !=
+                      INVALID_FILE_ATTRIBUTES,
+                  true)
+            << suffixes[kind];
+    }
+    for (int kind : kinds) EXPECT_EQ(ReadIniValue(kAdapter, kind, "Config", "Key"), std::string("value ") + suffixes[kind]);
+
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsStation, "Config", "Missing"), "");
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsStation, "Nowhere", "Key"), "");
+    EXPECT_EQ(ReadIniValue("other adapter", kSettingsStation, "Config", "Key"), "");
+
+    char small[6];
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsStation, "Config", "Key", small, sizeof(small)), 5u);
+    EXPECT_STREQ(small, "value");
+}
+
+TEST_F(SettingsFileTest, ClearKeepsActiveTimeAndConfigCopyTakesEveryProfileKey) {
+    for (size_t i = 0; i < kProfileKeyCount; ++i)
+        WriteIniValue(kAdapter, kSettingsProfiles, "Home", kProfileKeys[i], (std::string("v") + kProfileKeys[i]).c_str());
+    WriteIniValue(kAdapter, kSettingsProfiles, "Home", "ActiveTime", "2024, 5, 6, 7, 8, 9");
+
+    UpdateIniConfigSection(kAdapter, "Home");
+    for (size_t i = 0; i < kProfileKeyCount; ++i)
+        EXPECT_EQ(ReadIniValue(kAdapter, kSettingsStation, "Config", kProfileKeys[i]),
+                  std::string("v") + kProfileKeys[i]);
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsStation, "Config", "ActiveTime"), "");
+
+    ClearIniSection(kAdapter, "Home");
+    for (size_t i = 0; i < kProfileKeyCount; ++i) {
+        char value[16] = "unset";
+        // Present and empty: the default never shows.
+        GetPrivateProfileStringA("Home", kProfileKeys[i], "absent", value, sizeof(value), Prof().c_str());
+        EXPECT_STREQ(value, "") << kProfileKeys[i];
+    }
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsProfiles, "Home", "ActiveTime"), "2024, 5, 6, 7, 8, 9");
+}
+
+TEST_F(SettingsFileTest, SectionNamesListEveryProfileBeyondAThousandBytes) {
+    std::vector<std::string> expected;
+    for (int i = 0; i < 40; ++i) {
+        std::string name = "Profile number " + std::to_string(i) + " with a fairly long name (x)";
+        if (i == 39) name = "Last one";
+        WriteIniValue(kAdapter, kSettingsProfiles, name.c_str(), "SSID", "s");
+        expected.push_back(name);
+    }
+    EXPECT_EQ(Names(), expected);
+    EXPECT_EQ(IniSectionExists(kAdapter, "Last one"), 1);
+    EXPECT_EQ(IniSectionExists(kAdapter, "last one"), 0);  // case counts here
+    EXPECT_EQ(IniSectionExists(kAdapter, "Last"), 0);
+    EXPECT_TRUE(Names().size() == 40u);
+
+    std::vector<std::string> stale = {"stale"};
+    ReadIniSectionNames("no such adapter", stale);
+    EXPECT_TRUE(stale.empty());
+}
+
+TEST_F(SettingsFileTest, DeletingASectionKeepsEveryOtherSection) {
+    WriteFileText(Prof(),
+                  "[Office]\r\nSSID=a\r\n"
+                  "[Cafe (5G) {x}]\r\nSSID=b\r\n"
+                  "[Cafe (5G) {x}2]\r\nSSID=c\r\n"
+                  "[Home net]\r\nSSID=d\r\n"
+                  "[Last]\r\nSSID=e\r\nWPAPSK=no line end");
+    EXPECT_EQ(WriteIniFile(kAdapter, "Cafe (5G) {x}"), 1);
+    EXPECT_EQ(FileText(Prof()),
+              "[Office]\r\nSSID=a\r\n"
+              "[Cafe (5G) {x}2]\r\nSSID=c\r\n"
+              "[Home net]\r\nSSID=d\r\n"
+              "[Last]\r\nSSID=e\r\nWPAPSK=no line end");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Office", "Cafe (5G) {x}2", "Home net", "Last"}));
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsProfiles, "Last", "WPAPSK"), "no line end");
+
+    // What the profile functions wrote just before is part of what stays.
+    WriteIniValue(kAdapter, kSettingsProfiles, "Office", "Channel", "6");
+    EXPECT_EQ(WriteIniFile(kAdapter, "Home net"), 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Office", "Cafe (5G) {x}2", "Last"}));
+    EXPECT_EQ(ReadIniValue(kAdapter, kSettingsProfiles, "Office", "Channel"), "6");
+    EXPECT_EQ(GetFileAttributesA((Prof() + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsFileTest, AFailedRewriteLeavesTheOldFileWhole) {
+    EXPECT_EQ(WriteIniFile(kAdapter, "Any"), 0);  // no file
+    EXPECT_EQ(GetFileAttributesA(Prof().c_str()), INVALID_FILE_ATTRIBUTES);
+
+    const std::string text = "[A]\r\nx=1\r\n[B]\r\ny=2\r\n";
+    WriteFileText(Prof(), text);
+    ASSERT_TRUE(CreateDirectoryA((Prof() + ".new").c_str(), nullptr));  // the new file cannot be made
+    EXPECT_EQ(WriteIniFile(kAdapter, "A"), 0);
+    EXPECT_EQ(FileText(Prof()), text);
+    RemoveDirectoryA((Prof() + ".new").c_str());
+}
+
+}  // namespace
