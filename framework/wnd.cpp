@@ -180,6 +180,7 @@ BOOL CWnd::SubclassWindow(HWND h) {
   if (!SetWindowSubclass(h, &CWnd::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this))) return FALSE;
   m_bSubclassed = true;
   Attach(h);
+  PreSubclassWindow();
   return TRUE;
 }
 
@@ -220,7 +221,7 @@ LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   return 0;
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(m_curMsg, m_curWp, m_curLp); }
+LRESULT CWnd::Default() { return m_curMsg == WM_NULL ? 0 : DefWindowProc(m_curMsg, m_curWp, m_curLp); }
 
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
@@ -229,7 +230,21 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
   if (child != nullptr && child != m_hWnd && GetAncestor(child, GA_PARENT) == m_hWnd) {
     if (CWnd* c = FromHandle(child)) {
       detail::DispatchScope scope(c);
-      if (c->OnChildNotify(msg, wp, lp, result)) return TRUE;
+      // The child may be inside its own handler (an edit sends EN_KILLFOCUS while it
+      // processes WM_KILLFOCUS): a Default() in the reflected handler must not replay that.
+      UINT oldMsg = c->m_curMsg;
+      WPARAM oldWp = c->m_curWp;
+      LPARAM oldLp = c->m_curLp;
+      c->m_curMsg = WM_NULL;
+      c->m_curWp = 0;
+      c->m_curLp = 0;
+      BOOL handled = c->OnChildNotify(msg, wp, lp, result);
+      if (detail::IsAlive(c)) {
+        c->m_curMsg = oldMsg;
+        c->m_curWp = oldWp;
+        c->m_curLp = oldLp;
+      }
+      if (handled) return TRUE;
     }
   }
   return SearchMap(this, GetMessageMap(), msg, wp, lp, result, false);

@@ -68,10 +68,13 @@ class CWnd {
   virtual LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp);
   // Called by the message loop for messages to this window or its children, before dispatch.
   virtual BOOL PreTranslateMessage(MSG* msg);
-  // Default processing of the message now being handled.
+  // Default processing of the message now being handled. In a handler of a reflected
+  // notification it does nothing and returns 0: the control's own message is not replayed.
   LRESULT Default();
 
  protected:
+  // Called by SubclassWindow once the object is bound, before the control's next message.
+  virtual void PreSubclassWindow() {}
   // After WM_NCDESTROY, once no handler of this window runs any more; may delete this.
   virtual void PostNcDestroy() {}
   // Searches the map chain; also offers child notifications to the child first.

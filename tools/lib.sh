@@ -5,7 +5,8 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 packages="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils imagemagick googletest cmake ninja-build g++ make"
+  wine wine64 xvfb xauth x11-utils imagemagick googletest cmake ninja-build g++ make
+  clang libclang-rt-14-dev"
 
 install_missing() {
   local missing=()

@@ -78,6 +78,25 @@ def line(x0, y0, x1, y1, width):
     return (min(x0, x1) - h, min(y0, y1) - h, max(x0, x1) + h, max(y0, y1) + h), contains
 
 
+def triangle(p0, p1, p2):
+    """Filled triangle; corners in any order."""
+    def edge(a, b, x, y):
+        return (b[0] - a[0]) * (y - a[1]) - (b[1] - a[1]) * (x - a[0])
+
+    def contains(x, y):
+        e0, e1, e2 = edge(p0, p1, x, y), edge(p1, p2, x, y), edge(p2, p0, x, y)
+        return (e0 >= 0 and e1 >= 0 and e2 >= 0) or (e0 <= 0 and e1 <= 0 and e2 <= 0)
+    xs, ys = (p0[0], p1[0], p2[0]), (p0[1], p1[1], p2[1])
+    return (min(xs), min(ys), max(xs), max(ys)), contains
+
+
+def intersect(a, b):
+    """Points in both shapes."""
+    (ax0, ay0, ax1, ay1), (bx0, by0, bx1, by1) = a[0], b[0]
+    box = (max(ax0, bx0), max(ay0, by0), min(ax1, bx1), min(ay1, by1))
+    return box, lambda x, y: a[1](x, y) and b[1](x, y)
+
+
 def minus(a, b):
     """Points of shape a that are not in shape b."""
     return a[0], lambda x, y: a[1](x, y) and not b[1](x, y)
@@ -308,6 +327,72 @@ def icon_program(size):
     return cv
 
 
+def icon_site_connected(size):
+    """The Site Survey list's mark of the network the card is on: a green disc with a tick."""
+    cv = Canvas(size)
+    s = size / 16.0
+    light, mid, dark = (hexcolor(c) for c in GREEN)
+    cv.fill(circle(8 * s, 8 * s, 7.2 * s), dark)
+    cv.fill(circle(8 * s, 8 * s, 6.2 * s), vgradient(light, mid, 1.5 * s, 14.5 * s))
+    w = 2.0 * s if size <= 16 else 1.7 * s
+    cv.fill(line(4.6 * s, 8.4 * s, 7.0 * s, 10.9 * s, w), WHITE)
+    cv.fill(line(7.0 * s, 10.9 * s, 11.5 * s, 5.3 * s, w), WHITE)
+    return cv
+
+
+def draw_padlock(cv, raised):
+    """Gold padlock; raised: the shackle is pulled up and its right leg is free."""
+    size = cv.size
+    s = size / 16.0
+    lift = 2.5 * s if raised else 0.0
+    shackle = hexcolor("#6A6A6A")
+    cx, cy = 8 * s, 6.0 * s - lift
+    r_out, r_in = 4.6 * s, 2.6 * s
+    ring = minus(circle(cx, cy, r_out), circle(cx, cy, r_in))
+    cv.fill(intersect(ring, rect(0, 0, size, cy)), shackle)
+    legw = r_out - r_in
+    body_top = 8.0 * s
+    cv.fill(rect(cx - r_out, cy, cx - r_in, body_top + s), shackle)
+    right_end = cy + 1.5 * s if raised else body_top + s
+    cv.fill(rect(cx + r_in, cy, cx + r_in + legw, right_end), shackle)
+    x0, y0, x1, y1 = 2.5 * s, body_top, 13.5 * s, 15.2 * s
+
+    def box(inset):
+        return rect(x0 + inset, y0 + inset, x1 - inset, y1 - inset, max(1.2 * s - inset, 0.0))
+    cv.fill(box(0.0), vgradient(hexcolor("#FFE27A"), hexcolor("#D89A10"), y0, y1))
+    cv.fill(outline(box, 1.0), hexcolor("#7A5200"))
+    hole = hexcolor("#4A3200")
+    cv.fill(circle(8 * s, 10.8 * s, 1.2 * s), hole)
+    cv.fill(rect(7.5 * s, 11.0 * s, 8.5 * s, 13.4 * s), hole)
+
+
+def icon_site_secured(size):
+    cv = Canvas(size)
+    draw_padlock(cv, raised=False)
+    return cv
+
+
+def icon_site_open(size):
+    cv = Canvas(size)
+    draw_padlock(cv, raised=True)
+    return cv
+
+
+def icon_sort(up):
+    """Header sort arrow: a grey triangle, point up for ascending."""
+    def draw(size):
+        cv = Canvas(size)
+        s = size / 16.0
+        top, bottom = 5.0 * s, 11.0 * s
+        if up:
+            corners = ((3.5 * s, bottom), (12.5 * s, bottom), (8 * s, top))
+        else:
+            corners = ((3.5 * s, top), (12.5 * s, top), (8 * s, bottom))
+        cv.fill(triangle(*corners), hexcolor("#5A5A5A"))
+        return cv
+    return draw
+
+
 # file name, drawing function, sizes
 ICONS = [
     ("lumora.ico", icon_program, (16, 32, 48)),
@@ -317,6 +402,11 @@ ICONS = [
     ("disconnected.ico", icon_disconnected, (16, 32)),
     ("no-adapter.ico", icon_no_adapter, (16, 32)),
     ("wep-error.ico", icon_wep_error, (16, 32)),
+    ("site-connected.ico", icon_site_connected, (16, 32)),
+    ("site-secured.ico", icon_site_secured, (16, 32)),
+    ("site-open.ico", icon_site_open, (16, 32)),
+    ("sort-ascending.ico", icon_sort(True), (16, 32)),
+    ("sort-descending.ico", icon_sort(False), (16, 32)),
 ]
 
 # ---------------------------------------------------------------- file formats

@@ -1,6 +1,8 @@
 // Simulated driver events, outside programs, tray icon and message boxes.
 #include "platform/sim/world_state.h"
 
+#include <cctype>
+
 namespace platform::sim {
 namespace {
 
@@ -45,10 +47,39 @@ public:
         std::lock_guard<std::mutex> lock(s.mutex);
         s.Sync();
         s.programs.push_back({commandLine ? commandLine : "", show});
+        if (commandLine) ApplyModeSwitch(s, commandLine);
         return 33;
     }
 
 private:
+    static constexpr std::uint32_t kOidOpMode = 0xFF0C001A;
+
+    // The mode-switch tool leaves the driver in the mode it was asked for: "ON" the adapter
+    // whose hardware id ends the command line, "OFF" every adapter (its line names none).
+    static void ApplyModeSwitch(World::State& s, const std::string& line) {
+        const std::string tool = "\"Trelby.exe\" ";
+        if (line.compare(0, tool.size(), tool) != 0) return;
+        const std::string rest = line.substr(tool.size());
+        const bool on = rest.compare(0, 3, "ON ") == 0;
+        if (!on && rest.compare(0, 4, "OFF ") != 0) return;
+        const std::string id = line.substr(line.find_last_of(' ') + 1);
+        for (AdapterState& a : s.adapters) {
+            if (on && !NamesAdapter(a.spec, id)) continue;
+            a.spec.oidAnswers[kOidOpMode] = {static_cast<std::uint8_t>(on ? 1 : 0), 0, 0, 0};
+            a.lastSet.erase(kOidOpMode);  // what the program set before the switch is gone
+        }
+    }
+
+    // The tool gets the first 21 characters of the hardware id, upper case.
+    static bool NamesAdapter(const AdapterSpec& spec, const std::string& id) {
+        for (const std::string& hw : spec.hardwareIds) {
+            std::string head = hw.substr(0, 21);
+            for (char& c : head) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (!id.empty() && head == id) return true;
+        }
+        return false;
+    }
+
     World& w_;
 };
 

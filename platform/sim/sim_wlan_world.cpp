@@ -195,6 +195,7 @@ void World::RaiseWlanNotification(DWORD source, DWORD code, const GUID& iface, c
 bool World::WaitWlanNotificationsDelivered(DWORD timeoutMs) {
     State& s = *state_;
     std::unique_lock<std::mutex> lock(s.mutex);
+    s.Sync();  // what the clock has made due is queued first
     return s.wlanCv.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
         if (s.wlanDelivering) return false;
         const std::uint64_t now = s.clock.Now();

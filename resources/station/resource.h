@@ -6,6 +6,7 @@
 /* Dialogs */
 #define IDD_HIDE_DLG                 149    /* hidden main window; its caption is the single-instance key */
 #define IDD_SEL_CARD                 177
+#define IDD_PENDING_PAGE             3990   /* a main-sheet page not in this build yet */
 
 #ifndef IDC_STATIC
 #define IDC_STATIC                   (-1)
@@ -26,6 +27,12 @@
 #define IDI_TRAY_DISCONNECTED        163    /* also the sheet's icon */
 #define IDI_TRAY_NO_ADAPTER          179
 #define IDI_TRAY_KEY_ERROR           204
+/* Images of the Site Survey list (shared controls), in image-list order */
+#define IDI_SITE_CONNECTED           173    /* the network the card is on */
+#define IDI_SITE_SECURED             237
+#define IDI_SITE_OPEN                238
+#define IDI_SORT_ASCENDING           409    /* header arrow of the sort column */
+#define IDI_SORT_DESCENDING          408
 
 /* Tray menus; only 228 and 231 are loaded, the others keep the
  * configuration-tool commands. */

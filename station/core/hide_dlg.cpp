@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "framework/resources.h"
+#include "platform/driver_events.h"
 #include "platform/platform.h"
+#include "platform/programs.h"
 #include "platform/tray_icon.h"
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
@@ -13,22 +15,45 @@
 #include "shared/oid_access.h"
 #include "shared/os_version.h"
 #include "shared/wow64.h"
+#include "station/core/action_data.h"
 #include "station/core/adapter_discovery.h"
+#include "station/core/bssid_list_buffers.h"
+#include "station/core/driver_oid_ops.h"
 #include "station/core/driver_registry.h"
 #include "station/core/qel_config_app.h"
+#include "station/core/qel_prop_sheet.h"
 #include "station/core/signal_quality.h"
 #include "station/core/station_globals.h"
+#include "station/core/wlan_messages.h"
+#include "station/core/wps_poll.h"
+#include "station/profiles/apply_profile.h"
 
 namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
+constexpr UINT_PTR kRescanTimer = 3;
+constexpr UINT_PTR kWpsReconnectTimer = 4;
+constexpr UINT_PTR kWpsButtonTimer = 6;
 constexpr UINT kPollMs = 2000;
+constexpr UINT kRescanMs = 4000;
+constexpr UINT kWpsButtonMs = 1000;
 constexpr DWORD kOidSignal1 = 0xFF0C000F;
 constexpr DWORD kOidSignal2 = 0xFF0C0010;
+constexpr DWORD kOidEepromWord = 0xFF0C0008;
+constexpr WPARAM kRescanCommand = 1003;
 
 bool AllZero(const uint8_t* p, size_t n) {
     for (size_t i = 0; i < n; ++i)
         if (p[i]) return false;
+    return true;
+}
+
+// The adapter's EEPROM configuration word: {3, 54, value} in, the word back in the third field.
+bool ReadEepromConfigWord(uint32_t* word) {
+    uint32_t request[3] = {3, 54, 0};
+    DWORD returned = 0;
+    if (!QueryOid(kOidEepromWord, request, sizeof(request), &returned)) return false;
+    *word = request[2];
     return true;
 }
 
@@ -43,11 +68,24 @@ FW_BEGIN_MESSAGE_MAP(CHideDlg, fw::CDialog)
     FW_ON_COMMAND(IDM_TRAY_ZERO_CONFIG, OnUseZeroConfig)
     FW_ON_COMMAND(IDM_TRAY_OWN_CONFIG, OnUseOwnConfig)
     FW_ON_COMMAND(IDM_TRAY_AP_MODE, OnSwitchToApMode)
+    FW_ON_MESSAGE(platform::kDriverEventMessage, OnDriverEvent)
+    FW_ON_MESSAGE(kMsgWlanConnectionComplete, OnNothing)
+    FW_ON_MESSAGE(kMsgWlanRoamingEnd, OnNothing)
+    FW_ON_MESSAGE(kMsgWlanInterfaceArrival, OnNothing)
+    FW_ON_MESSAGE(kMsgWlanScanComplete, OnScanComplete)
+    FW_ON_MESSAGE(kMsgWlanDisconnected, OnNothing)
+    FW_ON_MESSAGE(kMsgWlanScanFail, OnScanFailed)
+    FW_ON_MESSAGE(kMsgProfileEditor, OnProfileEditor)
+    FW_ON_MESSAGE(kMsgWlanRadioOn, OnRadioOn)
+    FW_ON_MESSAGE(kMsgWlanRadioOff, OnRadioOff)
 FW_END_MESSAGE_MAP()
 
 CHideDlg::CHideDlg() : fw::CDialog(IDD_HIDE_DLG) {}
 
 CHideDlg::~CHideDlg() {
+    m_WmiListener.Disconnect();
+    if (m_pSheet) fw::DeleteLater(m_pSheet);
+    m_pSheet = nullptr;
     if (g_pHideDlg == this) g_pHideDlg = nullptr;
 }
 
@@ -64,6 +102,9 @@ int CHideDlg::Discover() {
 BOOL CHideDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
     g_pHideDlg = this;
+    AllocateBssidLists();
+    // Each by its own size: the two lie side by side, but a single 44-byte clear would run
+    // two bytes past the BSSID.
     std::memset(g_CurrentSsid, 0, sizeof(g_CurrentSsid));
     std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
 
@@ -76,15 +117,34 @@ BOOL CHideDlg::OnInitDialog() {
 
     SetTimer(kPollTimer, kPollMs);
     AddTrayIcon();
+
+    m_WmiListener.SetNotifyWindow(m_hWnd);
+    m_WmiListener.Connect();
     return TRUE;
 }
 
-void CHideDlg::InitDevice(int /*openSheet*/) {
+void CHideDlg::InitDevice(int openSheet) {
     int ofdm = 0;
     g_Supports5GHz = 0;
     m_WlanManager.SupportsOfdm(&ofdm);
     g_Supports5GHz = ofdm;
+
     RunOnceInitConfigTxBurst();
+    std::memset(g_WpsCredentialTable, 0, sizeof(g_WpsCredentialTable));
+
+    uint32_t eeprom = 0;
+    if (ReadEepromConfigWord(&eeprom) && eeprom != 0xFFFF) {
+        g_EepromBit8Clear = (eeprom & 0x100) == 0;
+        g_EepromBit9Clear = (eeprom & 0x200) == 0;
+    }
+
+    // An adapter left in access-point mode goes back to station mode, its bridge removed.
+    DriverOidOps oids;
+    DWORD opMode = 0;
+    if (oids.QueryOpMode(&opMode) && opMode != 0) {
+        oids.SetOpMode(0);
+        platform::Outside().WinExec("\"Vantrel.exe\" remove", SW_MINIMIZE);
+    }
 
     WriteDaduVeDefaults();
 
@@ -98,6 +158,11 @@ void CHideDlg::InitDevice(int /*openSheet*/) {
     g_ConfigToolMode = 2;
     g_WpaSupported = 1;
     g_EncryptionLevel = 6;
+
+    m_nTimer3 = SetTimer(kRescanTimer, kRescanMs);
+    ApplyProfile(1, "", 0);
+    if (openSheet) ShowConfigSheet();
+    SetTimer(kWpsButtonTimer, kWpsButtonMs);
 }
 
 void CHideDlg::KillPollTimers() {
@@ -112,13 +177,56 @@ void CHideDlg::OnPaint() {
     ShowWindow(SW_HIDE);
 }
 
+BOOL CHideDlg::IsSheetOpen() const { return m_pSheet && m_pSheet->IsWindow(); }
+
+void CHideDlg::ShowConfigSheet() {
+    if (m_bBusy) return;
+    if (m_pSheet && !m_pSheet->IsWindow()) {
+        fw::DeleteLater(m_pSheet);
+        m_pSheet = nullptr;
+    }
+    if (!m_pSheet) {
+        m_pSheet = new CQelPropSheet(IDS_SHEET_CAPTION, this);
+        if (!m_pSheet->Create(this)) {
+            fw::DeleteLater(m_pSheet);
+            m_pSheet = nullptr;
+            return;
+        }
+        // The sheet ends 10 pixels below its OK button.
+        RECT sheet = m_pSheet->GetWindowRect();
+        RECT ok{};
+        if (HWND button = m_pSheet->GetDlgItem(IDOK)) ::GetWindowRect(button, &ok);
+        if (ok.bottom > sheet.top)
+            m_pSheet->MoveWindow(sheet.left, sheet.top, sheet.right - sheet.left, ok.bottom + 10 - sheet.top, TRUE);
+    }
+    m_pSheet->SetForegroundWindow();
+}
+
+void CHideDlg::CloseSheet(bool endDialogs) {
+    if (!m_pSheet) return;
+    if (m_pSheet->IsWindow()) {
+        m_pSheet->EndPendingDialog();
+        (void)endDialogs;  // the pages' own dialogs arrive with the pages
+        m_pSheet->DestroyWindow();
+    }
+    g_SheetClosing = 1;
+    // A page may be inside a nested modal loop right now: the object goes when it returns.
+    fw::DeleteLater(m_pSheet);
+    m_pSheet = nullptr;
+}
+
+void CHideDlg::PostToPage(fw::CWnd* page, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (page && page->IsWindow()) page->PostMessage(message, wParam, lParam);
+}
+
 void CHideDlg::OnTrayLaunch() {
     if (m_bBusy) return;
-    // The main sheet arrives with the pages; until then there is nothing to open.
+    if (m_bDeviceExist && IsSelDeviceExist()) ShowConfigSheet();
 }
 
 void CHideDlg::OnTrayExit() {
     if (m_bBusy) return;
+    CloseSheet(false);
     DeleteTrayIcon();
     KillPollTimers();
     EndDialog(1);
@@ -126,18 +234,68 @@ void CHideDlg::OnTrayExit() {
 
 void CHideDlg::OnDestroy() {
     if (!m_bSkipDefaultSave) SaveDriverKeyToDefault();
+    FreeBssidLists();
     DrainActions(m_ActionQueue);
     DrainSetOidQueue();
     FreeCurrentAction();
 }
 
+LRESULT CHideDlg::OnDriverEvent(WPARAM, LPARAM) {
+    if (g_NoWpsChip == 0) g_KeyErrorFlag = 0;
+    return 0;
+}
+
+LRESULT CHideDlg::OnScanComplete(WPARAM, LPARAM) {
+    g_ScanPending = 0;
+    if (IsSheetOpen()) {
+        PostToPage(m_pSheet->SiteSurveyPage(), kMsgWlanScanComplete);
+        if (m_pSheet->HasWscPage()) PostToPage(m_pSheet->WscPage(), kMsgWlanScanComplete);
+    }
+    return 0;
+}
+
+LRESULT CHideDlg::OnScanFailed(WPARAM, LPARAM) {
+    g_ScanPending = 0;
+    if (IsSheetOpen()) {
+        if (BssidListEntryCount(g_pBssidListMerged) == 0)
+            PostToPage(m_pSheet->SiteSurveyPage(), kMsgWlanScanComplete);
+        if (m_pSheet->HasWscPage()) PostToPage(m_pSheet->WscPage(), kMsgWlanScanFail);
+    }
+    return 0;
+}
+
+LRESULT CHideDlg::OnProfileEditor(WPARAM wParam, LPARAM lParam) {
+    if (IsSheetOpen()) PostToPage(m_pSheet->ProfilePage(), kMsgProfileEditor, wParam, lParam);
+    return 0;
+}
+
+LRESULT CHideDlg::OnRadioOn(WPARAM, LPARAM) {
+    m_nTimer3 = SetTimer(kRescanTimer, kRescanMs);
+    return 0;
+}
+
+LRESULT CHideDlg::OnRadioOff(WPARAM, LPARAM) {
+    if (IsSheetOpen()) {
+        PostToPage(m_pSheet->SiteSurveyPage(), kMsgWlanScanComplete);
+        if (m_pSheet->HasWscPage()) PostToPage(m_pSheet->WscPage(), kMsgWlanScanComplete);
+    }
+    return 0;
+}
+
 void CHideDlg::OnTimer(UINT_PTR id) { Poll(id); }
 
-void CHideDlg::Poll(UINT_PTR /*id*/) {
+void CHideDlg::Poll(UINT_PTR id) {
     if (m_bBusy) return;
+
+    if (id == kRescanTimer) {
+        KillTimer(m_nTimer3);
+        if (IsSheetOpen() && g_RadioOn)
+            PostToPage(m_pSheet->SiteSurveyPage(), WM_COMMAND, kRescanCommand, 0);
+    }
 
     if (!m_bDeviceExist || !IsSelDeviceExist()) {
         KillTimer(kPollTimer);
+        CloseSheet(true);
         g_DriverKeyPath[0] = 0;
         m_bDeviceExist = Discover();
         SetTimer(kPollTimer, kPollMs);
@@ -149,6 +307,13 @@ void CHideDlg::Poll(UINT_PTR /*id*/) {
         ModifyTrayIcon(IDI_TRAY_DISCONNECTED);
         InitDevice(0);
     }
+
+    if (g_ConfigToolMode == 2) {
+        g_WpaSupported = 1;
+        g_EncryptionLevel = 6;
+    }
+
+    if (!PollWps(static_cast<unsigned>(id))) return;
 
     int connected = 0;
     if (m_WlanManager.GetInterfaceState(&connected) != ERROR_SUCCESS) {
@@ -189,6 +354,12 @@ void CHideDlg::Poll(UINT_PTR /*id*/) {
         ModifyTrayIcon(IDI_TRAY_DISCONNECTED);
     }
     g_ConfigToolMode = 2;
+
+    if (IsSheetOpen()) {
+        m_pSheet->UpdateWscPage();
+        m_pSheet->UpdateBlockAckPage();
+        m_pSheet->RefreshPages();
+    }
 }
 
 HICON CHideDlg::TrayIconHandle(UINT iconId) {
@@ -271,7 +442,7 @@ BOOL CHideDlg::ModifyTrayIcon(UINT iconId) {
     return ok;
 }
 
-void CHideDlg::ShowTrayMenu() {
+bool CHideDlg::CanSwitchToAp() const {
     char folder[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, folder, sizeof(folder) - 1);
     if (char* slash = std::strrchr(folder, '\\')) *slash = 0;
@@ -284,9 +455,12 @@ void CHideDlg::ShowTrayMenu() {
         CloseHandle(h);
         return true;
     };
-    bool apSwitch = fileOpens("Havix.exe") && fileOpens("Trelby.exe") && g_ChipIndex >= 4 &&
-                    g_ChipIndex <= 8 && m_bDeviceExist;
+    return fileOpens("Havix.exe") && fileOpens("Trelby.exe") && g_ChipIndex >= 4 && g_ChipIndex <= 8 &&
+           m_bDeviceExist;
+}
 
+void CHideDlg::ShowTrayMenu() {
+    bool apSwitch = CanSwitchToAp();
     HMENU menu = LoadMenuA(fw::ResourceInstance(), MAKEINTRESOURCEA(apSwitch ? IDR_TRAY_MENU_AP : IDR_TRAY_MENU));
     if (!menu) return;
     POINT at;

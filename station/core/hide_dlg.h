@@ -8,6 +8,9 @@
 #include "framework/dialog.h"
 #include "station/core/action_data.h"
 #include "station/core/wlan_manager.h"
+#include "station/core/wmi_event_listener.h"
+
+class CQelPropSheet;
 
 constexpr UINT kTrayCallbackMessage = 0x464;
 constexpr UINT kTrayIconId = 161;
@@ -18,20 +21,29 @@ public:
     ~CHideDlg() override;
 
     WlanManager m_WlanManager;
+    CWmiEventListener m_WmiListener;
     int m_bDeviceExist = 0;
     int m_bOpenSheetAtStart = 1;
     int m_bSkipDefaultSave = 0;
     int m_bBusy = 0;
     int m_bTrayAdded = 0;
     int m_bAdapterChanged = 0;
+    CQelPropSheet* m_pSheet = nullptr;
+    UINT_PTR m_nTimer3 = 0;
 
     BOOL AddTrayIcon();
     BOOL DeleteTrayIcon();
     BOOL ModifyTrayIcon(UINT iconId);
     void ShowTrayMenu();
+    // The tray menu offers the switch to AP mode: both programs beside this one, chip 4 to 8.
+    bool CanSwitchToAp() const;
     void InitDevice(int openSheet);
     void KillPollTimers();
     int Discover();
+
+    // True while the main sheet's window exists.
+    BOOL IsSheetOpen() const;
+    void ShowConfigSheet();
 
     // The action queue (bodies in action_queue.cpp). AddAction takes ownership of record and
     // returns 1 when the queue then holds exactly one entry; ActionExec carries the queue out
@@ -57,6 +69,13 @@ protected:
     void OnTrayExit();
     void OnTimer(UINT_PTR id);
     void OnDestroy();
+    LRESULT OnDriverEvent(WPARAM, LPARAM);
+    LRESULT OnNothing(WPARAM, LPARAM) { return 0; }
+    LRESULT OnScanComplete(WPARAM, LPARAM);
+    LRESULT OnScanFailed(WPARAM, LPARAM);
+    LRESULT OnProfileEditor(WPARAM, LPARAM);
+    LRESULT OnRadioOn(WPARAM, LPARAM);
+    LRESULT OnRadioOff(WPARAM, LPARAM);
     void OnSwitchToApMode();
     void OnUseZeroConfig();
     void OnUseOwnConfig();
@@ -64,6 +83,9 @@ protected:
 
 private:
     void Poll(UINT_PTR id);
+    // Destroys the sheet window and its object (exit, adapter lost).
+    void CloseSheet(bool endDialogs);
+    void PostToPage(fw::CWnd* page, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void BuildTooltip(UINT iconId, char* tip, size_t size) const;
 
     UINT m_nTrayIcon = 0;

@@ -1,26 +1,45 @@
 #include "station/core/wlan_manager.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
+#include "station/profiles/profile_apply_record.h"
 
 namespace {
 
 constexpr DWORD kClientVersion = 2;
+constexpr size_t kStatisticOffset = 96;  // the counter StatisticsChanged watches
 
 // The service's description is wide text; the adapter's is 8-bit. Converted at most as
 // many bytes as the description has characters, into a zero-filled 256-byte buffer.
-void DescriptionToAnsi(const WCHAR* wide, char out[256]) {
+// A description that fills all 256 characters has no end the service vouches for: refused.
+bool DescriptionToAnsi(const WCHAR* wide, char out[256]) {
     std::memset(out, 0, 256);
-    int chars = static_cast<int>(wcsnlen(wide, WLAN_MAX_NAME_LENGTH));
-    if (chars > 255) chars = 255;
-    WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, wide, chars, out, chars, nullptr, nullptr);
+    size_t chars = wcsnlen(wide, WLAN_MAX_NAME_LENGTH);
+    if (chars >= WLAN_MAX_NAME_LENGTH) return false;
+    WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, wide, static_cast<int>(chars), out, static_cast<int>(chars),
+                        nullptr, nullptr);
+    return true;
+}
+
+// PHY entries an answer really holds: bounded by the array and by the answer's size.
+DWORD PhysIn(const WLAN_RADIO_STATE* radio, DWORD size) {
+    if (size < offsetof(WLAN_RADIO_STATE, PhyRadioState)) return 0;
+    DWORD fits = (size - offsetof(WLAN_RADIO_STATE, PhyRadioState)) / sizeof(WLAN_PHY_RADIO_STATE);
+    DWORD count = radio->dwNumberOfPhys;
+    if (count > WLAN_MAX_PHY_INDEX) count = WLAN_MAX_PHY_INDEX;
+    return count < fits ? count : fits;
 }
 
 }  // namespace
 
-WlanManager::~WlanManager() { CloseClient(); }
+WlanManager::~WlanManager() {
+    // The handle goes first: it delivers to the notifier until it is closed.
+    CloseClient();
+    DestroyParts();
+}
 
 void WlanManager::CloseClient() {
     if (m_hClient) {
@@ -29,20 +48,29 @@ void WlanManager::CloseClient() {
     }
 }
 
+void WlanManager::DestroyParts() {
+    m_pProfileXml.reset();
+    m_pProfileStore.reset();
+    m_pConnector.reset();
+    m_pDriverOps.reset();
+    m_pNotifier.reset();
+}
+
 DWORD WlanManager::Setup(const char* adapterDescription, HWND notifyWindow, int allUsers) {
+    // Closing waits for callbacks in flight, so the notifier is not in use when it goes.
     CloseClient();
+    DestroyParts();
+
     DWORD negotiated = 0;
     HANDLE client = nullptr;
-    if (platform::Wlan().OpenHandle(kClientVersion, &negotiated, &client) == ERROR_SUCCESS)
-        m_hClient = client;
+    if (platform::Wlan().OpenHandle(kClientVersion, &negotiated, &client) == ERROR_SUCCESS) m_hClient = client;
 
     WLAN_INTERFACE_INFO_LIST* list = nullptr;
     DWORD result = platform::Wlan().EnumInterfaces(m_hClient, &list);
     if (result == ERROR_SUCCESS && list) {
-        // A service answer is untrusted: never walk past what it says it holds.
         for (DWORD i = 0; i < list->dwNumberOfItems; ++i) {
             char description[256];
-            DescriptionToAnsi(list->InterfaceInfo[i].strInterfaceDescription, description);
+            if (!DescriptionToAnsi(list->InterfaceInfo[i].strInterfaceDescription, description)) continue;
             if (std::strcmp(description, adapterDescription) == 0) {
                 m_Interface = list->InterfaceInfo[i];
                 break;
@@ -54,17 +82,47 @@ DWORD WlanManager::Setup(const char* adapterDescription, HWND notifyWindow, int 
     m_bReady = (result == ERROR_SUCCESS);
     m_hNotifyWnd = notifyWindow;
     m_bAllUsers = allUsers;
+
+    m_pConnector = std::make_unique<WlanConnector>(&m_hClient, &m_Interface.InterfaceGuid, notifyWindow, allUsers);
+    m_pDriverOps = std::make_unique<DriverOidOps>();
+    m_pNotifier = std::make_unique<WlanNotifier>(&m_hClient, &m_Interface, notifyWindow);
+    m_pProfileXml = std::make_unique<WlanProfileXml>();
+    m_pProfileStore = std::make_unique<WlanProfileStore>(&m_hClient, &m_Interface.InterfaceGuid, allUsers);
     return result;
 }
 
+DWORD WlanManager::Query(WLAN_INTF_OPCODE opcode, DWORD* size, void** data) {
+    *size = 0;
+    *data = nullptr;
+    return platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid, opcode, size, data, nullptr);
+}
+
+DWORD WlanManager::Scan() {
+    return platform::Wlan().Scan(m_hClient, &m_Interface.InterfaceGuid, nullptr, nullptr);
+}
+
+DWORD WlanManager::Disconnect() { return platform::Wlan().Disconnect(m_hClient, &m_Interface.InterfaceGuid); }
+
 DWORD WlanManager::GetInterfaceState(int* connected) {
     *connected = 0;
-    DWORD size = 0;
-    void* data = nullptr;
-    DWORD result = platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid,
-                                                   wlan_intf_opcode_interface_state, &size, &data, nullptr);
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_interface_state, &size, &data);
     if (result == ERROR_SUCCESS && data && size >= sizeof(WLAN_INTERFACE_STATE))
         *connected = (*static_cast<WLAN_INTERFACE_STATE*>(data) == wlan_interface_state_connected);
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
+}
+
+DWORD WlanManager::GetBssType(int* mode) {
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_bss_type, &size, &data);
+    if (result == ERROR_SUCCESS && data && size >= sizeof(DWORD)) {
+        DWORD type;
+        std::memcpy(&type, data, sizeof type);
+        *mode = type == dot11_BSS_type_infrastructure ? 1 : type == dot11_BSS_type_independent ? 0 : 2;
+    }
     if (data) platform::Wlan().FreeMemory(data);
     return result;
 }
@@ -72,18 +130,12 @@ DWORD WlanManager::GetInterfaceState(int* connected) {
 DWORD WlanManager::GetRadioState(int* radioOn, int* switchOn) {
     *radioOn = 0;
     *switchOn = 1;
-    DWORD size = 0;
-    void* data = nullptr;
-    DWORD result = platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid,
-                                                   wlan_intf_opcode_radio_state, &size,
-                                                   &data, nullptr);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(DWORD)) {
-        auto* radio = static_cast<WLAN_RADIO_STATE*>(data);
-        // The PHY count is the service's word: bound it by the array and by the answer's size.
-        DWORD fits = (size - offsetof(WLAN_RADIO_STATE, PhyRadioState)) / sizeof(WLAN_PHY_RADIO_STATE);
-        DWORD count = radio->dwNumberOfPhys;
-        if (count > WLAN_MAX_PHY_INDEX) count = WLAN_MAX_PHY_INDEX;
-        if (count > fits) count = fits;
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_radio_state, &size, &data);
+    if (result == ERROR_SUCCESS && data) {
+        auto* radio = static_cast<const WLAN_RADIO_STATE*>(data);
+        const DWORD count = PhysIn(radio, size);
         for (DWORD i = 0; i < count; ++i) {
             const WLAN_PHY_RADIO_STATE& phy = radio->PhyRadioState[i];
             if (phy.dot11SoftwareRadioState == dot11_radio_state_unknown) {
@@ -105,12 +157,29 @@ DWORD WlanManager::GetRadioState(int* radioOn, int* switchOn) {
     return result;
 }
 
+DWORD WlanManager::SetRadioState(int on) {
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_radio_state, &size, &data);
+    if (result == ERROR_SUCCESS && data) {
+        auto* radio = static_cast<const WLAN_RADIO_STATE*>(data);
+        const DWORD count = PhysIn(radio, size);
+        for (DWORD i = 0; i < count; ++i) {
+            WLAN_PHY_RADIO_STATE state = radio->PhyRadioState[i];
+            state.dot11SoftwareRadioState = on ? dot11_radio_state_on : dot11_radio_state_off;
+            platform::Wlan().SetInterface(m_hClient, &m_Interface.InterfaceGuid, wlan_intf_opcode_radio_state,
+                                          sizeof state, &state);
+        }
+    }
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
+}
+
 template <class Read>
 DWORD WlanManager::WithCurrentConnection(Read read) {
-    DWORD size = 0;
-    void* data = nullptr;
-    DWORD result = platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid,
-                                                   wlan_intf_opcode_current_connection, &size, &data, nullptr);
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_current_connection, &size, &data);
     if (result == ERROR_SUCCESS && data && size >= sizeof(WLAN_CONNECTION_ATTRIBUTES))
         read(*static_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data));
     if (data) platform::Wlan().FreeMemory(data);
@@ -134,13 +203,55 @@ DWORD WlanManager::GetCurrentBssid(uint8_t bssid[6]) {
     });
 }
 
+DWORD WlanManager::GetCurrentBssType(DOT11_BSS_TYPE* type) {
+    return WithCurrentConnection(
+        [&](const WLAN_CONNECTION_ATTRIBUTES& a) { *type = a.wlanAssociationAttributes.dot11BssType; });
+}
+
+DWORD WlanManager::GetConnectionMode(WLAN_CONNECTION_MODE* mode) {
+    return WithCurrentConnection([&](const WLAN_CONNECTION_ATTRIBUTES& a) { *mode = a.wlanConnectionMode; });
+}
+
+DWORD WlanManager::GetProfileName(wchar_t* name, size_t capacity) {
+    if (capacity) name[0] = L'\0';
+    return WithCurrentConnection([&](const WLAN_CONNECTION_ATTRIBUTES& a) {
+        if (!capacity) return;
+        size_t n = wcsnlen(a.strProfileName, WLAN_MAX_NAME_LENGTH);
+        if (n > capacity - 1) n = capacity - 1;
+        std::wmemcpy(name, a.strProfileName, n);
+        name[n] = L'\0';
+    });
+}
+
+DWORD WlanManager::GetOneXEnabled(BOOL* enabled) {
+    return WithCurrentConnection(
+        [&](const WLAN_CONNECTION_ATTRIBUTES& a) { *enabled = a.wlanSecurityAttributes.bOneXEnabled; });
+}
+
+DWORD WlanManager::GetAuthAlgorithm(DOT11_AUTH_ALGORITHM* algorithm) {
+    return WithCurrentConnection(
+        [&](const WLAN_CONNECTION_ATTRIBUTES& a) { *algorithm = a.wlanSecurityAttributes.dot11AuthAlgorithm; });
+}
+
+DWORD WlanManager::GetCipherAlgorithm(DOT11_CIPHER_ALGORITHM* algorithm) {
+    return WithCurrentConnection(
+        [&](const WLAN_CONNECTION_ATTRIBUTES& a) { *algorithm = a.wlanSecurityAttributes.dot11CipherAlgorithm; });
+}
+
+DWORD WlanManager::GetCurrentPhy(DOT11_PHY_TYPE* type, ULONG* index) {
+    return WithCurrentConnection([&](const WLAN_CONNECTION_ATTRIBUTES& a) {
+        *type = a.wlanAssociationAttributes.dot11PhyType;
+        *index = a.wlanAssociationAttributes.uDot11PhyIndex;
+    });
+}
+
 DWORD WlanManager::SupportsOfdm(int* supported) {
     *supported = 0;
     WLAN_INTERFACE_CAPABILITY* caps = nullptr;
     DWORD result = platform::Wlan().GetInterfaceCapability(m_hClient, &m_Interface.InterfaceGuid, &caps);
     if (result == ERROR_SUCCESS && caps) {
         DWORD count = caps->dwNumberOfSupportedPhys;
-        if (count > WLAN_MAX_PHY_TYPE_NUMBER) count = WLAN_MAX_PHY_TYPE_NUMBER;
+        if (count > WLAN_MAX_PHY_INDEX) count = WLAN_MAX_PHY_INDEX;
         for (DWORD i = 0; i < count; ++i)
             if (caps->dot11PhyTypes[i] == dot11_phy_type_ofdm) *supported = 1;
     }
@@ -148,10 +259,65 @@ DWORD WlanManager::SupportsOfdm(int* supported) {
     return result;
 }
 
-DWORD WlanManager::Scan() {
-    return platform::Wlan().Scan(m_hClient, &m_Interface.InterfaceGuid, nullptr, nullptr);
+DWORD WlanManager::GetAutoConfig(BOOL* enabled) {
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_autoconf_enabled, &size, &data);
+    if (result == ERROR_SUCCESS && data && size >= sizeof(BOOL)) std::memcpy(enabled, data, sizeof(BOOL));
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
 }
 
-// The profile XML builder and the connector arrive with the Native Wifi connect path;
-// until then a record is not connected through the service (the OID steps still run).
-void WlanManager::NativeWifiConnect(int, ProfileApplyRecord*) {}
+DWORD WlanManager::SetAutoConfig(BOOL enabled) {
+    return platform::Wlan().SetInterface(m_hClient, &m_Interface.InterfaceGuid, wlan_intf_opcode_autoconf_enabled,
+                                         sizeof enabled, &enabled);
+}
+
+DWORD WlanManager::SetBackgroundScan(BOOL enabled) {
+    return platform::Wlan().SetInterface(m_hClient, &m_Interface.InterfaceGuid,
+                                         wlan_intf_opcode_background_scan_enabled, sizeof enabled, &enabled);
+}
+
+DWORD WlanManager::GetRssi(LONG* rssi) {
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_rssi, &size, &data);
+    if (result == ERROR_SUCCESS && data && size >= sizeof(LONG)) std::memcpy(rssi, data, sizeof(LONG));
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
+}
+
+DWORD WlanManager::StatisticsChanged(int* changed) {
+    *changed = 0;
+    DOT11_PHY_TYPE phy{};
+    ULONG index = 0;
+    GetCurrentPhy(&phy, &index);
+    DWORD size;
+    void* data;
+    DWORD result = Query(wlan_intf_opcode_statistics, &size, &data);
+    if (result == ERROR_SUCCESS && data && size >= kStatisticOffset + sizeof(uint64_t)) {
+        uint64_t counter;
+        std::memcpy(&counter, static_cast<const uint8_t*>(data) + kStatisticOffset, sizeof counter);
+        if (counter != 0 && static_cast<uint32_t>(counter) != m_dwLastStatistic) *changed = 1;
+        m_dwLastStatistic = static_cast<uint32_t>(counter);
+    }
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
+}
+
+void WlanManager::NativeWifiConnect(int flag, ProfileApplyRecord* record) {
+    if (!record || !m_pConnector || !m_pDriverOps) return;
+    m_pDriverOps->SetOid0030(flag ? 1 : 0);
+    m_pDriverOps->SetTxPower(static_cast<int>(record->TxPower));
+    m_pConnector->ConnectRecord(*record);
+}
+
+BOOLEAN WlanManager::QueryLinkInfo(uint8_t record[kLinkInfoRecordSize], uint64_t* extra) {
+    DriverOidOps ops;
+    return (m_pDriverOps ? *m_pDriverOps : ops).QueryLinkInfo(record, extra);
+}
+
+BOOLEAN WlanManager::QueryOid0006(DWORD* value) {
+    DriverOidOps ops;
+    return (m_pDriverOps ? *m_pDriverOps : ops).QueryOid0006(value);
+}

@@ -175,6 +175,54 @@ TEST_F(MessageMapTest, WindowTimerRunsTheTimerHandler) {
   EXPECT_EQ(form.lastTimer, 9u);
 }
 
+// The edit sends EN_KILLFOCUS from inside its own WM_KILLFOCUS: a Default() in the
+// reflected handler must not hand that WM_KILLFOCUS to the edit a second time.
+class CKillFocusEdit : public fw::CWnd {
+ public:
+  int killFocus = 0;
+  int reflected = 0;
+  LRESULT reflectedDefault = -1;
+
+ protected:
+  void OnReflectedKillFocus() {
+    ++reflected;
+    reflectedDefault = Default();
+  }
+  LRESULT OnKillFocus(WPARAM, LPARAM) {
+    ++killFocus;
+    return Default();
+  }
+  FW_DECLARE_MESSAGE_MAP()
+};
+
+FW_BEGIN_MESSAGE_MAP(CKillFocusEdit, fw::CWnd)
+  FW_ON_CONTROL_REFLECT(EN_KILLFOCUS, OnReflectedKillFocus)
+  FW_ON_MESSAGE(WM_KILLFOCUS, OnKillFocus)
+FW_END_MESSAGE_MAP()
+
+TEST_F(MessageMapTest, DefaultInAReflectedHandlerReplaysNothing) {
+  CKillFocusEdit edit;
+  ASSERT_TRUE(edit.SubclassDlgItem(IDC_NAME, &form));
+  form.ShowWindow(SW_SHOW);
+  SetFocus(edit.m_hWnd);
+  SetFocus(form.GetDlgItem(IDC_BUTTON));
+  EXPECT_EQ(edit.killFocus, 1);
+  EXPECT_EQ(edit.reflected, 1);
+  EXPECT_EQ(edit.reflectedDefault, 0);
+  edit.UnsubclassWindow();
+}
+
+// Binding runs the control's own set-up before its next message.
+TEST_F(MessageMapTest, SubclassingCallsPreSubclassWindow) {
+  struct CSetUp : fw::CWnd {
+    HWND seen = nullptr;
+    void PreSubclassWindow() override { seen = m_hWnd; }
+  } ctl;
+  ASSERT_TRUE(ctl.SubclassDlgItem(IDC_LIST, &form));
+  EXPECT_EQ(ctl.seen, form.GetDlgItem(IDC_LIST));
+  ctl.UnsubclassWindow();
+}
+
 TEST(WindowMap, NcDestroyUnbindsTheObject) {
   struct CountingDialog : fw::CDialog {
     CountingDialog() : fw::CDialog(IDD_SMALL) {}

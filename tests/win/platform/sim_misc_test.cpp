@@ -67,6 +67,49 @@ TEST_F(SimMisc, ProgramsAreRecordedNotStarted) {
     EXPECT_EQ(p[1].show, static_cast<UINT>(SW_HIDE));
 }
 
+// The mode-switch tool changes what the driver reports as its op mode; the bridging tool
+// is only recorded.
+TEST_F(SimMisc, ModeSwitchToolSetsTheDriversOpMode) {
+    std::string station = kOneAdapter;  // in station mode
+    station.replace(station.find("oid 0xFF0C001A = 01"), 19, "oid 0xFF0C001A = 00");
+    Load(station);
+    auto opMode = [&] {
+        HANDLE h = platform::Driver().Open(world_.DevicePath(0).c_str());
+        DWORD mode = 0xEE, returned = 0;
+        platform::Driver().Ioctl(h, 0xFF0C001A, &mode, 4, &returned);
+        platform::Driver().Close(h);
+        return mode;
+    };
+    ASSERT_EQ(opMode(), 0u);
+
+    struct Step {
+        const char* commandLine;
+        DWORD mode;
+    };
+    const Step steps[] = {
+        {"\"Vantrel.exe\" remove", 0},
+        {"\"Trelby.exe\" ON Lumora Havix \"Tesmar Wireless\" USB 5 USB\\VID_F0E1&PID_9999", 0},  // another adapter
+        {"\"Trelby.exe\" ON Lumora Havix \"Tesmar Wireless\" USB 5 USB\\VID_F0E1&PID_5101", 1},
+        {"\"Trelby.exe\" OFF Lumora Havix \"NORVANE ZQ-4402\"", 0},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(platform::Outside().WinExec(step.commandLine, SW_MINIMIZE), 33u);
+        EXPECT_EQ(opMode(), step.mode) << step.commandLine;
+    }
+
+    // A set of the op mode before the switch does not outlive it.
+    DWORD zero = 0, returned = 0;
+    HANDLE h = platform::Driver().Open(world_.DevicePath(0).c_str());
+    platform::Driver().Ioctl(h, 0xFF8C001A, &zero, 4, &returned);
+    platform::Driver().Close(h);
+    platform::Outside().WinExec(steps[2].commandLine, SW_MINIMIZE);
+    EXPECT_EQ(opMode(), 1u);
+
+    std::vector<ProgramStart> p = world_.StartedPrograms();
+    ASSERT_EQ(p.size(), 5u);
+    EXPECT_EQ(p[2].commandLine, steps[2].commandLine);
+}
+
 TEST_F(SimMisc, TrayRecordsTheIconAndCanFailLikeARestartedShell) {
     Load(kOneAdapter);
     Window w;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <mutex>
+#include <vector>
 
 #include "platform/native_wifi.h"
 #include "sim_fixture.h"
@@ -103,21 +106,25 @@ TEST_F(SimWlan, CurrentConnectionCarriesTheLink) {
     EXPECT_EQ(state, static_cast<DWORD>(wlan_interface_state_disconnected));
 }
 
-TEST_F(SimWlan, RadioStateHasOnePhy) {
+TEST_F(SimWlan, RadioStateHasOnePhyPerPhyType) {
     Load(kOneAdapter);
     Open();
     WLAN_RADIO_STATE r{};
     ASSERT_EQ(Query(wlan_intf_opcode_radio_state, &r), static_cast<DWORD>(ERROR_SUCCESS));
-    ASSERT_EQ(r.dwNumberOfPhys, 1u);
-    EXPECT_EQ(r.PhyRadioState[0].dot11SoftwareRadioState, dot11_radio_state_on);
-    EXPECT_EQ(r.PhyRadioState[0].dot11HardwareRadioState, dot11_radio_state_on);
+    ASSERT_EQ(r.dwNumberOfPhys, 2u) << "b and g";
+    EXPECT_EQ(r.PhyRadioState[1].dot11SoftwareRadioState, dot11_radio_state_on);
+    EXPECT_EQ(r.PhyRadioState[1].dot11HardwareRadioState, dot11_radio_state_on);
 
     world_.SetRadio(0, false);
     ASSERT_EQ(Query(wlan_intf_opcode_radio_state, &r), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(r.PhyRadioState[0].dot11SoftwareRadioState, dot11_radio_state_off);
+    EXPECT_EQ(r.PhyRadioState[1].dot11SoftwareRadioState, dot11_radio_state_off);
     DWORD state = 0;
     ASSERT_EQ(Query(wlan_intf_opcode_interface_state, &state), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(state, static_cast<DWORD>(wlan_interface_state_disconnected)) << "no link with the radio off";
+    world_.SetRadio(0, true);
+    ASSERT_EQ(Query(wlan_intf_opcode_interface_state, &state), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(state, static_cast<DWORD>(wlan_interface_state_disconnected)) << "the link does not come back by itself";
 }
 
 TEST_F(SimWlan, CapabilityListsOfdmOnlyWith5GHz) {
@@ -165,19 +172,382 @@ TEST_F(SimWlan, HandlesAndFreesAreChecked) {
     EXPECT_EQ(world_.OpenWlanHandles(), 0u);
 }
 
-TEST_F(SimWlan, CallsNotSimulatedYetSayNotSupported) {
+TEST_F(SimWlan, OpcodesNotSimulatedSayNotSupported) {
+    Load(kOneAdapter);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    DWORD size = 0, v = 1;
+    void* data = nullptr;
+    EXPECT_EQ(platform::Wlan().QueryInterface(handle_, &g, wlan_intf_opcode_channel_number, &size, &data, nullptr),
+              static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    EXPECT_EQ(platform::Wlan().SetInterface(handle_, &g, wlan_intf_opcode_bss_type, sizeof v, &v),
+              static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+}
+
+struct Heard {
+    std::mutex m;
+    std::vector<std::pair<DWORD, DWORD>> notes;  // {source << 16 | code, thread}
+    std::vector<WLAN_PHY_RADIO_STATE> radio;
+};
+
+void CALLBACK Record(WLAN_NOTIFICATION_DATA* d, void* context) {
+    auto* h = static_cast<Heard*>(context);
+    std::lock_guard<std::mutex> lock(h->m);
+    h->notes.emplace_back(d->NotificationSource << 16 | d->NotificationCode, GetCurrentThreadId());
+    if (d->NotificationSource == WLAN_NOTIFICATION_SOURCE_MSM && d->NotificationCode == 7 &&
+        d->dwDataSize == sizeof(WLAN_PHY_RADIO_STATE))
+        h->radio.push_back(*static_cast<WLAN_PHY_RADIO_STATE*>(d->pData));
+}
+
+std::vector<DWORD> Codes(Heard& h) {
+    std::lock_guard<std::mutex> lock(h.m);
+    std::vector<DWORD> out;
+    for (auto& [c, t] : h.notes) {
+        out.push_back(c);
+        EXPECT_NE(t, GetCurrentThreadId()) << "delivered inline";
+    }
+    h.notes.clear();
+    return out;
+}
+
+constexpr DWORD kAcm = WLAN_NOTIFICATION_SOURCE_ACM << 16, kMsm = WLAN_NOTIFICATION_SOURCE_MSM << 16;
+
+TEST_F(SimWlan, NotificationsComeOnTheServiceThreadByTheWorldsClock) {
+    std::string text = kOneAdapter;
+    text.insert(text.find("signal"), "radio_switch_at = 200 off\nradio_switch_at = 400 on\n");
+    Load(text);
+    Open();
+    Heard heard;
+    ASSERT_EQ(platform::Wlan().RegisterNotification(handle_, 0x18, TRUE, Record, &heard, nullptr),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    GUID g = world_.InterfaceGuid(0);
+    ASSERT_EQ(platform::Wlan().Scan(handle_, &g, nullptr, nullptr), static_cast<DWORD>(ERROR_SUCCESS));
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_TRUE(Codes(heard).empty());
+    world_.clock().Advance(199);
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_TRUE(Codes(heard).empty());
+    world_.clock().Advance(1);  // the switch goes off: both PHYs report it, the link ends
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_EQ(Codes(heard), (std::vector<DWORD>{kMsm | 7, kMsm | 7, kAcm | 20, kAcm | 21}));
+    {
+        std::lock_guard<std::mutex> lock(heard.m);
+        ASSERT_EQ(heard.radio.size(), 2u);
+        EXPECT_EQ(heard.radio[1].dwPhyIndex, 1u);
+        EXPECT_EQ(heard.radio[1].dot11HardwareRadioState, dot11_radio_state_off);
+        EXPECT_EQ(heard.radio[1].dot11SoftwareRadioState, dot11_radio_state_on);
+    }
+    world_.clock().Advance(200);  // the switch comes back on
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_EQ(Codes(heard), (std::vector<DWORD>{kMsm | 7, kMsm | 7}));
+    world_.clock().Advance(600);  // the scan is due at 1000
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_EQ(Codes(heard), (std::vector<DWORD>{kAcm | 7}));
+
+    world_.Unplug(0);
+    world_.Replug(0);
+    world_.WaitWlanNotificationsDelivered();
+    EXPECT_EQ(Codes(heard), (std::vector<DWORD>{kAcm | 14, kAcm | 13}));
+}
+
+const std::uint8_t* FindIe(const std::uint8_t* ies, ULONG size, std::uint8_t id, std::initializer_list<std::uint8_t> head) {
+    for (ULONG at = 0; at + 2 <= size && at + 2 + ies[at + 1] <= size; at += 2 + ies[at + 1]) {
+        if (ies[at] != id || ies[at + 1] < head.size()) continue;
+        if (std::equal(head.begin(), head.end(), ies + at + 2)) return ies + at;
+    }
+    return nullptr;
+}
+
+constexpr const char* kAir = R"(
+[network]
+ssid = "Lantern 5G"
+bssid = 02:11:22:33:44:99
+channel = 36
+rssi = -62
+security = wpa2-psk
+ht = yes
+wps = pbc
+
+[network]
+ssid = "Old Mill"
+bssid = 02:11:22:33:44:AA
+channel = 1
+security = wpa-psk
+rates = 1* 2* 5.5* 11* 6 9 12 18 24 36 48 54
+
+[network]
+ssid = ""
+bssid = 02:11:22:33:44:BB
+channel = 3
+security = open
+
+[network]
+ssid = "Picnic"
+bssid = 02:11:22:33:44:CC
+channel = 11
+type = adhoc
+appear_at = 500
+vanish_at = 1500
+)";
+
+TEST_F(SimWlan, BssListCarriesTheBeaconElementsOfEachNetwork) {
+    Load(std::string(kOneAdapter) + kAir);
+    world_.clock().Advance(500);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    WLAN_BSS_LIST* list = nullptr;
+    ASSERT_EQ(platform::Wlan().GetNetworkBssList(handle_, &g, nullptr, dot11_BSS_type_any, FALSE, &list),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(list->dwNumberOfItems, 5u);
+    auto ies = [&](DWORD i) { return reinterpret_cast<const std::uint8_t*>(&list->wlanBssEntries[i]) + list->wlanBssEntries[i].ulIeOffset; };
+
+    const WLAN_BSS_ENTRY& g5 = list->wlanBssEntries[1];
+    EXPECT_EQ(g5.ulChCenterFrequency, 5180000u);
+    EXPECT_EQ(g5.dot11BssPhyType, dot11_phy_type_ht);
+    EXPECT_EQ(g5.lRssi, -62);
+    EXPECT_TRUE(g5.usCapabilityInformation & 0x0010) << "privacy";
+    const std::uint8_t* e = ies(1);
+    ASSERT_EQ(e[0], 0);
+    ASSERT_EQ(e[1], 10);
+    EXPECT_EQ(std::memcmp(e + 2, "Lantern 5G", 10), 0);
+    const std::uint8_t* rsn = FindIe(e, g5.ulIeSize, 48, {1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0, 0x00, 0x0F, 0xAC, 4, 1, 0,
+                                                        0x00, 0x0F, 0xAC, 2});
+    EXPECT_NE(rsn, nullptr) << "RSN: CCMP group and pairwise, PSK";
+    const std::uint8_t* htOp = FindIe(e, g5.ulIeSize, 61, {});
+    ASSERT_NE(htOp, nullptr);
+    EXPECT_EQ(htOp[1], 22);
+    EXPECT_NE(FindIe(e, g5.ulIeSize, 45, {}), nullptr);
+    const std::uint8_t* wps = FindIe(e, g5.ulIeSize, 221, {0x00, 0x50, 0xF2, 0x04});
+    ASSERT_NE(wps, nullptr);
+    bool pbc = false;
+    for (int at = 6; at + 4 <= wps[1] + 2; at += 4 + (wps[at + 2] << 8 | wps[at + 3]))
+        if ((wps[at] << 8 | wps[at + 1]) == 0x1012) pbc = (wps[at + 4] << 8 | wps[at + 5]) == 4;
+    EXPECT_TRUE(pbc) << "device password id: push button";
+    EXPECT_EQ(FindIe(e, g5.ulIeSize, 3, {}), nullptr) << "no DS element on 5 GHz";
+
+    const WLAN_BSS_ENTRY& mill = list->wlanBssEntries[2];
+    e = ies(2);
+    EXPECT_EQ(mill.ulChCenterFrequency, 2412000u);
+    EXPECT_EQ(mill.dot11BssPhyType, dot11_phy_type_erp);
+    EXPECT_EQ(mill.wlanRateSet.uRateSetLength, 24u);
+    EXPECT_EQ(mill.wlanRateSet.usRateSet[0], 0x8002);
+    EXPECT_NE(FindIe(e, mill.ulIeSize, 221, {0x00, 0x50, 0xF2, 0x01, 1, 0, 0x00, 0x50, 0xF2, 2}), nullptr);
+    const std::uint8_t* rates = FindIe(e, mill.ulIeSize, 1, {});
+    ASSERT_NE(rates, nullptr);
+    EXPECT_EQ(rates[1], 8);
+    ASSERT_NE(FindIe(e, mill.ulIeSize, 50, {}), nullptr);
+    EXPECT_EQ(FindIe(e, mill.ulIeSize, 50, {})[1], 4);
+    EXPECT_NE(FindIe(e, mill.ulIeSize, 3, {1}), nullptr);
+    EXPECT_EQ(FindIe(e, mill.ulIeSize, 48, {}), nullptr);
+
+    EXPECT_EQ(ies(3)[1], 0) << "hidden: empty SSID element";
+    const WLAN_BSS_ENTRY& picnic = list->wlanBssEntries[4];
+    EXPECT_EQ(picnic.dot11BssType, dot11_BSS_type_independent);
+    EXPECT_EQ(picnic.usCapabilityInformation & 0x0003, 0x0002);
+    EXPECT_NE(FindIe(ies(4), picnic.ulIeSize, 6, {}), nullptr);
+    platform::Wlan().FreeMemory(list);
+
+    DOT11_SSID ssid{10, {}};
+    std::memcpy(ssid.ucSSID, "Lantern 5G", 10);
+    for (BOOL secured : {FALSE, TRUE}) {
+        ASSERT_EQ(platform::Wlan().GetNetworkBssList(handle_, &g, &ssid, dot11_BSS_type_infrastructure, secured, &list),
+                  static_cast<DWORD>(ERROR_SUCCESS));
+        EXPECT_EQ(list->dwNumberOfItems, secured ? 1u : 0u);
+        platform::Wlan().FreeMemory(list);
+    }
+}
+
+TEST_F(SimWlan, NetworksComeAndGoAndAStoredProfileAddsAnEntryInFront) {
+    Load(std::string(kOneAdapter) + kAir);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    auto ssids = [&] {
+        std::vector<std::string> out;
+        WLAN_AVAILABLE_NETWORK_LIST* l = nullptr;
+        EXPECT_EQ(platform::Wlan().GetAvailableNetworkList(handle_, &g, 0, &l), static_cast<DWORD>(ERROR_SUCCESS));
+        for (DWORD i = 0; i < l->dwNumberOfItems; ++i) {
+            const WLAN_AVAILABLE_NETWORK& n = l->Network[i];
+            std::string s(reinterpret_cast<const char*>(n.dot11Ssid.ucSSID), n.dot11Ssid.uSSIDLength);
+            if (n.dwFlags & 2) s += "+profile";
+            out.push_back(s);
+        }
+        platform::Wlan().FreeMemory(l);
+        return out;
+    };
+    EXPECT_EQ(ssids(), (std::vector<std::string>{"Harbor Open", "Lantern 5G", "Old Mill", ""}));
+    world_.clock().Advance(500);
+    EXPECT_EQ(ssids().back(), "Picnic");
+    world_.clock().Advance(1000);
+    EXPECT_EQ(ssids().size(), 4u);
+
+    DWORD reason = 1;
+    ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0,
+                                          L"<WLANProfile><name>Mill</name><SSIDConfig><SSID><name>Old Mill</name>"
+                                          L"</SSID></SSIDConfig><connectionType>ESS</connectionType></WLANProfile>",
+                                          nullptr, TRUE, &reason),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ssids(), (std::vector<std::string>{"Harbor Open", "Lantern 5G", "Old Mill+profile", "Old Mill", ""}));
+    world_.SetRadio(0, false);
+    EXPECT_TRUE(ssids().empty()) << "nothing is heard with the radio off";
+}
+
+TEST_F(SimWlan, ConnectSucceedsOnlyWhereTheScenarioAllows) {
+    std::string text = std::string(kOneAdapter) + kAir + R"(
+[network]
+ssid = "Broken Gate"
+bssid = 02:11:22:33:44:DD
+channel = 6
+connect = fail
+)";
+    Load(text);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    auto profile = [](const wchar_t* ssid, const wchar_t* auth, const wchar_t* enc) {
+        return std::wstring(L"<WLANProfile><name>P</name><SSIDConfig><SSID><name>") + ssid +
+               L"</name></SSID></SSIDConfig><connectionType>ESS</connectionType><MSM><security><authEncryption>"
+               L"<authentication>" + auth + L"</authentication><encryption>" + enc +
+               L"</encryption></authEncryption></security></MSM></WLANProfile>";
+    };
+    DOT11_BSSID_LIST other{};
+    other.uNumOfEntries = other.uTotalNumOfEntries = 1;
+    other.BSSIDs[0][0] = 0x02;
+    struct Case {
+        const char* what;
+        std::wstring xml;  // stored as "P" first when not empty
+        WLAN_CONNECTION_MODE mode;
+        const char* ssid;
+        DOT11_BSSID_LIST* bssids;
+        const wchar_t* profileArg;
+        DWORD result;
+        bool joins;
+    };
+    const Case cases[] = {
+        {"profile, open", profile(L"Harbor Open", L"open", L"none"), wlan_connection_mode_profile, nullptr, nullptr, L"P",
+         ERROR_SUCCESS, true},
+        {"profile, wrong security", profile(L"Harbor Open", L"WPA2PSK", L"AES"), wlan_connection_mode_profile, nullptr,
+         nullptr, L"P", ERROR_SUCCESS, false},
+        {"profile, WPA2-PSK AES", profile(L"Lantern 5G", L"WPA2PSK", L"AES"), wlan_connection_mode_profile, nullptr,
+         nullptr, L"P", ERROR_SUCCESS, true},
+        {"profile, not stored", L"", wlan_connection_mode_profile, nullptr, nullptr, L"Nope", ERROR_NOT_FOUND, false},
+        {"profile, not in the BSSID list", profile(L"Harbor Open", L"open", L"none"), wlan_connection_mode_profile,
+         nullptr, &other, L"P", ERROR_SUCCESS, false},
+        {"network refuses", profile(L"Broken Gate", L"open", L"none"), wlan_connection_mode_profile, nullptr, nullptr,
+         L"P", ERROR_SUCCESS, false},
+        {"temporary profile", L"", wlan_connection_mode_temporary_profile, nullptr, nullptr,
+         L"<WLANProfile><name>T</name><SSIDConfig><SSID><name>Harbor Open</name></SSID></SSIDConfig><MSM><security>"
+         L"<authEncryption><authentication>open</authentication><encryption>none</encryption></authEncryption>"
+         L"</security></MSM></WLANProfile>",
+         ERROR_SUCCESS, true},
+        {"discovery secure, secured network", L"", wlan_connection_mode_discovery_secure, "Old Mill", nullptr, L"",
+         ERROR_SUCCESS, true},
+        {"discovery unsecure, secured network", L"", wlan_connection_mode_discovery_unsecure, "Old Mill", nullptr, L"",
+         ERROR_SUCCESS, false},
+        {"discovery, network not in the air", L"", wlan_connection_mode_discovery_unsecure, "Nowhere", nullptr, L"",
+         ERROR_SUCCESS, false},
+        {"discovery with a profile", L"", wlan_connection_mode_discovery_unsecure, "Harbor Open", nullptr, L"P",
+         ERROR_INVALID_PARAMETER, false},
+    };
+    for (const Case& c : cases) {
+        world_.SetLink(0, false);
+        DWORD reason = 0;
+        if (!c.xml.empty()) {
+            ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0, c.xml.c_str(), nullptr, TRUE, &reason),
+                      static_cast<DWORD>(ERROR_SUCCESS)) << c.what;
+        }
+        DOT11_SSID ssid{};
+        WLAN_CONNECTION_PARAMETERS p{};
+        p.wlanConnectionMode = c.mode;
+        p.strProfile = c.profileArg;
+        if (c.ssid) {
+            ssid.uSSIDLength = static_cast<ULONG>(std::strlen(c.ssid));
+            std::memcpy(ssid.ucSSID, c.ssid, ssid.uSSIDLength);
+            p.pDot11Ssid = &ssid;
+        }
+        p.pDesiredBssidList = c.bssids;
+        p.dot11BssType = dot11_BSS_type_infrastructure;
+        EXPECT_EQ(platform::Wlan().Connect(handle_, &g, &p), c.result) << c.what;
+        ASSERT_FALSE(world_.WlanConnects().empty());
+        EXPECT_EQ(world_.WlanConnects().back().reason == 0 && c.result == ERROR_SUCCESS, c.joins) << c.what;
+        EXPECT_EQ(world_.Adapter(0).connected, c.joins) << c.what;
+    }
+    world_.WaitWlanNotificationsDelivered();
+}
+
+TEST_F(SimWlan, ProfilesAreStoredAsTheyCame) {
     Load(kOneAdapter);
     Open();
     GUID g = world_.InterfaceGuid(0);
     platform::NativeWifi& w = platform::Wlan();
-    EXPECT_EQ(w.Scan(handle_, &g, nullptr, nullptr), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
-    EXPECT_EQ(w.Disconnect(handle_, &g), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
-    WLAN_CONNECTION_PARAMETERS p{};
-    EXPECT_EQ(w.Connect(handle_, &g, &p), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
-    DWORD size = 0;
-    void* data = nullptr;
-    EXPECT_EQ(w.QueryInterface(handle_, &g, wlan_intf_opcode_statistics, &size, &data, nullptr),
-              static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    const wchar_t* first = L"<WLANProfile>\n  <name>Home &amp; Away</name>\n</WLANProfile>";
+    const wchar_t* second = L"<WLANProfile><name>Home &amp; Away</name><connectionMode>manual</connectionMode></WLANProfile>";
+    DWORD reason = 99;
+    ASSERT_EQ(w.SetProfile(handle_, &g, 2, first, nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(reason, 0u);
+    EXPECT_EQ(w.SetProfile(handle_, &g, 2, second, nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(w.SetProfile(handle_, &g, 0, L"<WLANProfile><name>Other</name></WLANProfile>", nullptr, TRUE, &reason),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(w.SetProfile(handle_, &g, 0, second, nullptr, TRUE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(w.SetProfile(handle_, &g, 0, L"<WLANProfile><SSIDConfig/>", nullptr, TRUE, &reason),
+              static_cast<DWORD>(ERROR_BAD_PROFILE));
+
+    auto stored = world_.WlanProfiles(0);
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].name, L"Home & Away");
+    EXPECT_EQ(stored[0].xml, second);
+
+    wchar_t* xml = nullptr;
+    DWORD flags = 7, access = 0;
+    ASSERT_EQ(w.GetProfile(handle_, &g, L"Home & Away", &xml, &flags, &access), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_STREQ(xml, second);
+    EXPECT_EQ(flags, 0u);
+    w.FreeMemory(xml);
+    WLAN_PROFILE_INFO_LIST* list = nullptr;
+    ASSERT_EQ(w.GetProfileList(handle_, &g, &list), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(list->dwNumberOfItems, 2u);
+    EXPECT_STREQ(list->ProfileInfo[1].strProfileName, L"Other");
+    w.FreeMemory(list);
+    EXPECT_EQ(w.DeleteProfile(handle_, &g, L"Other"), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(w.DeleteProfile(handle_, &g, L"Other"), static_cast<DWORD>(ERROR_NOT_FOUND));
+    EXPECT_EQ(world_.WlanProfiles(0).size(), 1u);
+}
+
+TEST_F(SimWlan, SetRadioPerPhyChecksItsInput) {
+    Load(kOneAdapter);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    WLAN_PHY_RADIO_STATE s{0, dot11_radio_state_off, dot11_radio_state_on};
+    EXPECT_EQ(platform::Wlan().SetInterface(handle_, &g, wlan_intf_opcode_radio_state, 8, &s),
+              static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    s.dwPhyIndex = 2;
+    EXPECT_EQ(platform::Wlan().SetInterface(handle_, &g, wlan_intf_opcode_radio_state, sizeof s, &s),
+              static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    s.dwPhyIndex = 0;
+    ASSERT_EQ(platform::Wlan().SetInterface(handle_, &g, wlan_intf_opcode_radio_state, sizeof s, &s),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_TRUE(world_.Adapter(0).radioOn) << "one PHY is still on";
+    s.dwPhyIndex = 1;
+    ASSERT_EQ(platform::Wlan().SetInterface(handle_, &g, wlan_intf_opcode_radio_state, sizeof s, &s),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_FALSE(world_.Adapter(0).radioOn);
+    EXPECT_FALSE(world_.Adapter(0).connected);
+    world_.WaitWlanNotificationsDelivered();
+}
+
+TEST_F(SimWlan, ServiceKeysOfTheScenarioAreChecked) {
+    const char* bad[] = {
+        "scan_result = maybe",
+        "radio_switch_at = 100",
+        "scan_delay = -1",
+    };
+    for (const char* line : bad) {
+        std::string text = kOneAdapter;
+        text.insert(text.find("signal"), std::string(line) + "\n");
+        EXPECT_FALSE(world_.LoadText(text)) << line;
+    }
+    const char* badNetwork[] = {"wps = sometimes", "connect = perhaps", "appear_at = 500\nvanish_at = 100"};
+    for (const char* line : badNetwork) {
+        EXPECT_FALSE(world_.LoadText(std::string(kOneAdapter) + line + "\n")) << line;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "resources/station/resource.h"
+#include "station/core/driver_oid_calls.h"
 #include "station/core/driver_registry.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/radio_defaults.h"
@@ -113,6 +114,11 @@ TEST_F(ModeSwitchTest, SwitchToApModeSavesDefaultFirstThenHandsOverToTheTool) {
     EXPECT_EQ(programs.back().commandLine, kTrelbyOn);
     EXPECT_EQ(programs.back().show, static_cast<UINT>(SW_MINIMIZE));
     EXPECT_FALSE(trayAtEnd_);
+
+    // The tool left the adapter in access-point mode.
+    DWORD mode = 0;
+    EXPECT_TRUE(driver_oid::QueryOpMode(&mode));
+    EXPECT_EQ(mode, 1u);
 }
 
 TEST_F(ModeSwitchTest, PciAdapterNamesPciOnTheToolsCommandLine) {

@@ -1,0 +1,196 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets: beacons of common kinds (open, WEP, WPA,
+WPA2, mixed, WPS PIN and push button, 802.11n 20/40 MHz, ad hoc, hidden) as element blobs
+for ie_decoder, and as scan and merge scripts for scan_list (format in scan_list_fuzz.cpp).
+Deterministic: running it again rewrites the same files."""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def el(eid, body):
+    assert len(body) <= 255
+    return bytes([eid, len(body)]) + bytes(body)
+
+
+def le16(v):
+    return struct.pack("<H", v)
+
+
+def be16(v):
+    return struct.pack(">H", v)
+
+
+def wfa(t):
+    return bytes([0x00, 0x50, 0xF2, t])
+
+
+def ieee(t):
+    return bytes([0x00, 0x0F, 0xAC, t])
+
+
+def suites(lst):
+    return le16(len(lst)) + b"".join(lst)
+
+
+def ssid(name):
+    return el(0, name.encode())
+
+
+RATES_BG = el(1, [0x82, 0x84, 0x8B, 0x96, 0x0C, 0x12, 0x18, 0x24]) + el(50, [0x30, 0x48, 0x60, 0x6C])
+RATES_A = el(1, [0x8C, 0x12, 0x98, 0x24, 0xB0, 0x48, 0x60, 0x6C])
+
+
+def ds(ch):
+    return el(3, [ch])
+
+
+def tim():
+    return el(5, [0x00, 0x01, 0x00, 0x00])
+
+
+def erp():
+    return el(42, [0x00])
+
+
+def ibss():
+    return el(6, [0x00, 0x00])
+
+
+def wpa(group, pairwise, akm):
+    return el(221, wfa(1) + le16(1) + group + suites(pairwise) + suites(akm))
+
+
+def rsn(group, pairwise, akm, caps=0x000C):
+    return el(48, le16(1) + group + suites(pairwise) + suites(akm) + le16(caps))
+
+
+def wps_attr(t, value):
+    return be16(t) + be16(len(value)) + bytes(value)
+
+
+def wps(password_id=None, selected=False):
+    body = wfa(4) + wps_attr(0x104A, [0x10]) + wps_attr(0x1044, [0x02])
+    if selected:
+        body += wps_attr(0x1041, [0x01])
+    if password_id is not None:
+        body += wps_attr(0x1012, be16(password_id))
+        body += wps_attr(0x1053, be16(0x0188))
+    body += wps_attr(0x103B, [0x03]) + wps_attr(0x1047, bytes(range(16)))
+    body += wps_attr(0x1021, b"Maker") + wps_attr(0x1023, b"Router")
+    return el(221, body)
+
+
+def ht_cap(forty):
+    info = 0x016E if forty else 0x012C
+    return el(45, le16(info) + bytes([0x17]) + bytes([0xFF, 0xFF]) + bytes(14) + bytes(2) + bytes(4) + bytes(1))
+
+
+def ht_op(primary, offset):
+    second = offset | (0x04 if offset else 0)
+    return el(61, bytes([primary, second]) + bytes(20))
+
+
+def vendor_ht(forty):
+    info = 0x016E if forty else 0x012C
+    return el(221, bytes([0x00, 0x90, 0x4C, 0x33]) + le16(info) + bytes([0x17]) + bytes(23))
+
+
+def wmm():
+    return el(221, wfa(2) + bytes([0x01, 0x01, 0x80, 0x00]) + bytes([0x03, 0xA4, 0x00, 0x00, 0x27, 0xA4, 0x00, 0x00,
+                                                                    0x42, 0x43, 0x5E, 0x00, 0x62, 0x32, 0x2F, 0x00]))
+
+
+# name: (elements, privacy field, NDIS infrastructure mode, channel)
+BEACONS = {
+    "open": (ssid("Lobby") + RATES_BG + ds(1) + tim() + erp(), 0, 1, 1),
+    "wep": (ssid("OldShop") + RATES_BG + ds(6) + tim(), 1, 1, 6),
+    "wpa_psk_tkip": (ssid("Cafe") + RATES_BG + ds(11) + tim() + wpa(wfa(2), [wfa(2)], [wfa(2)]) + wmm(), 1, 1, 11),
+    "wpa2_psk_aes_ht20": (ssid("Home") + RATES_BG + ds(6) + tim() + ht_cap(False) +
+                          rsn(ieee(4), [ieee(4)], [ieee(2)]) + ht_op(6, 0) + wmm(), 1, 1, 6),
+    "mixed_wps_pin_ht40": (ssid("Office") + RATES_BG + ds(3) + tim() + erp() + ht_cap(True) +
+                           rsn(ieee(2), [ieee(4), ieee(2)], [ieee(2)]) + ht_op(3, 1) +
+                           wpa(wfa(2), [wfa(2), wfa(4)], [wfa(2)]) + wps(0x0000, True) + vendor_ht(True) + wmm(),
+                           1, 1, 3),
+    "wps_pbc": (ssid("PushMe") + RATES_BG + ds(9) + tim() + rsn(ieee(4), [ieee(4)], [ieee(2)]) +
+                wps(0x0004, True), 1, 1, 9),
+    "wpa2_enterprise": (ssid("Corp") + RATES_BG + ds(1) + tim() + rsn(ieee(4), [ieee(4)], [ieee(1)], 0x0028), 1, 1,
+                        1),
+    "adhoc_wpa_none": (ssid("Party") + RATES_BG + ds(10) + ibss() + wpa(wfa(2), [wfa(2)], [wfa(2)]), 1, 0, 10),
+    "a_band_ht40": (ssid("Fast5") + RATES_A + ht_cap(True) + rsn(ieee(4), [ieee(4)], [ieee(2)]) + ht_op(36, 1) +
+                    wmm(), 1, 1, 36),
+    "hidden": (ssid("") + RATES_BG + ds(6) + tim() + rsn(ieee(4), [ieee(4)], [ieee(2)]), 1, 1, 6),
+    "foreign_oui": (ssid("Odd") + RATES_BG + ds(6) + wpa(bytes([0x00, 0x11, 0x22, 0x02]), [wfa(2)], [wfa(2)]) +
+                    rsn(ieee(4), [ieee(4)], [ieee(2)]), 1, 1, 6),
+}
+
+
+def khz(ch):
+    if ch == 14:
+        return 2484000
+    if ch <= 13:
+        return 2412000 + 5000 * (ch - 1)
+    return 5000000 + 5000 * ch
+
+
+def report(mac_last, name, rssi=-55, phy=7):
+    ies, privacy, mode, ch = BEACONS[name]
+    text = ies[2:2 + ies[1]]
+    capability = (0x0001 if mode else 0x0002) | (0x0010 if privacy else 0) | 0x0400
+    return (b"R" + bytes([0x00, 0x0C, 0x43, 0x28, 0x60, mac_last]) + bytes([len(text)]) + text.ljust(32, b"\0") +
+            struct.pack("<bIHBB", rssi, khz(ch), capability, phy, 1 if mode else 2) + le16(len(ies)) + ies)
+
+
+def merge(delta_tenths, channels):
+    return b"M" + struct.pack("<i", delta_tenths) + bytes([len(channels)]) + bytes(channels)
+
+
+CH_24 = list(range(1, 12))
+CH_ALL = list(range(1, 14)) + [36, 40, 44, 48, 52, 56, 60, 64, 149, 153, 157, 161, 165]
+
+SCRIPTS = {
+    "seed_then_age": report(1, "open") + report(2, "wpa2_psk_aes_ht20") + report(3, "mixed_wps_pin_ht40") + b"S" +
+    report(1, "open", -60) + merge(100, CH_24) + report(1, "open", -61) + merge(60, CH_24),
+    "duplicates": report(4, "wps_pbc") + report(4, "wps_pbc", -80, 6) + report(5, "wpa_psk_tkip") + merge(10, CH_ALL),
+    "forbidden_channel": report(6, "a_band_ht40", -70, 4) + report(7, "wep") + merge(10, CH_ALL) +
+    report(7, "wep") + merge(20, CH_24),
+    "clock_back": report(8, "adhoc_wpa_none", -65, 6) + report(9, "hidden") + merge(10, CH_24) +
+    report(9, "hidden") + merge(-50, CH_24) + merge(4295, CH_24),
+    "damaged": report(10, "wpa2_enterprise") + report(11, "foreign_oui") + merge(10, CH_24) +
+    b"C" + le16(4 + 116 + 20) + bytes([4, 0, 0, 0, 0]) + merge(10, CH_24),
+    "all_kinds": b"".join(report(20 + i, n, -40 - 3 * i) for i, n in enumerate(sorted(BEACONS))) + merge(10, CH_ALL) +
+    merge(10, CH_ALL),
+}
+
+
+def entry(mac_last, name):
+    """One BSSID-list entry, laid out as the driver's NDIS list has it."""
+    ies, privacy, mode, ch = BEACONS[name]
+    text = ies[2:2 + ies[1]]
+    fixed = (struct.pack("<I", 116 + len(ies)) + bytes([0x00, 0x0C, 0x43, 0x28, 0x60, mac_last]) + bytes(2) +
+             struct.pack("<I", len(text)) + text.ljust(32, b"\0") + struct.pack("<Ii", privacy, -50) + bytes(16) +
+             struct.pack("<I", khz(ch)) + bytes(16) + struct.pack("<I", mode) + bytes(16) +
+             struct.pack("<I", len(ies)))
+    assert len(fixed) == 116
+    return fixed + ies
+
+
+def write(target, name, data):
+    d = os.path.join(HERE, "corpus", target)
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(d, name), "wb") as f:
+        f.write(data)
+
+
+def main():
+    for name, (ies, privacy, mode, _) in BEACONS.items():
+        write("ie_decoder", name, bytes([privacy, mode]) + ies)
+    names = ["open", "mixed_wps_pin_ht40", "adhoc_wpa_none"]
+    write("ie_decoder", "bssid_list", struct.pack("<I", len(names)) + b"".join(entry(i, n) for i, n in enumerate(names)))
+    for name, data in SCRIPTS.items():
+        write("scan_list", name, data)
+
+
+if __name__ == "__main__":
+    main()

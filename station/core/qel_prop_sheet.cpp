@@ -1,0 +1,109 @@
+#include "station/core/qel_prop_sheet.h"
+
+#include "framework/resources.h"
+#include "resources/station/resource.h"
+#include "shared/adapter_identity.h"
+#include "station/core/help.h"
+
+FW_BEGIN_MESSAGE_MAP(CQelPropSheet, fw::CPropertySheet)
+    FW_ON_COMMAND(IDHELP, OnHelpButton)
+    FW_ON_WM_HELPINFO(OnHelpInfo)
+FW_END_MESSAGE_MAP()
+
+CQelPropSheet::CQelPropSheet(UINT captionId, fw::CWnd* parent, UINT firstPage)
+    : fw::CPropertySheet(captionId, parent, firstPage),
+      m_ProfilePage("Profile"),
+      m_SiteSurvPage("Site Survey"),
+      m_AboutPage("About"),
+      m_LinkStatusPage("Link Status"),
+      m_StatisticPage("Statistics"),
+      m_WscPage("WPS") {
+    BuildPages();
+}
+
+CQelPropSheet::CQelPropSheet(const char* caption, fw::CWnd* parent, UINT firstPage)
+    : fw::CPropertySheet(caption, parent, firstPage),
+      m_ProfilePage("Profile"),
+      m_SiteSurvPage("Site Survey"),
+      m_AboutPage("About"),
+      m_LinkStatusPage("Link Status"),
+      m_StatisticPage("Statistics"),
+      m_WscPage("WPS") {
+    BuildPages();
+}
+
+CQelPropSheet::~CQelPropSheet() = default;
+
+void CQelPropSheet::BuildPages() {
+    m_psh.dwFlags |= PSH_MODELESS | PSH_USEHICON;
+    m_psh.hIcon = fw::LoadIconRes(IDI_TRAY_DISCONNECTED);
+    AddPage(&m_ProfilePage);
+    AddPage(&m_LinkStatusPage);
+    AddPage(&m_SiteSurvPage);
+    AddPage(&m_StatisticPage);
+    if (g_NoWpsChip != 1) AddPage(&m_WscPage);
+    AddPage(&m_AboutPage);
+}
+
+BOOL CQelPropSheet::OnInitDialog() {
+    fw::CPropertySheet::OnInitDialog();
+    // OK takes the place of the Apply button, the last of the row.
+    RECT slot{};
+    if (HWND apply = GetDlgItem(fw::ID_APPLY_NOW)) {
+        ::GetWindowRect(apply, &slot);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&slot), 2);
+    }
+    if (HWND ok = GetDlgItem(IDOK)) {
+        ::ShowWindow(ok, SW_SHOW);
+        ::EnableWindow(ok, TRUE);
+        ::MoveWindow(ok, slot.left, slot.top, slot.right - slot.left, slot.bottom - slot.top, TRUE);
+    }
+    if (HWND help = GetDlgItem(IDHELP)) {
+        ::ShowWindow(help, SW_SHOW);
+        ::EnableWindow(help, TRUE);
+    }
+    SetActivePage(&m_SiteSurvPage);
+    return TRUE;
+}
+
+BOOL CQelPropSheet::PreTranslateMessage(MSG* msg) {
+    // Enter never presses a sheet button.
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return TRUE;
+    // OK closes the sheet the way Cancel does: nothing is applied.
+    if (msg->message == WM_LBUTTONUP && msg->hwnd == GetDlgItem(IDOK)) {
+        ::PostMessageA(m_hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        return TRUE;
+    }
+    return fw::CPropertySheet::PreTranslateMessage(msg);
+}
+
+void CQelPropSheet::EndPendingDialog() {
+    // The profile editor is the only dialog a page keeps pending; it arrives with the
+    // Profile page.
+}
+
+int CQelPropSheet::HasWscPage() const { return GetPageIndex(&m_WscPage) >= 0 ? 1 : 0; }
+
+void CQelPropSheet::UpdateWscPage() {
+    if (g_NoWpsChip == 1) {
+        if (HasWscPage()) RemovePage(&m_WscPage);
+        return;
+    }
+    if (HasWscPage()) return;
+    AddPage(&m_WscPage);
+    // Activate the new page once so its window exists, then go back.
+    int active = GetActiveIndex();
+    SetActivePage(&m_WscPage);
+    SetActivePage(active);
+}
+
+void CQelPropSheet::UpdateBlockAckPage() {
+    // The block-ack page is built but never added to this sheet.
+}
+
+void CQelPropSheet::OnHelpButton() { StartHelpThread(); }
+
+BOOL CQelPropSheet::OnHelpInfo(HELPINFO*) {
+    StartHelpThread();
+    return TRUE;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The station utility's visible window: one modeless property sheet of the main pages.
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/property_sheet.h"
+#include "station/core/pending_page.h"
+
+class CQelPropSheet : public fw::CPropertySheet {
+public:
+    CQelPropSheet(UINT captionId, fw::CWnd* parent = nullptr, UINT firstPage = 0);
+    CQelPropSheet(const char* caption, fw::CWnd* parent = nullptr, UINT firstPage = 0);
+    ~CQelPropSheet() override;
+
+    // Ends a dialog that a page keeps open (the profile editor) with code 2.
+    void EndPendingDialog();
+    int HasWscPage() const;
+    void UpdateWscPage();
+    void UpdateBlockAckPage();
+    void RefreshPages() {}
+
+    fw::CPropertyPage* SiteSurveyPage() { return &m_SiteSurvPage; }
+    fw::CPropertyPage* WscPage() { return &m_WscPage; }
+    fw::CPropertyPage* ProfilePage() { return &m_ProfilePage; }
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    void OnHelpButton();
+    BOOL OnHelpInfo(HELPINFO*);
+    FW_DECLARE_MESSAGE_MAP()
+
+private:
+    void BuildPages();
+
+    // Pages are members in construction order; the later issues replace the placeholders.
+    CPendingPage m_ProfilePage;
+    CPendingPage m_SiteSurvPage;
+    CPendingPage m_AboutPage;
+    CPendingPage m_LinkStatusPage;
+    CPendingPage m_StatisticPage;
+    CPendingPage m_WscPage;
+};
