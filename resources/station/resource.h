@@ -7,6 +7,8 @@
 #define IDD_HIDE_DLG                 149    /* hidden main window; its caption is the single-instance key */
 #define IDD_SEL_CARD                 177
 #define IDD_PENDING_PAGE             3990   /* a main-sheet page not in this build yet */
+#define IDD_SITE_SURVEY              134
+#define IDD_HIDDEN_SSID              197
 
 #ifndef IDC_STATIC
 #define IDC_STATIC                   (-1)
@@ -18,6 +20,17 @@
 #define IDC_SELCARD_HARDWARE_ID      1097   /* hardware ID */
 #define IDC_SELCARD_LOCATION         1098   /* location information */
 #define IDC_SELCARD_MANUFACTURER     1099   /* manufacturer */
+
+/* Controls of IDD_SITE_SURVEY */
+#define IDC_SITE_LIST                1002
+#define IDC_SITE_RESCAN              1003   /* also the rescan request other windows send */
+#define IDC_SITE_CONNECT             1004   /* hidden; a double-click does the same */
+#define IDC_SITE_ADD_PROFILE         1005
+#define IDC_SITE_STATUS              1086
+
+/* Controls of IDD_HIDDEN_SSID */
+#define IDC_HIDDEN_SSID              1062
+#define IDC_HIDDEN_PROMPT            1211
 
 /* Icons */
 #define IDI_LUMORA                   128    /* program icon */
@@ -59,5 +72,34 @@
 #define IDS_TIP_WEAK                 203
 #define IDS_ICV_ERROR                311
 #define IDS_TIP_WEP_ERROR            313
+/* Site Survey */
+#define IDS_RESCAN                   13
+#define IDS_CONNECT                  14
+#define IDS_ADD_PROFILE              15
+#define IDS_COL_SSID                 16
+#define IDS_COL_BSSID                17
+#define IDS_COL_PHY                  18
+#define IDS_COL_SIGNAL               19
+#define IDS_COL_CHANNEL              20
+#define IDS_COL_ENCRYPTION           21
+#define IDS_COL_AUTHENTICATION       22
+#define IDS_COL_NETWORK_TYPE         23
+#define IDS_RESCANNING               53
+#define IDS_DISCONNECTED             104
+#define IDS_RF_OFF                   105
+#define IDS_CONNECTING               106
+#define IDS_UNKNOWN                  107
+#define IDS_NO_SELECTED_ITEM         109
+#define IDS_CONNECTED                119
+#define IDS_NET_ADHOC                120
+#define IDS_NET_INFRASTRUCTURE       121
+#define IDS_NET_AUTO                 122
+#define IDS_ENC_NONE                 123
+#define IDS_ENC_WEP                  124
+#define IDS_ENTER_SSID               131
+#define IDS_OK                       132
+#define IDS_CANCEL                   133
+#define IDS_SITE_SURVEY              182
+#define IDS_AUTOCONFIG_DISABLED      413
 
 #endif /* LUMORA_RESOURCE_H */

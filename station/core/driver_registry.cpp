@@ -11,7 +11,7 @@
 #include "shared/oid_access.h"
 #include "shared/wireless_mode.h"
 #include "station/core/channel_plan.h"
-#include "station/core/driver_oid_calls.h"
+#include "station/core/driver_oid_ops.h"
 #include "station/core/radio_defaults.h"
 
 namespace {
@@ -121,7 +121,7 @@ void WriteDaduVeDefaults() {
         return;
 
     uint8_t mac[6] = {};
-    driver_oid::QueryOid0702(mac);
+    DriverOidOps().QueryOid0702(mac);
     char ssid[16];
     std::snprintf(ssid, sizeof(ssid), "DaduVE-%02X", mac[5]);
     static const BYTE kEmptyMultiSz[1] = {0};
@@ -171,7 +171,7 @@ int WriteOpModeAp() {
         SetText(key, "OpMode", "1");
         RegCloseKey(key);
     }
-    driver_oid::SetOpMode(1);
+    DriverOidOps().SetOpMode(1);
     return 1;
 }
 
@@ -213,7 +213,7 @@ void RunOnceInitConfigTxBurst() {
 
 int VerifyCountryRegion() {
     DWORD region = 0;
-    driver_oid::QueryOid0003(&region);
+    DriverOidOps().QueryOid0003(&region);
     g_Region24Valid = (region & 0x80) ? 0 : 1;
     g_Region5Valid = (region & 0x8000) ? 0 : 1;
     g_RegionWord = region & ~static_cast<DWORD>(0x8080);

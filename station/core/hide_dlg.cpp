@@ -22,10 +22,12 @@
 #include "station/core/driver_registry.h"
 #include "station/core/qel_config_app.h"
 #include "station/core/qel_prop_sheet.h"
+#include "station/core/scan_results.h"
 #include "station/core/signal_quality.h"
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
 #include "station/core/wps_poll.h"
+#include "station/pages/hidden_ssid_dlg.h"
 #include "station/profiles/apply_profile.h"
 
 namespace {
@@ -103,6 +105,7 @@ BOOL CHideDlg::OnInitDialog() {
     fw::CDialog::OnInitDialog();
     g_pHideDlg = this;
     AllocateBssidLists();
+    m_BssLists.Attach(g_pBssidListScan, g_pBssidListMerged);
     // Each by its own size: the two lie side by side, but a single 44-byte clear would run
     // two bytes past the BSSID.
     std::memset(g_CurrentSsid, 0, sizeof(g_CurrentSsid));
@@ -158,6 +161,7 @@ void CHideDlg::InitDevice(int openSheet) {
     g_ConfigToolMode = 2;
     g_WpaSupported = 1;
     g_EncryptionLevel = 6;
+    SeedBssList(m_WlanManager, m_BssLists);
 
     m_nTimer3 = SetTimer(kRescanTimer, kRescanMs);
     ApplyProfile(1, "", 0);
@@ -206,7 +210,7 @@ void CHideDlg::CloseSheet(bool endDialogs) {
     if (!m_pSheet) return;
     if (m_pSheet->IsWindow()) {
         m_pSheet->EndPendingDialog();
-        (void)endDialogs;  // the pages' own dialogs arrive with the pages
+        if (endDialogs) CloseHiddenSsidDialogs();
         m_pSheet->DestroyWindow();
     }
     g_SheetClosing = 1;
@@ -234,6 +238,7 @@ void CHideDlg::OnTrayExit() {
 
 void CHideDlg::OnDestroy() {
     if (!m_bSkipDefaultSave) SaveDriverKeyToDefault();
+    m_BssLists.Attach(nullptr, nullptr);
     FreeBssidLists();
     DrainActions(m_ActionQueue);
     DrainSetOidQueue();
@@ -281,6 +286,8 @@ LRESULT CHideDlg::OnRadioOff(WPARAM, LPARAM) {
     }
     return 0;
 }
+
+DWORD CHideDlg::UpdateBssList() { return ::UpdateBssList(m_WlanManager, m_BssLists); }
 
 void CHideDlg::OnTimer(UINT_PTR id) { Poll(id); }
 

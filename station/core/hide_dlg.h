@@ -7,6 +7,7 @@
 
 #include "framework/dialog.h"
 #include "station/core/action_data.h"
+#include "station/core/scan_merge.h"
 #include "station/core/wlan_manager.h"
 #include "station/core/wmi_event_listener.h"
 
@@ -22,6 +23,8 @@ public:
 
     WlanManager m_WlanManager;
     CWmiEventListener m_WmiListener;
+    // The latest scan and the merged list the pages show, over the two 64 KB buffers.
+    BssidLists m_BssLists;
     int m_bDeviceExist = 0;
     int m_bOpenSheetAtStart = 1;
     int m_bSkipDefaultSave = 0;
@@ -37,6 +40,8 @@ public:
     void ShowTrayMenu();
     // The tray menu offers the switch to AP mode: both programs beside this one, chip 4 to 8.
     bool CanSwitchToAp() const;
+    // The service's scan results into the scan list, merged into the display list.
+    DWORD UpdateBssList();
     void InitDevice(int openSheet);
     void KillPollTimers();
     int Discover();

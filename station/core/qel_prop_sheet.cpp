@@ -11,24 +11,12 @@ FW_BEGIN_MESSAGE_MAP(CQelPropSheet, fw::CPropertySheet)
 FW_END_MESSAGE_MAP()
 
 CQelPropSheet::CQelPropSheet(UINT captionId, fw::CWnd* parent, UINT firstPage)
-    : fw::CPropertySheet(captionId, parent, firstPage),
-      m_ProfilePage("Profile"),
-      m_SiteSurvPage("Site Survey"),
-      m_AboutPage("About"),
-      m_LinkStatusPage("Link Status"),
-      m_StatisticPage("Statistics"),
-      m_WscPage("WPS") {
+    : fw::CPropertySheet(captionId, parent, firstPage) {
     BuildPages();
 }
 
 CQelPropSheet::CQelPropSheet(const char* caption, fw::CWnd* parent, UINT firstPage)
-    : fw::CPropertySheet(caption, parent, firstPage),
-      m_ProfilePage("Profile"),
-      m_SiteSurvPage("Site Survey"),
-      m_AboutPage("About"),
-      m_LinkStatusPage("Link Status"),
-      m_StatisticPage("Statistics"),
-      m_WscPage("WPS") {
+    : fw::CPropertySheet(caption, parent, firstPage) {
     BuildPages();
 }
 

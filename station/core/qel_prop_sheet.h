@@ -6,6 +6,7 @@
 
 #include "framework/property_sheet.h"
 #include "station/core/pending_page.h"
+#include "station/pages/site_surv_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
 public:
@@ -20,7 +21,7 @@ public:
     void UpdateBlockAckPage();
     void RefreshPages() {}
 
-    fw::CPropertyPage* SiteSurveyPage() { return &m_SiteSurvPage; }
+    CSiteSurvPage* SiteSurveyPage() { return &m_SiteSurvPage; }
     fw::CPropertyPage* WscPage() { return &m_WscPage; }
     fw::CPropertyPage* ProfilePage() { return &m_ProfilePage; }
 
@@ -36,10 +37,10 @@ private:
     void BuildPages();
 
     // Pages are members in construction order; the later issues replace the placeholders.
-    CPendingPage m_ProfilePage;
-    CPendingPage m_SiteSurvPage;
-    CPendingPage m_AboutPage;
-    CPendingPage m_LinkStatusPage;
-    CPendingPage m_StatisticPage;
-    CPendingPage m_WscPage;
+    CPendingPage m_ProfilePage{"Profile"};
+    CSiteSurvPage m_SiteSurvPage;
+    CPendingPage m_AboutPage{"About"};
+    CPendingPage m_LinkStatusPage{"Link Status"};
+    CPendingPage m_StatisticPage{"Statistics"};
+    CPendingPage m_WscPage{"WPS"};
 };

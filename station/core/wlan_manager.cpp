@@ -1,5 +1,8 @@
 #include "station/core/wlan_manager.h"
 
+#include "station/core/bssid_list_buffers.h"
+#include "station/core/bssid_lookup.h"
+
 #include <cstring>
 #include <cwchar>
 
@@ -306,10 +309,13 @@ DWORD WlanManager::StatisticsChanged(int* changed) {
 }
 
 void WlanManager::NativeWifiConnect(int flag, ProfileApplyRecord* record) {
-    if (!record || !m_pConnector || !m_pDriverOps) return;
-    m_pDriverOps->SetOid0030(flag ? 1 : 0);
-    m_pDriverOps->SetTxPower(static_cast<int>(record->TxPower));
-    m_pConnector->ConnectRecord(*record);
+    if (!record) return;
+    // The driver settings do not depend on the service binding; the connect does.
+    DriverOidOps ops;
+    DriverOidOps& driver = m_pDriverOps ? *m_pDriverOps : ops;
+    driver.SetOid0030(flag ? 1 : 0);
+    driver.SetTxPower(static_cast<int>(record->TxPower));
+    if (m_pConnector) m_pConnector->ConnectRecord(*record);
 }
 
 BOOLEAN WlanManager::QueryLinkInfo(uint8_t record[kLinkInfoRecordSize], uint64_t* extra) {
@@ -320,4 +326,12 @@ BOOLEAN WlanManager::QueryLinkInfo(uint8_t record[kLinkInfoRecordSize], uint64_t
 BOOLEAN WlanManager::QueryOid0006(DWORD* value) {
     DriverOidOps ops;
     return (m_pDriverOps ? *m_pDriverOps : ops).QueryOid0006(value);
+}
+
+int WlanManager::IsBssidInList(const uint8_t bssid[6]) const {
+    return IsHtBssidInList(g_pBssidListMerged, bssid);
+}
+
+int WlanManager::ChannelOfBssid(const uint8_t bssid[6]) const {
+    return ::ChannelOfBssid(g_pBssidListMerged, bssid);
 }

@@ -56,6 +56,9 @@ public:
     void NativeWifiConnect(int flag, ProfileApplyRecord* record);
     BOOLEAN QueryLinkInfo(uint8_t record[kLinkInfoRecordSize], uint64_t* extra);
     BOOLEAN QueryOid0006(DWORD* value);
+    // Answers from the display list of the last scan.
+    int IsBssidInList(const uint8_t bssid[6]) const;
+    int ChannelOfBssid(const uint8_t bssid[6]) const;
 
     const GUID& InterfaceGuid() const { return m_Interface.InterfaceGuid; }
     HANDLE ClientHandle() const { return m_hClient; }

@@ -283,7 +283,7 @@ TEST_F(ActionQueueTest, DefaultsUseTheAdaptersRegionAndTheModesRates) {
 }
 
 // Enabled once the Native Wifi connect sends its flag OID (it is a stand-in until then).
-TEST_F(ActionQueueTest, DISABLED_NativeWifiConnectOnlyWithApplyFlagOneAndAnSsid) {
+TEST_F(ActionQueueTest, NativeWifiConnectOnlyWithApplyFlagOneAndAnSsid) {
     const struct {
         uint32_t applyFlag;
         const char* ssid;

@@ -34,6 +34,7 @@ protected:
         if (from_) RegCloseKey(from_);
         if (to_) RegCloseKey(to_);
         RegDeleteTreeA(HKEY_CURRENT_USER, root_.c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LumoraTests");  // only once no other test uses it
     }
     std::string root_;
     HKEY from_ = nullptr;

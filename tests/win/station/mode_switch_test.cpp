@@ -7,7 +7,7 @@
 #include <string>
 
 #include "resources/station/resource.h"
-#include "station/core/driver_oid_calls.h"
+#include "station/core/driver_oid_ops.h"
 #include "station/core/driver_registry.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/radio_defaults.h"
@@ -117,7 +117,7 @@ TEST_F(ModeSwitchTest, SwitchToApModeSavesDefaultFirstThenHandsOverToTheTool) {
 
     // The tool left the adapter in access-point mode.
     DWORD mode = 0;
-    EXPECT_TRUE(driver_oid::QueryOpMode(&mode));
+    EXPECT_TRUE(DriverOidOps().QueryOpMode(&mode));
     EXPECT_EQ(mode, 1u);
 }
 
