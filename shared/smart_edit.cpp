@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <string>
 

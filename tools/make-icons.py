@@ -388,7 +388,8 @@ def icon_sort(up):
             corners = ((3.5 * s, bottom), (12.5 * s, bottom), (8 * s, top))
         else:
             corners = ((3.5 * s, top), (12.5 * s, top), (8 * s, bottom))
-        cv.fill(triangle(*corners), hexcolor("#5A5A5A"))
+        # Mid grey is one of the system palette colours: it stays grey in 8-bit lists.
+        cv.fill(triangle(*corners), hexcolor("#808080"))
         return cv
     return draw
 

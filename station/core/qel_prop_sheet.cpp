@@ -23,8 +23,17 @@ CQelPropSheet::CQelPropSheet(const char* caption, fw::CWnd* parent, UINT firstPa
 CQelPropSheet::~CQelPropSheet() = default;
 
 void CQelPropSheet::BuildPages() {
-    m_psh.dwFlags |= PSH_MODELESS | PSH_USEHICON;
+    // The Help button needs its place in the button row.
+    m_psh.dwFlags |= PSH_MODELESS | PSH_USEHICON | PSH_HASHELP;
     m_psh.hIcon = fw::LoadIconRes(IDI_TRAY_DISCONNECTED);
+    // Every page keeps the Help button enabled while it is active.
+    for (fw::CPropertyPage* page : {static_cast<fw::CPropertyPage*>(&m_ProfilePage),
+                                    static_cast<fw::CPropertyPage*>(&m_LinkStatusPage),
+                                    static_cast<fw::CPropertyPage*>(&m_SiteSurvPage),
+                                    static_cast<fw::CPropertyPage*>(&m_StatisticPage),
+                                    static_cast<fw::CPropertyPage*>(&m_WscPage),
+                                    static_cast<fw::CPropertyPage*>(&m_AboutPage)})
+        page->m_psp.dwFlags |= PSP_HASHELP;
     AddPage(&m_ProfilePage);
     AddPage(&m_LinkStatusPage);
     AddPage(&m_SiteSurvPage);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "framework/property_sheet.h"
@@ -142,6 +143,12 @@ bool ParseBssidText(const std::string& text, uint8_t out[6]) {
     return true;
 }
 
+// 802.11n by its elements, else by the service's PHY type (OFDM, HR/DSSS, ERP).
+std::string PhyText(bool ht, int phyType) {
+    const char* text = ht ? "N" : phyType == 4 ? "A" : phyType == 5 ? "B" : phyType == 6 ? "G" : nullptr;
+    return text ? std::string(text) : fw::LoadStr(IDS_UNKNOWN);
+}
+
 Row RowOf(const BssidEntryView& entry, int phyType) {
     Row row;
     row[kSsid] = entry.Ssid();
@@ -149,11 +156,7 @@ Row RowOf(const BssidEntryView& entry, int phyType) {
     row[kBssid] = fw::FormatStr("%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
 
     const BssIeFlags flags = DecodeBssInformationElements(entry);
-    if (flags.ht) row[kPhy] = "N";
-    else if (phyType == 4) row[kPhy] = "A";
-    else if (phyType == 5) row[kPhy] = "B";
-    else if (phyType == 6) row[kPhy] = "G";
-    else row[kPhy] = fw::LoadStr(IDS_UNKNOWN);
+    row[kPhy] = PhyText(flags.ht != 0, phyType);
 
     row[kSignal] = fw::FormatStr("%d%%", SignalToPercent(entry.Rssi()));
     int channel = 0;
@@ -223,6 +226,9 @@ BOOL CSiteSurvPage::OnInitDialog() {
 
     m_List.SubclassDlgItem(IDC_SITE_LIST, this);
     m_List.InitImageList();
+    // The header draws its sort arrows from the same images.
+    if (HWND header = reinterpret_cast<HWND>(m_List.SendMessage(LVM_GETHEADER)))
+        ::SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_List.GetImageList()));
     m_List.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     for (int i = 0; i < kColumnCount; ++i) {
         std::string header = fw::LoadStr(kColumns[i].header);
@@ -333,17 +339,20 @@ void CSiteSurvPage::OnColumnClick(NMHDR* header, LRESULT* result) {
 void CSiteSurvPage::UpdateHeader() {
     if (!m_List.IsWindow()) return;
     const int width = static_cast<int>(m_List.GetClientRect().right);
+    HWND header = reinterpret_cast<HWND>(m_List.SendMessage(LVM_GETHEADER));
     for (int i = 0; i < kColumnCount; ++i) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_IMAGE;
-        column.cx = static_cast<int>((width / 11) * kColumns[i].factor);
-        column.fmt = LVCFMT_LEFT;
-        column.iImage = -1;
+        m_List.SendMessage(LVM_SETCOLUMNWIDTH, i, static_cast<int>((width / 11) * kColumns[i].factor));
+        // The arrow goes straight to the header: the list view does not pass every image
+        // format on to it.
+        HDITEMA item{};
+        item.mask = HDI_FORMAT | HDI_IMAGE;
+        item.fmt = HDF_LEFT | HDF_STRING;
+        item.iImage = 0;
         if (i == m_nSortColumn) {
-            column.fmt |= LVCFMT_IMAGE;
-            column.iImage = m_bSortAscending ? CSiteListCtrl::kImageSortAscending : CSiteListCtrl::kImageSortDescending;
+            item.fmt |= HDF_IMAGE;
+            item.iImage = m_bSortAscending ? CSiteListCtrl::kImageSortAscending : CSiteListCtrl::kImageSortDescending;
         }
-        m_List.SendMessage(LVM_SETCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        ::SendMessageA(header, HDM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -423,8 +432,7 @@ void CSiteSurvPage::UpdateButtons() {
     // back here: one level only.
     if (m_nUpdateDepth > 0 || !IsWindow()) return;
     ++m_nUpdateDepth;
-    WlanManager* wlan = Wlan();
-    if (!wlan || !wlan->IsInterfaceFound()) {
+    if (!InterfaceFound()) {
         SetStatus(fw::LoadStr(IDS_AUTOCONFIG_DISABLED));
         OnScanComplete();
         EnableButtons(FALSE, FALSE);
@@ -438,6 +446,8 @@ void CSiteSurvPage::UpdateButtons() {
     }
     --m_nUpdateDepth;
 }
+
+BOOL CSiteSurvPage::InterfaceFound() const { return Wlan() && Wlan()->IsInterfaceFound(); }
 
 void CSiteSurvPage::EnableButtons(BOOL rescan, BOOL connect) {
     ::EnableWindow(GetDlgItem(IDC_SITE_RESCAN), rescan);

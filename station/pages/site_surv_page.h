@@ -78,6 +78,9 @@ public:
     void RefreshStatus();
 
 protected:
+    // Whether the Native Wifi service knows the adapter's interface.
+    virtual BOOL InterfaceFound() const;
+
     void OnListDblClk(NMHDR*, LRESULT* result);
     void OnItemChanged(NMHDR*, LRESULT* result);
     void OnItemChanging(NMHDR*, LRESULT* result);

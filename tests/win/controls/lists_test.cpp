@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "controls_fixture.h"
-#include "resources/station/resource.h"
 
 namespace ctltest {
 namespace {

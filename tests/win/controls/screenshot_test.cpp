@@ -66,7 +66,7 @@ TEST_F(ControlsTest, DISABLED_Screenshot)
     SendMessageA(site, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0x421);
     Column(site, 0, "SSID", 80);
     Column(site, 1, "BSSID", 105);
-    Column(site, 2, "Channel", 60, CSiteListCtrl::kImageSortAscending);
+    Column(site, 2, "Channel", 80, CSiteListCtrl::kImageSortAscending);
     Column(site, 3, "Signal", 60);
     const char* rows[][4] = {{"home", "00-11-22-33-44-55", "1", "90%"},
                              {"office", "00-11-22-33-44-66", "6", "70%"},

@@ -16,3 +16,7 @@
 #define IDC_NOHS_LIST     1010
 #define IDC_PLAIN_LIST    1011
 #define IDC_OTHER         1012
+
+#ifndef IDC_STATIC
+#define IDC_STATIC        (-1)
+#endif

@@ -129,11 +129,11 @@ TEST_F(SiteSurveyTest, ListShowsTheFiveNetworksInEightColumnsByChannel) {
         CSiteSurvPage* page = ScannedPage();
         ASSERT_NE(page, nullptr);
         const std::vector<Row> expected = {
-            {"Quay WEP", "02-11-22-33-44-66", "B", "70%", "1", "WEP", "Unknown", "Infrastructure"},
-            {"", "02-11-22-33-44-88", "B", "40%", "3", "TKIP", "WPA-PSK", "Infrastructure"},
-            {"Harbor Open", "02-11-22-33-44-55", "G", "86%", "6", "None", "Unknown", "Infrastructure"},
-            {"Lantern Home", "02-11-22-33-44-77", "G", "56%", "11", "AES", "WPA2-PSK", "Infrastructure"},
-            {"Lantern 5G", "02-11-22-33-44-99", "A", "73%", "36", "AES", "WPA2-PSK", "Infrastructure"},
+            {"Quay WEP", "02-11-22-33-44-66", "B", "57%", "1", "WEP", "Unknown", "Infrastructure"},
+            {"", "02-11-22-33-44-88", "G", "24%", "3", "TKIP", "WPA-PSK", "Infrastructure"},
+            {"Harbor Open", "02-11-22-33-44-55", "G", "89%", "6", "None", "Unknown", "Infrastructure"},
+            {"Lantern Home", "02-11-22-33-44-77", "G", "44%", "11", "AES", "WPA2-PSK", "Infrastructure"},
+            {"Lantern 5G", "02-11-22-33-44-99", "A", "70%", "36", "AES", "WPA2-PSK", "Infrastructure"},
         };
         EXPECT_EQ(Shown(page), expected);
         EXPECT_EQ(page->SortColumn(), site_survey::kChannel);
@@ -251,6 +251,33 @@ TEST_F(SiteSurveyTest, RescanScansThroughTheQueueAndRebuildsTheList) {
     });
 }
 
+// A scan whose notification never comes must not leave the page in "Rescanning" for good.
+TEST_F(SiteSurveyTest, RescanThatNeverReportsBackIsGivenUp) {
+    Load(FastScenario());
+    Run([&] {
+        CSiteSurvPage* page = ScannedPage();
+        ASSERT_NE(page, nullptr);
+        world.SetLink(0, false);
+        Poll();
+        page->SendMessage(WM_COMMAND, IDC_SITE_RESCAN, 0);
+        // The service took the scan, and then nothing arrives.
+        world.WaitWlanNotificationsDelivered();
+        fw::PumpPending();
+        g_ScanPending = 1;
+        int ticks = 0;
+        while (page->RescanPending() && ticks < 30) {
+            page->SendMessage(WM_TIMER, kStatusTimer, 0);
+            ++ticks;
+        }
+        EXPECT_FALSE(page->RescanPending());
+        EXPECT_GE(ticks, 5) << "a slow scan gets its time";
+        EXPECT_EQ(Status(page), "Disconnected");
+        EXPECT_TRUE(Enabled(page, IDC_SITE_RESCAN));
+        EXPECT_EQ(Shown(page).size(), 5u);
+        g_ScanPending = 0;
+    });
+}
+
 TEST_F(SiteSurveyTest, ConnectedMarkAndStatusFollowTheLink) {
     Load(FastScenario());
     Run([&] {
@@ -288,23 +315,31 @@ TEST_F(SiteSurveyTest, ConnectedMarkAndStatusFollowTheLink) {
     });
 }
 
+// A Site Survey page whose service has lost the interface.
+class NoInterfacePage : public CSiteSurvPage {
+protected:
+    BOOL InterfaceFound() const override { return FALSE; }
+};
+
 // Without a Native Wifi interface every list change asks for a rebuild, and every rebuild
 // changes the list: the page must come out of it.
 TEST_F(SiteSurveyTest, MissingInterfaceDisablesTheButtonsWithoutEndlessRebuilds) {
     Load(FastScenario());
+    dialog.m_bOpenSheetAtStart = 0;
+    NoInterfacePage page;
+    fw::CPropertySheet sheet("Test sheet");
+    sheet.AddPage(&page);
     Run([&] {
-        CSiteSurvPage* page = ScannedPage();
-        ASSERT_NE(page, nullptr);
-        dialog.m_WlanManager.Setup("no such adapter", dialog.m_hWnd, 0);
-        ASSERT_FALSE(dialog.m_WlanManager.IsInterfaceFound());
-
-        page->SendMessage(WM_TIMER, kStatusTimer, 0);
-        Select(page, 1);
-        ClickHeader(page, site_survey::kSignal);
-        EXPECT_EQ(Status(page), "AutoConfig service is disabled");
-        for (int id : {IDC_SITE_RESCAN, IDC_SITE_CONNECT, IDC_SITE_ADD_PROFILE}) EXPECT_FALSE(Enabled(page, id)) << id;
-        // Recently seen networks stay in the list.
-        EXPECT_EQ(Shown(page).size(), 5u);
+        ASSERT_TRUE(sheet.Create());
+        // The rebuild merges the service's results: the networks are listed all the same.
+        ASSERT_EQ(Shown(&page).size(), 5u);
+        page.SendMessage(WM_TIMER, kStatusTimer, 0);
+        Select(&page, 1);
+        ClickHeader(&page, site_survey::kSignal);
+        EXPECT_EQ(Status(&page), "AutoConfig service is disabled");
+        for (int id : {IDC_SITE_RESCAN, IDC_SITE_CONNECT, IDC_SITE_ADD_PROFILE}) EXPECT_FALSE(Enabled(&page, id)) << id;
+        EXPECT_EQ(Shown(&page).size(), 5u);
+        sheet.DestroyWindow();
     });
 }
 
