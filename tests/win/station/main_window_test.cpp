@@ -19,19 +19,9 @@
 namespace {
 
 const std::string kTipFirstLine = "Norvane Wireless LAN Card\n";
-constexpr UINT_PTR kPollTimer = 1;
 
-class MainWindowTest : public StationTest {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    // Runs the main window's modal loop; steps run inside it, then the window exits.
-    INT_PTR Run(std::function<void()> steps) {
-        testutil::AtNextTick([&] {
-            steps();
-            if (dialog.IsWindow()) dialog.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
-        });
-        return dialog.DoModal();
-    }
-    void Poll() { dialog.SendMessage(WM_TIMER, kPollTimer, 0); }
     HICON Icon(UINT id) { return CHideDlg::TrayIconHandle(id); }
     bool SheetShown() { return dialog.m_pSheet && dialog.m_pSheet->IsWindow(); }
     size_t JournalCount(uint32_t oid) {
@@ -39,8 +29,6 @@ protected:
         for (const auto& e : world.Journal()) n += (e.oid == oid);
         return n;
     }
-
-    CHideDlg dialog;
 };
 
 TEST_F(MainWindowTest, StartsDisconnectedThenFollowsTheLinkAndExitsFromTheMenu) {

@@ -25,7 +25,6 @@ namespace {
 
 using site_survey::Row;
 
-constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT_PTR kStatusTimer = 1;
 
 // The default scenario with scans answered at once and the driver's current channel 6.
@@ -37,16 +36,8 @@ std::string FastScenario(const std::string& extraNetworks = "") {
     return text + "\n" + extraNetworks;
 }
 
-class SiteSurveyTest : public StationTest {
+class SiteSurveyTest : public MainWindowFixture {
 protected:
-    INT_PTR Run(std::function<void()> steps) {
-        testutil::AtNextTick([&] {
-            steps();
-            if (dialog.IsWindow()) dialog.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
-        });
-        return dialog.DoModal();
-    }
-    void Poll() { dialog.SendMessage(WM_TIMER, kPollTimer, 0); }
 
     // Lets the simulated service deliver and the windows handle it, until done() or 5 s.
     bool PumpUntil(const std::function<bool()>& done) {
@@ -119,8 +110,6 @@ protected:
         page->SendMessage(WM_TIMER, kStatusTimer, 0);
         return page;
     }
-
-    CHideDlg dialog;
 };
 
 TEST_F(SiteSurveyTest, ListShowsTheFiveNetworksInEightColumnsByChannel) {

@@ -106,3 +106,23 @@ inline void AtNextTick(std::function<void()> fn, UINT delayMs = 10) {
 }
 
 }  // namespace testutil
+
+#include "resources/station/resource.h"
+#include "station/core/hide_dlg.h"
+
+// A test that runs the main window's modal loop: steps run inside it, then the window exits
+// through its tray command.
+class MainWindowFixture : public StationTest {
+protected:
+    INT_PTR Run(std::function<void()> steps) {
+        testutil::AtNextTick([&] {
+            steps();
+            if (dialog.IsWindow()) dialog.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
+        });
+        return dialog.DoModal();
+    }
+    // What timer 1 does every 2 seconds.
+    void Poll() { dialog.SendMessage(WM_TIMER, 1, 0); }
+
+    CHideDlg dialog;
+};
