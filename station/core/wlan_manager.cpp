@@ -94,10 +94,16 @@ DWORD WlanManager::Setup(const char* adapterDescription, HWND notifyWindow, int 
     return result;
 }
 
-DWORD WlanManager::Query(WLAN_INTF_OPCODE opcode, DWORD* size, void** data) {
-    *size = 0;
-    *data = nullptr;
-    return platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid, opcode, size, data, nullptr);
+template <class Read>
+DWORD WlanManager::Query(WLAN_INTF_OPCODE opcode, Read read) {
+    DWORD size = 0;
+    void* data = nullptr;
+    DWORD result =
+        platform::Wlan().QueryInterface(m_hClient, &m_Interface.InterfaceGuid, opcode, &size, &data, nullptr);
+    if (result == ERROR_SUCCESS && data) read(static_cast<const uint8_t*>(data), size);
+    // The service's buffer goes back whether or not a value was taken from it.
+    if (data) platform::Wlan().FreeMemory(data);
+    return result;
 }
 
 DWORD WlanManager::Scan() {
@@ -108,36 +114,28 @@ DWORD WlanManager::Disconnect() { return platform::Wlan().Disconnect(m_hClient, 
 
 DWORD WlanManager::GetInterfaceState(int* connected) {
     *connected = 0;
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_interface_state, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(WLAN_INTERFACE_STATE))
-        *connected = (*static_cast<WLAN_INTERFACE_STATE*>(data) == wlan_interface_state_connected);
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    return Query(wlan_intf_opcode_interface_state, [&](const uint8_t* data, DWORD size) {
+        WLAN_INTERFACE_STATE state;
+        if (size < sizeof state) return;
+        std::memcpy(&state, data, sizeof state);
+        *connected = state == wlan_interface_state_connected;
+    });
 }
 
 DWORD WlanManager::GetBssType(int* mode) {
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_bss_type, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(DWORD)) {
+    return Query(wlan_intf_opcode_bss_type, [&](const uint8_t* data, DWORD size) {
         DWORD type;
+        if (size < sizeof type) return;
         std::memcpy(&type, data, sizeof type);
         *mode = type == dot11_BSS_type_infrastructure ? 1 : type == dot11_BSS_type_independent ? 0 : 2;
-    }
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    });
 }
 
 DWORD WlanManager::GetRadioState(int* radioOn, int* switchOn) {
     *radioOn = 0;
     *switchOn = 1;
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_radio_state, &size, &data);
-    if (result == ERROR_SUCCESS && data) {
-        auto* radio = static_cast<const WLAN_RADIO_STATE*>(data);
+    return Query(wlan_intf_opcode_radio_state, [&](const uint8_t* data, DWORD size) {
+        auto* radio = reinterpret_cast<const WLAN_RADIO_STATE*>(data);
         const DWORD count = PhysIn(radio, size);
         for (DWORD i = 0; i < count; ++i) {
             const WLAN_PHY_RADIO_STATE& phy = radio->PhyRadioState[i];
@@ -155,17 +153,12 @@ DWORD WlanManager::GetRadioState(int* radioOn, int* switchOn) {
                 break;
             }
         }
-    }
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    });
 }
 
 DWORD WlanManager::SetRadioState(int on) {
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_radio_state, &size, &data);
-    if (result == ERROR_SUCCESS && data) {
-        auto* radio = static_cast<const WLAN_RADIO_STATE*>(data);
+    return Query(wlan_intf_opcode_radio_state, [&](const uint8_t* data, DWORD size) {
+        auto* radio = reinterpret_cast<const WLAN_RADIO_STATE*>(data);
         const DWORD count = PhysIn(radio, size);
         for (DWORD i = 0; i < count; ++i) {
             WLAN_PHY_RADIO_STATE state = radio->PhyRadioState[i];
@@ -173,20 +166,14 @@ DWORD WlanManager::SetRadioState(int on) {
             platform::Wlan().SetInterface(m_hClient, &m_Interface.InterfaceGuid, wlan_intf_opcode_radio_state,
                                           sizeof state, &state);
         }
-    }
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    });
 }
 
 template <class Read>
 DWORD WlanManager::WithCurrentConnection(Read read) {
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_current_connection, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(WLAN_CONNECTION_ATTRIBUTES))
-        read(*static_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data));
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    return Query(wlan_intf_opcode_current_connection, [&](const uint8_t* data, DWORD size) {
+        if (size >= sizeof(WLAN_CONNECTION_ATTRIBUTES)) read(*reinterpret_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data));
+    });
 }
 
 DWORD WlanManager::GetCurrentSsid(uint8_t ssid[36]) {
@@ -263,12 +250,9 @@ DWORD WlanManager::SupportsOfdm(int* supported) {
 }
 
 DWORD WlanManager::GetAutoConfig(BOOL* enabled) {
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_autoconf_enabled, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(BOOL)) std::memcpy(enabled, data, sizeof(BOOL));
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    return Query(wlan_intf_opcode_autoconf_enabled, [&](const uint8_t* data, DWORD size) {
+        if (size >= sizeof(BOOL)) std::memcpy(enabled, data, sizeof(BOOL));
+    });
 }
 
 DWORD WlanManager::SetAutoConfig(BOOL enabled) {
@@ -282,12 +266,9 @@ DWORD WlanManager::SetBackgroundScan(BOOL enabled) {
 }
 
 DWORD WlanManager::GetRssi(LONG* rssi) {
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_rssi, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= sizeof(LONG)) std::memcpy(rssi, data, sizeof(LONG));
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    return Query(wlan_intf_opcode_rssi, [&](const uint8_t* data, DWORD size) {
+        if (size >= sizeof(LONG)) std::memcpy(rssi, data, sizeof(LONG));
+    });
 }
 
 DWORD WlanManager::StatisticsChanged(int* changed) {
@@ -295,17 +276,13 @@ DWORD WlanManager::StatisticsChanged(int* changed) {
     DOT11_PHY_TYPE phy{};
     ULONG index = 0;
     GetCurrentPhy(&phy, &index);
-    DWORD size;
-    void* data;
-    DWORD result = Query(wlan_intf_opcode_statistics, &size, &data);
-    if (result == ERROR_SUCCESS && data && size >= kStatisticOffset + sizeof(uint64_t)) {
+    return Query(wlan_intf_opcode_statistics, [&](const uint8_t* data, DWORD size) {
+        if (size < kStatisticOffset + sizeof(uint64_t)) return;
         uint64_t counter;
-        std::memcpy(&counter, static_cast<const uint8_t*>(data) + kStatisticOffset, sizeof counter);
+        std::memcpy(&counter, data + kStatisticOffset, sizeof counter);
         if (counter != 0 && static_cast<uint32_t>(counter) != m_dwLastStatistic) *changed = 1;
         m_dwLastStatistic = static_cast<uint32_t>(counter);
-    }
-    if (data) platform::Wlan().FreeMemory(data);
-    return result;
+    });
 }
 
 void WlanManager::NativeWifiConnect(int flag, ProfileApplyRecord* record) {

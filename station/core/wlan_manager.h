@@ -71,7 +71,8 @@ public:
 private:
     void CloseClient();
     void DestroyParts();
-    DWORD Query(WLAN_INTF_OPCODE opcode, DWORD* size, void** data);
+    // One interface query: read(data, size) runs on success; the service's buffer is freed.
+    template <class Read> DWORD Query(WLAN_INTF_OPCODE opcode, Read read);
     // Opcode 7, the current connection; the caller reads what it needs, the buffer is freed here.
     template <class Read> DWORD WithCurrentConnection(Read read);
 
