@@ -446,6 +446,7 @@ BOOL CHideDlg::ModifyTrayIcon(UINT iconId) {
         ok = platform::Tray().Notify(NIM_ADD, &data);
         if (ok) m_bTrayAdded = 1;
     }
+    if (IsSheetOpen()) m_pSheet->SetIcon(data.hIcon, FALSE);
     return ok;
 }
 

@@ -150,6 +150,10 @@ TEST_F(MainWindowTest, SheetOpensOnSiteSurveyAndEndsTenPixelsBelowOk) {
         GetWindowRect(okButton, &ok);
         EXPECT_EQ(window.bottom, ok.bottom + 10);
 
+        // The sheet's small icon follows the tray picture.
+        Poll();
+        EXPECT_EQ(reinterpret_cast<HICON>(sheet->SendMessage(WM_GETICON, ICON_SMALL, 0)), Icon(IDI_TRAY_GOOD));
+
         // Enter is swallowed; OK closes like Cancel; Launch builds a new sheet.
         MSG enter{sheet->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
         EXPECT_TRUE(sheet->PreTranslateMessage(&enter));
@@ -161,6 +165,31 @@ TEST_F(MainWindowTest, SheetOpensOnSiteSurveyAndEndsTenPixelsBelowOk) {
     });
     EXPECT_EQ(dialog.m_pSheet, nullptr);
     EXPECT_EQ(g_SheetClosing, 1);
+}
+
+TEST_F(MainWindowTest, WpsPageFollowsTheAdapterWithoutMovingTheActivePage) {
+    std::string text = testutil::Scenario("default.scn");
+    for (size_t at; (at = text.find("PID_5101")) != std::string::npos;) text.replace(at, 8, "PID_1101");
+    Load(text);
+    Run([&] {
+        ASSERT_TRUE(SheetShown());
+        CQelPropSheet* sheet = dialog.m_pSheet;
+        EXPECT_EQ(g_ChipIndex, 1);
+        EXPECT_EQ(sheet->GetPageCount(), 5);
+        EXPECT_EQ(sheet->HasWscPage(), 0);
+
+        // A WPS-capable adapter in its place: the page is added at the end.
+        g_NoWpsChip = 0;
+        Poll();
+        EXPECT_EQ(sheet->GetPageCount(), 6);
+        EXPECT_EQ(sheet->GetPageIndex(sheet->WscPage()), 5);
+        EXPECT_EQ(sheet->GetActivePage(), sheet->SiteSurveyPage());
+
+        g_NoWpsChip = 1;
+        Poll();
+        EXPECT_EQ(sheet->HasWscPage(), 0);
+        EXPECT_EQ(sheet->GetActivePage(), sheet->SiteSurveyPage());
+    });
 }
 
 TEST_F(MainWindowTest, AdapterLossClosesTheSheetAndItsReturnInitialisesAgain) {
