@@ -2,7 +2,6 @@
 // The station utility's visible window: one modeless property sheet of the main pages.
 #include <windows.h>
 
-
 #include "framework/property_sheet.h"
 #include "station/core/pending_page.h"
 #include "station/pages/site_surv_page.h"

@@ -44,7 +44,11 @@ protected:
 TEST_F(RegistryCopyTest, CopiesEveryValueWholeWhateverItsTypeAndLength) {
     // An access-control list of 20 addresses is 261 bytes.
     std::string acl;
-    for (int i = 0; i < 20; ++i) acl += "0011223344" + std::to_string(10 + i) + std::string(1, '\0');
+    for (int i = 0; i < 20; ++i) {
+        acl += "0011223344";
+        acl += std::to_string(10 + i);
+        acl += '\0';
+    }
     acl += '\0';
     ASSERT_EQ(acl.size(), 261u);
     const std::string longText(600, 'k');
