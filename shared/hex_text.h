@@ -1,0 +1,19 @@
+#pragma once
+// Hexadecimal text to bytes, for WEP keys, PSKs and MAC addresses typed by the user.
+#include <cstddef>
+#include <cstdint>
+
+// 0..15 for '0'-'9', 'A'-'F', 'a'-'f'; 0xFF for any other character.
+uint8_t HexDigitValue(char c);
+
+// Fills count bytes from the next 2*count characters of text, 16 x first + second,
+// kept to 8 bits. The caller guarantees 2*count characters; see HexTextToBytes for
+// text of unknown length.
+void HexStringToBytes(const char* text, uint8_t* output, size_t count);
+
+// Bounded form: decodes only complete hex pairs within the first textLength
+// characters; bytes beyond them are zero. Returns the number of pairs decoded.
+size_t HexTextToBytes(const char* text, size_t textLength, uint8_t* output, size_t count);
+
+// True when text holds exactly `length` characters, every one a hex digit.
+bool IsHexText(const char* text, size_t length);
