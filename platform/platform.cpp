@@ -78,6 +78,10 @@ MessageBoxes& Boxes() {
     sim::World* w = Current();
     return w ? w->Boxes() : win32::RealBoxes();
 }
+IpHelper& Ip() {
+    sim::World* w = Current();
+    return w ? w->IpPort() : win32::RealIp();
+}
 
 namespace sim {
 void Install(World* world) { g_installed.store(world); }

@@ -1,8 +1,8 @@
 #pragma once
 // The one switch between the real Win32 platform and the simulated adapter world.
 // Everything outside platform/ reaches the driver, the Setup API, the Native Wifi
-// service, the driver's WMI events, outside programs, the tray and message boxes
-// only through these accessors.
+// service, the driver's WMI events, outside programs, the tray, message boxes and the
+// adapters' IP configuration only through these accessors.
 #include "platform/device_enum.h"
 #include "platform/driver_port.h"
 
@@ -13,6 +13,7 @@ class DriverEvents;
 class Programs;
 class TrayIcon;
 class MessageBoxes;
+class IpHelper;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -26,5 +27,6 @@ DriverEvents& Events();
 Programs& Outside();
 TrayIcon& Tray();
 MessageBoxes& Boxes();
+IpHelper& Ip();
 
 }  // namespace platform

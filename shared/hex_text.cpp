@@ -34,3 +34,18 @@ bool IsHexText(const char* text, size_t length)
     }
     return true;
 }
+
+bool ParseHexNumber(const char* text, size_t maxDigits, uint32_t* value)
+{
+    if (text == nullptr || maxDigits == 0 || maxDigits > 8) return false;
+    const size_t length = strnlen(text, maxDigits + 1);
+    if (length == 0 || length > maxDigits) return false;
+    uint32_t v = 0;
+    for (size_t i = 0; i < length; ++i) {
+        const uint8_t digit = HexDigitValue(text[i]);
+        if (digit == 0xFF) return false;
+        v = (v << 4) | digit;
+    }
+    *value = v;
+    return true;
+}

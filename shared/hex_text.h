@@ -17,3 +17,7 @@ size_t HexTextToBytes(const char* text, size_t textLength, uint8_t* output, size
 
 // True when text holds exactly `length` characters, every one a hex digit.
 bool IsHexText(const char* text, size_t length);
+
+// A register value or offset typed by the user: 1 to maxDigits hex digits and nothing else
+// (no sign, no blanks, no "0x"). False, with *value untouched, for anything else.
+bool ParseHexNumber(const char* text, size_t maxDigits, uint32_t* value);

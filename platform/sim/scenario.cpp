@@ -191,6 +191,27 @@ Mac ParseMac(const std::string& raw) {
     return m;
 }
 
+// Four decimal parts of 0-255 joined by dots, written back without leading zeros.
+std::string ParseIpv4(const std::string& raw) {
+    const std::string v = Trim(raw);
+    std::string out;
+    std::size_t i = 0;
+    for (int part = 0; part < 4; ++part) {
+        std::size_t b = i;
+        unsigned n = 0;
+        while (i < v.size() && i - b < 3 && std::isdigit(static_cast<unsigned char>(v[i]))) n = n * 10 + (v[i++] - '0');
+        if (i == b || n > 255 || (part < 3 && (i >= v.size() || v[i] != '.')))
+            throw Fail{"IPv4 address must be four numbers 0-255 joined by dots, got '" + v + "'"};
+        out += std::to_string(n);
+        if (part < 3) {
+            out += '.';
+            ++i;
+        }
+    }
+    if (i != v.size()) throw Fail{"IPv4 address must be four numbers 0-255 joined by dots, got '" + v + "'"};
+    return out;
+}
+
 Bytes ParseHexBytes(const std::string& raw) {
     Bytes out;
     for (const std::string& t : Split(raw)) {
@@ -464,6 +485,14 @@ private:
             std::vector<std::string> w = Split(value);
             if (w.size() != 2) throw Fail{"radio_switch_at = <ms> on|off"};
             a.radioSwitchAt.emplace_back(ParseInt(w[0], 0, 1ll << 40, "radio_switch_at"), ParseBool(w[1]));
+        } else if (key == "ip") {
+            Once(key);
+            std::vector<std::string> w = Split(value);
+            if (w.size() < 2 || w.size() > 3) throw Fail{"ip = <address> <mask> [<gateway>]"};
+            a.ipAddress = ParseIpv4(w[0]);
+            a.ipMask = ParseIpv4(w[1]);
+            a.ipGateway = w.size() == 3 ? ParseIpv4(w[2]) : "0.0.0.0";
+            a.hasIp = true;
         } else {
             throw Fail{"unknown key '" + key + "' in [adapter]"};
         }

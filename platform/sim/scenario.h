@@ -66,6 +66,9 @@ struct AdapterSpec {
     std::uint32_t scanDelayMs = 1000;      // from WlanScan to its notification
     bool scanFails = false;                // scans end with scan_fail
     std::vector<std::pair<std::int64_t, bool>> radioSwitchAt;  // {ms, switch on}
+    // IPv4 configuration (dotted texts); without it the adapter is not bound to IPv4.
+    bool hasIp = false;
+    std::string ipAddress, ipMask, ipGateway;  // no gateway: "0.0.0.0"
 };
 
 enum class Security { Open, Wep, WpaPsk, Wpa2Psk, Wpa, Wpa2 };

@@ -51,6 +51,16 @@ public:
         return 33;
     }
 
+    HINSTANCE ShellExecute(HWND, const char* verb, const char* file, const char* parameters, const char*,
+                           int show) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        if (!file || !*file) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(ERROR_FILE_NOT_FOUND));
+        s.shellOpens.push_back({verb ? verb : "", file, parameters ? parameters : "", show, GetCurrentThreadId()});
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    }
+
 private:
     static constexpr std::uint32_t kOidOpMode = 0xFF0C001A;
 

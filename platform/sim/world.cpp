@@ -183,6 +183,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
     state_->outside = MakeSimPrograms(*this);
     state_->trayIcon = MakeSimTrayIcon(*this);
     state_->messageBoxes = MakeSimMessageBoxes(*this);
+    state_->ipHelper = MakeSimIpHelper(*this);
 }
 
 World::~World() {
@@ -463,6 +464,11 @@ std::vector<ProgramStart> World::StartedPrograms() const {
     return state_->programs;
 }
 
+std::vector<ShellOpen> World::ShellOpens() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->shellOpens;
+}
+
 void World::SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->answerer = std::move(answerer);
@@ -533,5 +539,6 @@ DriverEvents& World::Events() { return *state_->events; }
 Programs& World::Outside() { return *state_->outside; }
 TrayIcon& World::TrayPort() { return *state_->trayIcon; }
 MessageBoxes& World::Boxes() { return *state_->messageBoxes; }
+IpHelper& World::IpPort() { return *state_->ipHelper; }
 
 }  // namespace platform::sim

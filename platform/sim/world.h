@@ -27,6 +27,7 @@ class DriverEvents;
 class Programs;
 class TrayIcon;
 class MessageBoxes;
+class IpHelper;
 }  // namespace platform
 
 namespace platform::sim {
@@ -72,6 +73,15 @@ struct MessageBoxCall {
 struct ProgramStart {
     std::string commandLine;
     UINT show = 0;
+};
+
+// One document the shell was asked to open (ShellExecute).
+struct ShellOpen {
+    std::string verb;
+    std::string file;
+    std::string parameters;
+    int show = 0;
+    DWORD threadId = 0;  // the calling thread
 };
 
 struct TrayCall {
@@ -182,6 +192,12 @@ public:
     Bytes LastSet(std::size_t i, std::uint32_t queryOid) const;  // empty when never set
 
     std::vector<ProgramStart> StartedPrograms() const;
+    std::vector<ShellOpen> ShellOpens() const;
+
+    // The adapter's IPv4 configuration as GetAdaptersInfo reports it; bound false takes the
+    // adapter out of the list (sim_ip_helper.cpp).
+    void SetIpConfig(std::size_t i, bool bound, const std::string& address = {}, const std::string& mask = {},
+                     const std::string& gateway = "0.0.0.0");
 
     using MessageBoxAnswerer = std::function<int(const MessageBoxCall&)>;
     // Called outside the world's lock, on the caller's thread, in place of the real box.
@@ -237,6 +253,7 @@ public:
     Programs& Outside();
     TrayIcon& TrayPort();
     MessageBoxes& Boxes();
+    IpHelper& IpPort();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

@@ -11,6 +11,7 @@
 #include "platform/device_enum.h"
 #include "platform/driver_events.h"
 #include "platform/driver_port.h"
+#include "platform/ip_helper.h"
 #include "platform/message_boxes.h"
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
@@ -112,6 +113,7 @@ struct World::State {
     std::size_t eventsPosted = 0;
 
     std::vector<ProgramStart> programs;
+    std::vector<ShellOpen> shellOpens;
     MessageBoxAnswerer answerer;
     std::vector<MessageBoxCall> boxes;
     TrayRecord tray;
@@ -124,6 +126,7 @@ struct World::State {
     std::unique_ptr<Programs> outside;
     std::unique_ptr<TrayIcon> trayIcon;
     std::unique_ptr<MessageBoxes> messageBoxes;
+    std::unique_ptr<IpHelper> ipHelper;
 
     // Caller holds the mutex.
     void Sync();
@@ -157,6 +160,7 @@ std::unique_ptr<DriverEvents> MakeSimDriverEvents(World& w);
 std::unique_ptr<Programs> MakeSimPrograms(World& w);
 std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w);
 std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w);
+std::unique_ptr<IpHelper> MakeSimIpHelper(World& w);
 
 // Takes a dying world out of place so that no platform call reaches it afterwards.
 void ForgetWorld(World* world);

@@ -11,6 +11,7 @@ class DriverEvents;
 class Programs;
 class TrayIcon;
 class MessageBoxes;
+class IpHelper;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -22,6 +23,7 @@ DriverEvents& RealEvents();
 Programs& RealPrograms();
 TrayIcon& RealTray();
 MessageBoxes& RealBoxes();
+IpHelper& RealIp();
 
 // The event sink that posts kDriverEventMessage for every QelWLANMessageEvent object; its
 // reference count starts at 1. Exposed so that its handling of event batches can be tested.

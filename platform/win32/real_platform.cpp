@@ -1,4 +1,7 @@
 // Driver, Setup API, outside programs, tray and message boxes: straight to Win32.
+#include <objbase.h>
+#include <shellapi.h>
+
 #include "platform/device_enum.h"
 #include "platform/driver_port.h"
 #include "platform/message_boxes.h"
@@ -49,6 +52,14 @@ public:
 class RealProgramStarter final : public Programs {
 public:
     UINT WinExec(const char* commandLine, UINT show) override { return ::WinExec(commandLine, show); }
+    HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+                           const char* directory, int show) override {
+        // The shell may hand the document to an extension that needs COM on this thread.
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        HINSTANCE result = ::ShellExecuteA(owner, verb, file, parameters, directory, show);
+        if (SUCCEEDED(com)) CoUninitialize();
+        return result;
+    }
 };
 
 class RealTrayIcon final : public TrayIcon {

@@ -102,4 +102,39 @@
 #define IDS_SITE_SURVEY              182
 #define IDS_AUTOCONFIG_DISABLED      413
 
+/* About page */
+#define IDD_ABOUT                    136
+#define IDS_ABOUT                    184    /* its tab caption */
+#define IDC_ABOUT_DRIVER_VERSION     1052
+#define IDC_ABOUT_UTILITY_VERSION    1053
+#define IDC_ABOUT_DRIVER_DATE        1055
+#define IDC_ABOUT_UTILITY_DATE       1056
+#define IDC_ABOUT_EEPROM             1057
+#define IDC_ABOUT_FIRMWARE           1058   /* hidden until the firmware version is read */
+#define IDC_ABOUT_MAC                1059
+#define IDC_ABOUT_GATEWAY            1060
+#define IDC_ABOUT_IP                 1061
+#define IDC_ABOUT_MASK               1062
+#define IDC_ABOUT_WEB                1063   /* its caption is the vendor's web address */
+#define IDC_ABOUT_COPYRIGHT          1085
+#define IDC_ABOUT_UTILITY_LABEL      1173
+#define IDC_ABOUT_UTILITY_DATE_LABEL 1174
+#define IDC_ABOUT_DRIVER_LABEL       1175
+#define IDC_ABOUT_DRIVER_DATE_LABEL  1176
+#define IDC_ABOUT_EEPROM_LABEL       1177
+#define IDC_ABOUT_MAC_LABEL          1178
+#define IDC_ABOUT_IP_LABEL           1179
+#define IDC_ABOUT_FIRMWARE_LABEL     1180
+#define IDC_ABOUT_MASK_LABEL         1181
+#define IDC_ABOUT_GATEWAY_LABEL      1182
+#define IDS_ABOUT_DRIVER_VERSION     1
+#define IDS_ABOUT_DATE               2
+#define IDS_ABOUT_PHY_ADDRESS        3
+#define IDS_ABOUT_UTILITY_VERSION    4
+#define IDS_ABOUT_IP_ADDRESS         56
+#define IDS_ABOUT_SUB_MASK           57
+#define IDS_ABOUT_GATEWAY            58
+#define IDS_ABOUT_EEPROM_VERSION     231
+#define IDS_ABOUT_FIRMWARE_VERSION   1244
+
 #endif /* LUMORA_RESOURCE_H */

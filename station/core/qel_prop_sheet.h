@@ -4,6 +4,7 @@
 
 #include "framework/property_sheet.h"
 #include "station/core/pending_page.h"
+#include "station/pages/about_page.h"
 #include "station/pages/site_surv_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
@@ -22,6 +23,7 @@ public:
     CSiteSurvPage* SiteSurveyPage() { return &m_SiteSurvPage; }
     fw::CPropertyPage* WscPage() { return &m_WscPage; }
     fw::CPropertyPage* ProfilePage() { return &m_ProfilePage; }
+    CAboutPage* AboutPage() { return &m_AboutPage; }
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -37,7 +39,7 @@ private:
     // Pages are members in construction order; the later issues replace the placeholders.
     CPendingPage m_ProfilePage{"Profile"};
     CSiteSurvPage m_SiteSurvPage;
-    CPendingPage m_AboutPage{"About"};
+    CAboutPage m_AboutPage;
     CPendingPage m_LinkStatusPage{"Link Status"};
     CPendingPage m_StatisticPage{"Statistics"};
     CPendingPage m_WscPage{"WPS"};

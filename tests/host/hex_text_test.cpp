@@ -50,4 +50,31 @@ TEST(HexText, IsHexText)
     EXPECT_FALSE(IsHexText(nullptr, 0));
 }
 
+// What the register page accepts from an edit, typed or pasted.
+TEST(HexText, ParsesOneToMaxDigitsOnly)
+{
+    const struct { const char* text; size_t maxDigits; bool ok; uint32_t value; } cases[] = {
+        {"0", 8, true, 0},
+        {"FFFFFFFF", 8, true, 0xFFFFFFFF},
+        {"1a2B", 8, true, 0x1A2B},
+        {"00000010", 8, true, 0x10},
+        {"123456789", 8, false, 0},  // one digit too many
+        {"", 8, false, 0},
+        {"12 3", 8, false, 0},
+        {" 12", 8, false, 0},
+        {"0x12", 8, false, 0},
+        {"-1", 8, false, 0},
+        {"G0", 8, false, 0},
+        {"FF", 2, true, 0xFF},
+        {"100", 2, false, 0},
+    };
+    for (const auto& c : cases) {
+        uint32_t value = 0xDEADBEEF;
+        EXPECT_EQ(ParseHexNumber(c.text, c.maxDigits, &value), c.ok) << c.text;
+        EXPECT_EQ(value, c.ok ? c.value : 0xDEADBEEF) << c.text;
+    }
+    uint32_t value = 0;
+    EXPECT_FALSE(ParseHexNumber(nullptr, 8, &value));
+}
+
 }  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+// Which file in the system directory holds the adapter's driver, for the About page: one of
+// the five names of the chip's row, chosen by OS code. Window-less.
+#include <string>
+
+struct DriverFileChoice {
+    std::string relativePath;     // "\drivers\<name>" or "\<name>", appended to the system directory
+    bool redirectionOff = false;  // a 32-bit process on 64-bit Windows must read the real drivers folder
+};
+
+// False when this system or chip has no driver file name (OS code 2 and below, a chip index
+// outside the table, an empty name).
+bool ChooseDriverFile(int osCode, int isWow64, int chipIndex, DriverFileChoice* choice);
