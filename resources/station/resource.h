@@ -137,4 +137,42 @@
 #define IDS_ABOUT_EEPROM_VERSION     231
 #define IDS_ABOUT_FIRMWARE_VERSION   1244
 
+/* Setting Register page (built, never added to the sheet) */
+#define IDD_REG_SET                  175
+#define IDC_REGSET_MAC_VALUE         1087
+#define IDC_REGSET_BBP_VALUE         1088
+#define IDC_REGSET_RF_R4             1089
+#define IDC_REGSET_MAC_QUERY         1090
+#define IDC_REGSET_BBP_QUERY         1091
+#define IDC_REGSET_R17_QUERY         1092
+#define IDC_REGSET_MAC_SET           1093
+#define IDC_REGSET_BBP_SET           1094
+#define IDC_REGSET_RF_SET            1095
+#define IDC_REGSET_MAC_OFFSET        1096
+#define IDC_REGSET_BBP_ID            1097
+#define IDC_REGSET_R17_SET           1098
+#define IDC_REGSET_R17_BYTE2         1099
+#define IDC_REGSET_RF_R1             1100
+#define IDC_REGSET_R17_BYTE0         1101
+#define IDC_REGSET_R17_MAX           1102   /* byte 3, hex */
+#define IDC_REGSET_R17_BYTE1         1103
+#define IDC_REGSET_RF_R2             1104
+#define IDC_REGSET_RF_R3             1105
+#define IDC_REGSET_BBP_TUNING_SET    1106
+#define IDC_REGSET_RF_TUNING         1232
+#define IDC_REGSET_RF_GROUP          1233
+#define IDC_REGSET_RF_LABEL          1234
+#define IDC_REGSET_RF_R1_LABEL       1235
+#define IDC_REGSET_RF_R3_LABEL       1236
+#define IDC_REGSET_RF_R2_LABEL       1237
+#define IDC_REGSET_RF_R4_LABEL       1238
+#define IDC_REGSET_BBP_TUNING        1239
+#define IDC_REGSET_EEPROM_OFFSET     3107
+#define IDC_REGSET_EEPROM_VALUE      3108
+#define IDC_REGSET_EEPROM_QUERY      4109
+#define IDC_REGSET_EEPROM_SET        4110
+#define IDS_REGSET_BAD_HEX8          3951
+#define IDS_REGSET_BAD_HEX2          3952
+#define IDS_REGSET_BAD_BYTE          3953
+
 #endif /* LUMORA_RESOURCE_H */

@@ -5,6 +5,7 @@
 #include "framework/property_sheet.h"
 #include "station/core/pending_page.h"
 #include "station/pages/about_page.h"
+#include "station/pages/reg_set_page.h"
 #include "station/pages/site_surv_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
@@ -43,4 +44,6 @@ private:
     CPendingPage m_LinkStatusPage{"Link Status"};
     CPendingPage m_StatisticPage{"Statistics"};
     CPendingPage m_WscPage{"WPS"};
+    // Built but never added: an engineering page kept ready to be wired in.
+    CRegSetPage m_RegSetPage;
 };
