@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets: beacons of common kinds (open, WEP, WPA,
 WPA2, mixed, WPS PIN and push button, 802.11n 20/40 MHz, ad hoc, hidden) as element blobs
-for ie_decoder, and as scan and merge scripts for scan_list (format in scan_list_fuzz.cpp).
+for ie_decoder, and as scan and merge scripts for scan_list (format in scan_list_fuzz.cpp);
+connection listings in the Windows XP layout for quennet_parser.
 Deterministic: running it again rewrites the same files."""
 import os
 import struct
@@ -176,6 +177,52 @@ def entry(mac_last, name):
     return fixed + ies
 
 
+LABELS = {
+    "Host Name ": "Host Name . . . . . . . . . . . .",
+    "Media State ": "Media State . . . . . . . . . . .",
+    "Connection-specific DNS Suffix  ": "Connection-specific DNS Suffix  .",
+    "Description ": "Description . . . . . . . . . . .",
+    "Physical Address": "Physical Address. . . . . . . . .",
+    "Dhcp Enabled": "Dhcp Enabled. . . . . . . . . . .",
+    "Autoconfiguration Enabled ": "Autoconfiguration Enabled . . . .",
+    "IP Address": "IP Address. . . . . . . . . . . .",
+    "Subnet Mask ": "Subnet Mask . . . . . . . . . . .",
+}
+
+
+def listing_row(label, value):
+    return "        %s : %s\r\n" % (LABELS[label], value)
+
+
+def listing_block(kind, name, desc, mac, ip=None, dhcp=False):
+    out = "%s adapter %s:\r\n\r\n" % (kind, name)
+    if ip is None:
+        return out + listing_row("Media State ", "Media disconnected") + listing_row("Description ", desc) + \
+            listing_row("Physical Address", mac) + "\r\n"
+    out += listing_row("Connection-specific DNS Suffix  ", "") + listing_row("Description ", desc)
+    out += listing_row("Physical Address", mac) + listing_row("Dhcp Enabled", "Yes" if dhcp else "No")
+    if dhcp:
+        out += listing_row("Autoconfiguration Enabled ", "Yes")
+    return out + listing_row("IP Address", ip) + listing_row("Subnet Mask ", "255.255.255.0") + "\r\n"
+
+
+LISTING_HEAD = "\r\nWindows IP Configuration\r\n\r\n" + listing_row("Host Name ", "harbor-pc") + "\r\n"
+WIRED = listing_block("Ethernet", "Local Area Connection", "Fenmoor FE-100 Network Connection",
+                      "00-0C-29-4A-7B-10", "192.168.1.33", dhcp=True)
+SOFT_AP = listing_block("Ethernet", "Wireless Network Connection", "Norvane ZQ-4402 Wireless LAN Card",
+                        "02-E1-F0-51-01-07", "192.168.0.1")
+SPARE = listing_block("Ethernet", "Spare Port", "Fenmoor Fast Ethernet", "00-0C-29-4A-7B-12")
+DIALUP = listing_block("PPP", "Harbor Dial-up", "WAN (PPP/SLIP) Interface", "00-53-45-00-00-00", "10.64.64.64")
+FULL = LISTING_HEAD + WIRED + SOFT_AP + SPARE + DIALUP
+LISTINGS = {
+    "full": FULL.encode(),
+    "lf_only": FULL.replace("\r\n", "\n").encode(),
+    "cut_in_block": FULL[:FULL.index("IP Address")].encode(),
+    "dialup_not_dialled": (LISTING_HEAD + listing_block("PPP", "Quay", "WAN (PPP/SLIP) Interface", "00-53")).encode(),
+    "bare_headers": b"Ethernet adapter \nPPP adapter\nEthernet adapter :\n\n",
+}
+
+
 def write(target, name, data):
     d = os.path.join(HERE, "corpus", target)
     os.makedirs(d, exist_ok=True)
@@ -190,6 +237,8 @@ def main():
     write("ie_decoder", "bssid_list", struct.pack("<I", len(names)) + b"".join(entry(i, n) for i, n in enumerate(names)))
     for name, data in SCRIPTS.items():
         write("scan_list", name, data)
+    for name, data in LISTINGS.items():
+        write("quennet_parser", name, data)
 
 
 if __name__ == "__main__":

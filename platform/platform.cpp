@@ -82,6 +82,10 @@ IpHelper& Ip() {
     sim::World* w = Current();
     return w ? w->IpPort() : win32::RealIp();
 }
+IcsSharing& Sharing() {
+    sim::World* w = Current();
+    return w ? w->Sharing() : win32::RealSharing();
+}
 
 namespace sim {
 void Install(World* world) { g_installed.store(world); }

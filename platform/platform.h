@@ -1,8 +1,9 @@
 #pragma once
 // The one switch between the real Win32 platform and the simulated adapter world.
 // Everything outside platform/ reaches the driver, the Setup API, the Native Wifi
-// service, the driver's WMI events, outside programs, the tray, message boxes and the
-// adapters' IP configuration only through these accessors.
+// service, the driver's WMI events, outside programs, the tray, message boxes, the
+// adapters' IP configuration and the connection-sharing configuration only through these
+// accessors.
 #include "platform/device_enum.h"
 #include "platform/driver_port.h"
 
@@ -14,6 +15,7 @@ class Programs;
 class TrayIcon;
 class MessageBoxes;
 class IpHelper;
+class IcsSharing;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -28,5 +30,6 @@ Programs& Outside();
 TrayIcon& Tray();
 MessageBoxes& Boxes();
 IpHelper& Ip();
+IcsSharing& Sharing();
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the station program's icons and writes them as .ico files.
+"""Draws the programs' icons and writes them as .ico files.
 
 Standard library only. Every picture is drawn from a few primitives into a
 small supersampled raster, so the output is byte-identical on every run:
@@ -7,6 +7,7 @@ shapes use only +, -, *, / and comparisons (no trigonometry), which IEEE
 floats give the same everywhere.
 
     tools/make-icons.py                   write resources/station/icons/*.ico
+                                          and resources/icsselect/icons/*.ico
     tools/make-icons.py --check           exit 1 when a file in the tree is stale
     tools/make-icons.py --preview out.png also write a contact sheet to look at
 """
@@ -327,6 +328,34 @@ def icon_program(size):
     return cv
 
 
+def draw_globe(cv, cx, cy, r):
+    """The Internet: a blue globe with a meridian and two parallels."""
+    s = cv.size / 16.0
+    edge, light = hexcolor("#14305A"), hexcolor("#D9E7F7")
+    cv.fill(circle(cx, cy, r), vgradient(hexcolor("#7FB2EA"), hexcolor("#2A64B0"), cy - r, cy + r))
+    w = 1.0 if cv.size <= 16 else 0.6 * s
+    inner = circle(cx, cy, r - w)
+    cv.fill(intersect(rect(cx - w / 2, cy - r, cx + w / 2, cy + r), inner), light)
+    for dy in (-0.45 * r, 0.45 * r):
+        cv.fill(intersect(rect(cx - r, cy + dy - w / 2, cx + r, cy + dy + w / 2), inner), light)
+    cv.fill(minus(circle(cx, cy, r), inner), edge)
+
+
+def icon_pelcor(size):
+    """The selector: the card shares the globe's connection (a green arrow between them)."""
+    cv = Canvas(size)
+    s = size / 16.0
+    draw_card(cv, grey=False)
+    draw_globe(cv, 4.2 * s, 4.2 * s, 3.9 * s)
+    green = hexcolor("#1E9A26")
+    w = 1.2 if size <= 16 else 1.0 * s
+    # Down from the globe's side to the card.
+    cv.fill(line(9.0 * s, 2.4 * s, 12.6 * s, 2.4 * s, w), green)
+    cv.fill(line(12.6 * s, 2.4 * s, 12.6 * s, 5.6 * s, w), green)
+    cv.fill(triangle((10.6 * s, 5.2 * s), (14.6 * s, 5.2 * s), (12.6 * s, 8.2 * s)), green)
+    return cv
+
+
 def icon_site_connected(size):
     """The Site Survey list's mark of the network the card is on: a green disc with a tick."""
     cv = Canvas(size)
@@ -408,6 +437,11 @@ ICONS = [
     ("site-open.ico", icon_site_open, (16, 32)),
     ("sort-ascending.ico", icon_sort(True), (16, 32)),
     ("sort-descending.ico", icon_sort(False), (16, 32)),
+]
+
+# Icons of the other programs: folder under resources/, file name, drawing function, sizes.
+PROGRAM_ICONS = [
+    ("icsselect", "pelcor.ico", icon_pelcor, (16, 32, 48)),
 ]
 
 # ---------------------------------------------------------------- file formats
@@ -533,28 +567,29 @@ def preview(rendered, path):
 # ---------------------------------------------------------------- main
 
 
-def render_all():
+def render_all(station_dir):
+    """(path, images) of every icon; the station's go to station_dir."""
     out = []
     for name, draw, sizes in ICONS:
-        out.append((name, [(size, draw(size).rgba()) for size in sizes]))
+        out.append((os.path.join(station_dir, name), [(size, draw(size).rgba()) for size in sizes]))
+    for folder, name, draw, sizes in PROGRAM_ICONS:
+        path = os.path.join(ROOT, "resources", folder, "icons", name)
+        out.append((path, [(size, draw(size).rgba()) for size in sizes]))
     return out
 
 
 def main(argv):
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out", default=ICON_DIR, help="folder for the .ico files")
+    ap.add_argument("--out", default=ICON_DIR, help="folder for the station's .ico files")
     ap.add_argument("--check", action="store_true",
                     help="write nothing; exit 1 when a file differs from a fresh drawing")
     ap.add_argument("--preview", metavar="PNG", help="also write a contact sheet")
     args = ap.parse_args(argv)
 
-    rendered = render_all()
+    rendered = render_all(args.out)
     stale = []
-    if not args.check:
-        os.makedirs(args.out, exist_ok=True)
-    for name, images in rendered:
+    for path, images in rendered:
         data = ico_file(images)
-        path = os.path.join(args.out, name)
         if args.check:
             try:
                 with open(path, "rb") as f:
@@ -564,6 +599,7 @@ def main(argv):
             if not same:
                 stale.append(path)
             continue
+        os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "wb") as f:
             f.write(data)
     if args.preview:

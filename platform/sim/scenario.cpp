@@ -275,6 +275,10 @@ public:
                 section_ = kNetwork;
                 result.networks.emplace_back();
                 result.networks.back().line = n;
+            } else if (name == "connection") {
+                section_ = kConnection;
+                result.connections.emplace_back();
+                result.connections.back().line = n;
             } else {
                 throw Fail{"unknown section [" + name + "]"};
             }
@@ -282,6 +286,7 @@ public:
         }
         if (section_ == kNone) throw Fail{"key outside a section"};
         if (section_ == kAdapter) AdapterLine(s);
+        else if (section_ == kConnection) ConnectionLine(s);
         else NetworkLine(s);
     }
 
@@ -293,12 +298,13 @@ public:
             if (!ids.insert(Lower(a.instanceId)).second) throw Fail{"instance_id used by two adapters"};
             if (!drivers.insert(Lower(a.driver)).second) throw Fail{"driver used by two adapters"};
         }
+        CheckConnections();
     }
 
     int line() const { return line_; }
 
 private:
-    enum Section { kNone, kAdapter, kNetwork };
+    enum Section { kNone, kAdapter, kNetwork, kConnection };
     Section section_ = kNone;
     int line_ = 0;
     std::set<std::string> seen_;
@@ -321,6 +327,10 @@ private:
             const NetworkSpec& n = result.networks.back();
             if (n.appearAt >= 0 && n.vanishAt >= 0 && n.vanishAt <= n.appearAt)
                 throw Fail{"vanish_at must come after appear_at"};
+        } else if (section_ == kConnection) {
+            line_ = result.connections.back().line;
+            for (const char* k : {"name", "guid", "description"})
+                if (!seen_.count(k)) throw Fail{std::string("[connection] lacks ") + k};
         }
         section_ = kNone;
     }
@@ -591,6 +601,63 @@ private:
             n.ies.insert(n.ies.end(), b.begin(), b.end());
         } else {
             throw Fail{"unknown key '" + key + "' in [network]"};
+        }
+    }
+
+    void ConnectionLine(const std::string& s) {
+        ConnectionSpec& c = result.connections.back();
+        std::string key, value;
+        if (!SplitAssign(s, &key, &value)) throw Fail{"expected 'key = value'"};
+        key = Lower(key);
+        Once(key);
+        if (key == "name") {
+            c.name = ParseLimitedText(value, "name", kMaxText);
+            if (c.name.empty()) throw Fail{"name is empty"};
+        } else if (key == "guid") {
+            c.guid = ParseText(value);
+            if (!IsGuidText(c.guid)) throw Fail{"guid must be a GUID in braces, got '" + c.guid + "'"};
+            for (char& ch : c.guid) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        } else if (key == "description") {
+            c.description = ParseLimitedText(value, "description", kMaxText);
+        } else if (key == "type") {
+            std::string v = Lower(Trim(value));
+            if (v == "ethernet") c.ppp = false;
+            else if (v == "ppp") c.ppp = true;
+            else throw Fail{"type must be ethernet or ppp"};
+        } else if (key == "mac") {
+            c.mac = ParseMac(value);
+        } else if (key == "ip") {
+            c.ip = ParseIpv4(value);
+        } else if (key == "mask") {
+            c.mask = ParseIpv4(value);
+        } else if (key == "gateway") {
+            c.gateway = ParseIpv4(value);
+        } else if (key == "dhcp") {
+            c.dhcp = ParseBool(value);
+        } else if (key == "dns_suffix") {
+            c.dnsSuffix = ParseLimitedText(value, "dns_suffix", kMaxText);
+        } else if (key == "sharing") {
+            std::string v = Lower(Trim(value));
+            if (v == "none") c.sharing = IcsRole::None;
+            else if (v == "public") c.sharing = IcsRole::Public;
+            else if (v == "private") c.sharing = IcsRole::Private;
+            else throw Fail{"sharing must be none, public or private"};
+        } else {
+            throw Fail{"unknown key '" + key + "' in [connection]"};
+        }
+    }
+
+    // As the system keeps them: names and GUIDs unique, at most one connection per side.
+    void CheckConnections() {
+        std::set<std::string> names, guids;
+        int publicCount = 0, privateCount = 0;
+        for (const ConnectionSpec& c : result.connections) {
+            line_ = c.line;
+            if (!names.insert(Lower(c.name)).second) throw Fail{"connection name used twice"};
+            if (!guids.insert(c.guid).second) throw Fail{"connection guid used twice"};
+            publicCount += c.sharing == IcsRole::Public;
+            privateCount += c.sharing == IcsRole::Private;
+            if (publicCount > 1 || privateCount > 1) throw Fail{"only one connection can be shared on each side"};
         }
     }
 

@@ -94,9 +94,29 @@ struct NetworkSpec {
     bool ht = false;                       // 802.11n elements (HT capabilities, HT operation)
 };
 
+// A network connection of the machine, as the home-networking configuration and the IP
+// configuration listing show it.
+enum class IcsRole { None, Public, Private };
+
+struct ConnectionSpec {
+    int line = 0;
+    std::string name;                      // unique, case-insensitive
+    std::string guid;                      // "{...}", upper case
+    std::string description;
+    bool ppp = false;                      // a dial-up ("PPP adapter") rather than "Ethernet adapter"
+    Mac mac{};
+    std::string ip;                        // dotted; empty: media disconnected
+    std::string mask = "255.255.255.0";
+    std::string gateway;
+    bool dhcp = false;
+    std::string dnsSuffix;
+    IcsRole sharing = IcsRole::None;       // changes as the programs share and unshare
+};
+
 struct Scenario {
     std::vector<AdapterSpec> adapters;
     std::vector<NetworkSpec> networks;
+    std::vector<ConnectionSpec> connections;
 };
 
 struct ParseError {

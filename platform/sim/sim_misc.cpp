@@ -2,6 +2,8 @@
 #include "platform/sim/world_state.h"
 
 #include <cctype>
+#include <cstdio>
+#include <cstring>
 
 namespace platform::sim {
 namespace {
@@ -48,6 +50,7 @@ public:
         s.Sync();
         s.programs.push_back({commandLine ? commandLine : "", show});
         if (commandLine) ApplyModeSwitch(s, commandLine);
+        if (commandLine && NamesQuennet(commandLine)) WriteQuennetListing(s);
         return 33;
     }
 
@@ -62,6 +65,29 @@ public:
     }
 
 private:
+    // The batch file's listing goes where its output redirection puts it: "Quennet.txt" in
+    // the current folder. The simulated machine writes it at once.
+    static bool NamesQuennet(const std::string& line) {
+        std::string program;
+        if (!line.empty() && line[0] == '"') {
+            std::size_t end = line.find('"', 1);
+            program = line.substr(1, end == std::string::npos ? std::string::npos : end - 1);
+        } else {
+            program = line.substr(0, line.find(' '));
+        }
+        std::size_t slash = program.find_last_of("\\/");
+        if (slash != std::string::npos) program.erase(0, slash + 1);
+        return _stricmp(program.c_str(), "Quennet.bat") == 0;
+    }
+
+    static void WriteQuennetListing(const World::State& s) {
+        const std::string text = IpConfigListing(s.connections);
+        if (std::FILE* f = std::fopen("Quennet.txt", "wb")) {
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
+    }
+
     static constexpr std::uint32_t kOidOpMode = 0xFF0C001A;
 
     // The mode-switch tool leaves the driver in the mode it was asked for: "ON" the adapter

@@ -184,6 +184,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
     state_->trayIcon = MakeSimTrayIcon(*this);
     state_->messageBoxes = MakeSimMessageBoxes(*this);
     state_->ipHelper = MakeSimIpHelper(*this);
+    state_->icsSharing = MakeSimIcsSharing(*this);
 }
 
 World::~World() {
@@ -210,6 +211,9 @@ bool World::LoadText(const std::string& text, bool uniqueInstances) {
     s.driverEvents.clear();
     s.journal.clear();
     s.networks = sc.networks;
+    s.connections = sc.connections;
+    s.sharingCalls.clear();
+    s.sharingKey.clear();
     s.wlanNotes.clear();
     for (const AdapterSpec& spec : sc.adapters) {
         AdapterState a;
@@ -245,7 +249,10 @@ bool World::LoadFile(const std::string& path, bool uniqueInstances) {
     }
     std::ostringstream ss;
     ss << f.rdbuf();
-    return LoadText(ss.str(), uniqueInstances);
+    if (!LoadText(ss.str(), uniqueInstances)) return false;
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    AttachPersistedSharing(*state_, path);
+    return true;
 }
 
 const ParseError& World::LoadError() const { return state_->loadError; }
@@ -514,6 +521,24 @@ std::size_t World::LiveDeviceInfoSets() const {
     return state_->deviceSets.size();
 }
 
+std::vector<ConnectionSpec> World::Connections() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->connections;
+}
+
+std::vector<SharingCall> World::SharingCalls() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->sharingCalls;
+}
+
+void World::DiscardPersistedSharing() {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (state_->sharingKey.empty()) return;
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, state_->sharingKey.c_str());
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, state_->sharingKey.c_str());
+    state_->sharingKey.clear();
+}
+
 bool World::DriverEventsConnected() const {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->eventsConnected;
@@ -540,5 +565,6 @@ Programs& World::Outside() { return *state_->outside; }
 TrayIcon& World::TrayPort() { return *state_->trayIcon; }
 MessageBoxes& World::Boxes() { return *state_->messageBoxes; }
 IpHelper& World::IpPort() { return *state_->ipHelper; }
+IcsSharing& World::Sharing() { return *state_->icsSharing; }
 
 }  // namespace platform::sim

@@ -28,6 +28,7 @@ class Programs;
 class TrayIcon;
 class MessageBoxes;
 class IpHelper;
+class IcsSharing;
 }  // namespace platform
 
 namespace platform::sim {
@@ -138,6 +139,14 @@ struct WlanEditorCall {
     WL_DISPLAY_PAGES startPage = WLConnectionPage;
 };
 
+// A change of connection sharing as the home-networking configuration received it.
+struct SharingCall {
+    std::string method;       // "DisableSharing" or "EnableSharing"
+    std::string connection;   // its name
+    int type = -1;            // EnableSharing: 0 public, 1 private
+    HRESULT result = S_OK;
+};
+
 // Every Native Wifi call in order: the call's name ("WlanScan", "WlanConnect", ...), the
 // opcode for query and set, the result and the calling thread.
 struct WlanCall {
@@ -240,6 +249,13 @@ public:
     void HoldWlanDelivery(bool hold);
     bool WlanDeliveryWaiting() const;
 
+    // Connections with their sharing as it stands, and every sharing change in order.
+    std::vector<ConnectionSpec> Connections() const;
+    std::vector<SharingCall> SharingCalls() const;
+    // Deletes the registry key in which a world loaded from a file keeps its sharing for
+    // later programs (tests that start programs clean up with it).
+    void DiscardPersistedSharing();
+
     bool DriverEventsConnected() const;
     std::size_t DriverEventsPosted() const;
     bool HasWlanNotificationCallback() const;
@@ -254,6 +270,7 @@ public:
     TrayIcon& TrayPort();
     MessageBoxes& Boxes();
     IpHelper& IpPort();
+    IcsSharing& Sharing();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

@@ -12,6 +12,7 @@
 #include "platform/driver_events.h"
 #include "platform/driver_port.h"
 #include "platform/ip_helper.h"
+#include "platform/ics_sharing.h"
 #include "platform/message_boxes.h"
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
@@ -112,6 +113,12 @@ struct World::State {
     std::uint64_t eventsSince = 0;
     std::size_t eventsPosted = 0;
 
+    // Connections and their sharing; sharingKey names the registry key that keeps the
+    // sharing for later programs of the same scenario file (empty: kept in memory only).
+    std::vector<ConnectionSpec> connections;
+    std::vector<SharingCall> sharingCalls;
+    std::string sharingKey;
+
     std::vector<ProgramStart> programs;
     std::vector<ShellOpen> shellOpens;
     MessageBoxAnswerer answerer;
@@ -127,6 +134,7 @@ struct World::State {
     std::unique_ptr<TrayIcon> trayIcon;
     std::unique_ptr<MessageBoxes> messageBoxes;
     std::unique_ptr<IpHelper> ipHelper;
+    std::unique_ptr<IcsSharing> icsSharing;
 
     // Caller holds the mutex.
     void Sync();
@@ -161,6 +169,14 @@ std::unique_ptr<Programs> MakeSimPrograms(World& w);
 std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w);
 std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w);
 std::unique_ptr<IpHelper> MakeSimIpHelper(World& w);
+std::unique_ptr<IcsSharing> MakeSimIcsSharing(World& w);
+
+// Connection sharing of a world loaded from a file: kept in a volatile registry key named
+// after the file, so that later programs of the same run see it. Caller holds the mutex.
+void AttachPersistedSharing(World::State& s, const std::string& scenarioPath);
+void PersistSharing(const World::State& s);
+// The full IP configuration listing of the connections, in the Windows XP layout.
+std::string IpConfigListing(const std::vector<ConnectionSpec>& connections);
 
 // Takes a dying world out of place so that no platform call reaches it afterwards.
 void ForgetWorld(World* world);

@@ -12,6 +12,7 @@ class Programs;
 class TrayIcon;
 class MessageBoxes;
 class IpHelper;
+class IcsSharing;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -24,6 +25,7 @@ Programs& RealPrograms();
 TrayIcon& RealTray();
 MessageBoxes& RealBoxes();
 IpHelper& RealIp();
+IcsSharing& RealSharing();
 
 // The event sink that posts kDriverEventMessage for every QelWLANMessageEvent object; its
 // reference count starts at 1. Exposed so that its handling of event batches can be tested.

@@ -1,0 +1,3 @@
+#include "icsselect/pelcor_app.h"
+
+FW_IMPLEMENT_APP(CPelcorApp)
