@@ -374,6 +374,10 @@ private:
             a.faults.push_back(f);
             return;
         }
+        if (first == "counter") {
+            LinkCounterLine(s, &a.linkStats);
+            return;
+        }
         if (first == "register") {
             std::string lhs;
             if (!SplitAssign(s, &lhs, &value)) throw Fail{"register line is 'register <kind> <offset> = <value>'"};
@@ -440,7 +444,7 @@ private:
         } else if (key == "signal") {
             Once(key);
             std::vector<std::string> w = Split(value);
-            if (w.empty() || w.size() > 2) throw Fail{"signal takes one or two dBm readings"};
+            if (w.empty() || w.size() > 3) throw Fail{"signal takes one to three dBm readings"};
             a.signalCount = static_cast<int>(w.size());
             for (std::size_t i = 0; i < w.size(); ++i)
                 a.signal[i] = static_cast<std::int32_t>(ParseInt(w[i], -2147483648ll, 2147483647ll, "signal"));
@@ -503,9 +507,100 @@ private:
             a.ipMask = ParseIpv4(w[1]);
             a.ipGateway = w.size() == 3 ? ParseIpv4(w[2]) : "0.0.0.0";
             a.hasIp = true;
-        } else {
+        } else if (!LinkStatsKey(key, value, &a.linkStats)) {
             throw Fail{"unknown key '" + key + "' in [adapter]"};
         }
+    }
+
+    // The driver's link statistics; false for a key that is not one of them.
+    bool LinkStatsKey(const std::string& key, const std::string& value, LinkStatsSpec* l) {
+        if (key == "link_speed") {
+            Once(key);
+            l->speed = static_cast<std::uint32_t>(HalfUnits(value, "link_speed"));
+            l->hasSpeed = true;
+        } else if (key == "link_quality") {
+            Once(key);
+            l->quality = static_cast<std::uint32_t>(ParseInt(value, 0, 100, "link_quality"));
+            l->hasQuality = true;
+        } else if (key == "central_channel") {
+            Once(key);
+            l->centralChannel = static_cast<std::uint32_t>(ParseInt(value, 1, 196, "central_channel"));
+            l->hasCentralChannel = true;
+        } else if (key == "tx_rate" || key == "rx_rate") {
+            Once(key);
+            (key == "tx_rate" ? l->txRate : l->rxRate) = RateWord(value);
+            (key == "tx_rate" ? l->hasTxRate : l->hasRxRate) = true;
+        } else if (key == "noise") {
+            Once(key);
+            l->noise = static_cast<std::int32_t>(ParseInt(value, -143, 0, "noise"));
+            l->hasNoise = true;
+        } else if (key == "snr") {
+            Once(key);
+            std::vector<std::string> w = Split(value);
+            if (w.empty() || w.size() > 2) throw Fail{"snr takes one or two values"};
+            l->snrCount = static_cast<int>(w.size());
+            for (std::size_t i = 0; i < w.size(); ++i)
+                l->snr[i] = static_cast<std::uint32_t>(ParseInt(w[i], 0, 0xFFFFFFFFll, "snr"));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // "counter <name> = <start> [<per second> [<swing percent>]]"
+    void LinkCounterLine(const std::string& s, LinkStatsSpec* l) {
+        std::string lhs, value;
+        if (!SplitAssign(s, &lhs, &value)) throw Fail{"counter line is 'counter <name> = <start> [<per second> [<swing %>]]'"};
+        std::vector<std::string> name = Split(lhs);
+        if (name.size() != 2) throw Fail{"counter line needs exactly one counter name"};
+        unsigned which = kLinkCounterCount;
+        for (unsigned i = 0; i < kLinkCounterCount; ++i)
+            if (Lower(name[1]) == kLinkCounterNames[i]) which = i;
+        if (which == kLinkCounterCount) throw Fail{"unknown counter '" + name[1] + "'"};
+        LinkCounterSpec& c = l->counters[which];
+        if (c.given) throw Fail{"counter " + name[1] + " given twice"};
+        std::vector<std::string> w = Split(value);
+        if (w.empty() || w.size() > 3) throw Fail{"counter takes a start value, a rate per second and a swing in percent"};
+        c.given = true;
+        c.start = static_cast<std::uint64_t>(ParseInt(w[0], 0, 0xFFFFFFFFFFFFll, "counter start"));
+        if (w.size() > 1) c.perSecond = static_cast<std::uint64_t>(ParseInt(w[1], 0, 1ll << 32, "counter rate"));
+        if (w.size() > 2) c.swingPercent = static_cast<std::uint32_t>(ParseInt(w[2], 0, 100, "counter swing"));
+    }
+
+    // Mbit/s, a multiple of 0.5, as 500 kbit/s units.
+    static std::int64_t HalfUnits(const std::string& raw, const char* what) {
+        std::string t = Trim(raw);
+        char* end = nullptr;
+        errno = 0;
+        double mbit = std::strtod(t.c_str(), &end);
+        if (t.empty() || *end != '\0' || errno != 0 || mbit < 0 || mbit > 100000)
+            throw Fail{std::string(what) + ": Mbit/s expected, got '" + t + "'"};
+        double units = mbit * 2;
+        if (units != static_cast<double>(static_cast<std::int64_t>(units)))
+            throw Fail{std::string(what) + " must be a multiple of 0.5 Mbit/s, got '" + t + "'"};
+        return static_cast<std::int64_t>(units);
+    }
+
+    // A rate word as a number, or "<cck|ofdm|ht|greenfield> <index> [40mhz] [short_gi]".
+    static std::uint32_t RateWord(const std::string& raw) {
+        std::vector<std::string> w = Split(raw);
+        if (w.empty()) throw Fail{"rate word expected"};
+        static const char* const kModes[4] = {"cck", "ofdm", "ht", "greenfield"};
+        const std::string mode = Lower(w[0]);
+        for (std::uint32_t m = 0; m < 4; ++m) {
+            if (mode != kModes[m]) continue;
+            if (w.size() < 2) throw Fail{"rate word: " + mode + " <index> [40mhz] [short_gi]"};
+            std::uint32_t word = static_cast<std::uint32_t>(ParseInt(w[1], 0, 127, "rate index")) | (m << 14);
+            for (std::size_t i = 2; i < w.size(); ++i) {
+                const std::string flag = Lower(w[i]);
+                if (flag == "40mhz") word |= 1u << 7;
+                else if (flag == "short_gi") word |= 1u << 8;
+                else throw Fail{"rate word flag must be 40mhz or short_gi, got '" + w[i] + "'"};
+            }
+            return word;
+        }
+        if (w.size() != 1) throw Fail{"rate word: a number or <cck|ofdm|ht|greenfield> <index> [40mhz] [short_gi]"};
+        return static_cast<std::uint32_t>(ParseInt(w[0], 0, 0xFFFFFFFFll, "rate word"));
     }
 
     void NetworkLine(const std::string& s) {
@@ -521,8 +616,10 @@ private:
             n.bssid = ParseMac(value);
         } else if (key == "channel") {
             Once(key);
-            n.channel = static_cast<int>(ParseInt(value, 1, 196, "channel"));
-            if (!(n.channel <= 14 || Is5GHzChannel(n.channel)))
+            const std::string j = Lower(Trim(value));
+            if (j == "j8" || j == "j12" || j == "j16") n.channel = 200 + std::atoi(j.c_str() + 1);
+            else n.channel = static_cast<int>(ParseInt(value, 1, 196, "channel"));
+            if (!(n.channel <= 14 || n.channel >= 200 || Is5GHzChannel(n.channel)))
                 throw Fail{"channel " + std::to_string(n.channel) + " is neither a 2.4 GHz nor a 5 GHz channel"};
         } else if (key == "rssi") {
             Once(key);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/sim/link_stats_spec.h"
+
 namespace platform::sim {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -49,8 +51,8 @@ struct AdapterSpec {
     std::vector<RegValue> values;          // extra values of the driver key
     std::map<std::uint32_t, Bytes> oidAnswers;                          // by query OID
     std::map<std::pair<std::uint32_t, std::uint32_t>, std::uint32_t> registers;  // {kind, offset}
-    int signalCount = 0;                   // 0: the signal OIDs fail; 1: only the first answers
-    std::int32_t signal[2] = {0, 0};
+    int signalCount = 0;                   // chains answering their signal OID, in order; the rest fail
+    std::int32_t signal[3] = {0, 0, 0};
     bool connected = false;
     std::string linkSsid;                  // raw SSID bytes
     Mac linkBssid{};
@@ -69,6 +71,7 @@ struct AdapterSpec {
     // IPv4 configuration (dotted texts); without it the adapter is not bound to IPv4.
     bool hasIp = false;
     std::string ipAddress, ipMask, ipGateway;  // no gateway: "0.0.0.0"
+    LinkStatsSpec linkStats;
 };
 
 enum class Security { Open, Wep, WpaPsk, Wpa2Psk, Wpa, Wpa2 };
@@ -78,7 +81,7 @@ struct NetworkSpec {
     int line = 0;
     std::string ssid;                      // empty = hidden
     Mac bssid{};
-    int channel = 0;
+    int channel = 0;                       // J8, J12 and J16 are 208, 212 and 216
     int rssi = -60;                        // dBm
     Security security = Security::Open;
     Cipher cipher = Cipher::None;

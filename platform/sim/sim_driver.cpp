@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::uint32_t kOidSignal1 = 0xFF0C000F;
 constexpr std::uint32_t kOidSignal2 = 0xFF0C0010;
+constexpr std::uint32_t kOidSignal3 = 0xFF0C0022;
 constexpr std::uint32_t kOidRegister = 0xFF0C0008;
 constexpr std::uint32_t kOidDriverVersion = 0x00010110;
 constexpr std::uint32_t kOidMacPrivate = 0x0D010702;
@@ -109,6 +110,7 @@ private:
         const std::uint32_t q = QueryOidOf(oid);
         if (q == kOidRegister && length >= 12)
             a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
+        if (q == kOidResetCounters) ResetLinkCounters(a);
         a.lastSet[q] = buf ? Bytes(buf, buf + length) : Bytes{};
         *returned = length;
         return ERROR_SUCCESS;
@@ -116,8 +118,8 @@ private:
 
     static DWORD Query(AdapterState& a, std::uint32_t oid, std::uint8_t* buf, DWORD length, DWORD* returned) {
         Bytes answer;
-        if (oid == kOidSignal1 || oid == kOidSignal2) {
-            int k = oid == kOidSignal1 ? 0 : 1;
+        if (oid == kOidSignal1 || oid == kOidSignal2 || oid == kOidSignal3) {
+            int k = oid == kOidSignal1 ? 0 : oid == kOidSignal2 ? 1 : 2;
             if (a.spec.signalCount <= k) return ERROR_NOT_SUPPORTED;
             answer = U32Bytes(static_cast<std::uint32_t>(a.spec.signal[k]));
         } else if (oid == kOidRegister) {
@@ -132,6 +134,8 @@ private:
             answer = set->second;
         } else if (auto given = a.spec.oidAnswers.find(oid); given != a.spec.oidAnswers.end()) {
             answer = given->second;
+        } else if (LinkStatsAnswer(a, oid, &answer)) {
+            // the link record, rate words, noise, SNR and counters
         } else if (a.spec.hasMac &&
                    (oid == kOidMacPrivate || oid == kOidPermanentAddress || oid == kOidCurrentAddress)) {
             answer.assign(a.spec.mac.begin(), a.spec.mac.end());

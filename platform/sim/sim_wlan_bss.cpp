@@ -76,6 +76,7 @@ DOT11_PHY_TYPE PhyTypeOf(const NetworkSpec& n) {
 ULONG ChannelKhz(int channel) {
     if (channel == 14) return 2484000;
     if (channel >= 1 && channel <= 13) return 2412000 + 5000 * static_cast<ULONG>(channel - 1);
+    if (channel >= 200) return 5000000 + 5000 * static_cast<ULONG>(channel - 200);  // J8, J12, J16
     return 5000000 + 5000 * static_cast<ULONG>(channel);
 }
 
@@ -140,7 +141,7 @@ Bytes BuildInformationElements(const NetworkSpec& n) {
     if (rates.size() > 8) Element(out, kEidExtRates, Bytes(rates.begin() + 8, rates.end()));
     if (n.ht) {
         Bytes op(22, 0);
-        op[0] = static_cast<std::uint8_t>(n.channel);
+        op[0] = static_cast<std::uint8_t>(n.channel >= 200 ? n.channel - 200 : n.channel);
         Element(out, kEidHtOp, op);
     }
     if (n.security == Security::Wpa || n.security == Security::WpaPsk) {

@@ -262,6 +262,7 @@ const ParseError& World::LoadError() const { return state_->loadError; }
 void World::State::Sync() {
     const std::uint64_t now = clock.Now();
     for (AdapterState& a : adapters) {
+        AccountLinkTime(a, now);  // before anything below changes the link
         // Due changes in time order.
         struct Step {
             std::int64_t at;
@@ -407,6 +408,26 @@ void World::SetSignal(std::size_t i, std::int32_t first, std::int32_t second) {
     a.signal[1] = second;
 }
 
+void World::SetSignal(std::size_t i, std::int32_t first, std::int32_t second, std::int32_t third) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i >= state_->adapters.size()) return;
+    AdapterSpec& a = state_->adapters[i].spec;
+    a.signalCount = 3;
+    a.signal[0] = first;
+    a.signal[1] = second;
+    a.signal[2] = third;
+}
+
+void World::SetOidAnswer(std::size_t i, std::uint32_t queryOid, const Bytes& answer) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size()) state_->adapters[i].spec.oidAnswers[queryOid] = answer;
+}
+
+void World::ClearOidAnswer(std::size_t i, std::uint32_t queryOid) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size()) state_->adapters[i].spec.oidAnswers.erase(queryOid);
+}
+
 void World::SetSignal(std::size_t i, std::int32_t first) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     if (i >= state_->adapters.size()) return;
@@ -423,6 +444,7 @@ void World::ClearSignal(std::size_t i) {
 void World::SetLink(std::size_t i, bool connected, const std::string& ssid, const Mac& bssid) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     if (i >= state_->adapters.size()) return;
+    AccountLinkTime(state_->adapters[i], state_->clock.Now());
     AdapterSpec& a = state_->adapters[i].spec;
     a.connected = connected;
     a.linkSsid = connected ? ssid.substr(0, 32) : std::string();

@@ -190,6 +190,10 @@ public:
     void FailOid(std::uint32_t oidAsSent, unsigned times, int adapter = -1);  // -1: any adapter
     void SetSignal(std::size_t i, std::int32_t first, std::int32_t second);
     void SetSignal(std::size_t i, std::int32_t first);  // the second reading fails
+    void SetSignal(std::size_t i, std::int32_t first, std::int32_t second, std::int32_t third);
+    // The driver's answer to a query OID, as an `oid` line gives it; Clear takes it away.
+    void SetOidAnswer(std::size_t i, std::uint32_t queryOid, const Bytes& answer);
+    void ClearOidAnswer(std::size_t i, std::uint32_t queryOid);
     void ClearSignal(std::size_t i);                    // both readings fail
     void SetLink(std::size_t i, bool connected, const std::string& ssid = {}, const Mac& bssid = {});
     void SetRadio(std::size_t i, bool softwareOn, bool switchOn = true);

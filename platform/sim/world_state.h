@@ -17,6 +17,7 @@
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
 #include "platform/sim/world.h"
+#include "platform/sim/sim_link_stats.h"
 #include "platform/tray_icon.h"
 
 namespace platform::sim {
@@ -37,6 +38,7 @@ struct AdapterState {
     BOOL autoConfig = TRUE;
     BOOL backgroundScan = TRUE;
     std::vector<WlanStoredProfile> profiles;  // in the service's order
+    LinkCounterState linkCounters;
 };
 
 struct PendingWlanNotification {

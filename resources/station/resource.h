@@ -175,4 +175,128 @@
 #define IDS_REGSET_BAD_HEX2          3952
 #define IDS_REGSET_BAD_BYTE          3953
 
+/* Link Status page */
+#define IDD_LINK_STATUS              133
+#define IDC_LS_STATUS                1041
+#define IDC_LS_EXTRA_INFO            1048
+#define IDC_LS_CHANNEL               1042
+#define IDC_LS_TX_SPEED              1043
+#define IDC_LS_RX_SPEED              1044
+#define IDC_LS_TX_THROUGHPUT         1008
+#define IDC_LS_RX_THROUGHPUT         1009
+#define IDC_LS_QUALITY_BAR           1010
+#define IDC_LS_QUALITY_WORD          1045
+#define IDC_LS_QUALITY_VALUE         1039
+#define IDC_LS_SIGNAL1_BAR           1012
+#define IDC_LS_SIGNAL1_WORD          1047
+#define IDC_LS_SIGNAL1_VALUE         1040
+#define IDC_LS_SIGNAL2_BAR           1014
+#define IDC_LS_SIGNAL2_WORD          1051
+#define IDC_LS_SIGNAL2_VALUE         1050
+#define IDC_LS_SIGNAL3_BAR           1015
+#define IDC_LS_SIGNAL3_WORD          4053
+#define IDC_LS_SIGNAL3_VALUE         3052
+#define IDC_LS_NOISE_BAR             1013
+#define IDC_LS_NOISE_WORD            1049
+#define IDC_LS_NOISE_VALUE           1046
+#define IDC_LS_DBM                   1106   /* values in dBm instead of percent */
+#define IDC_LS_HT_GROUP              3283
+#define IDC_LS_HT_BW                 3286
+#define IDC_LS_HT_GI                 3285
+#define IDC_LS_HT_MCS                1288
+#define IDC_LS_HT_SNR0               1289
+#define IDC_LS_HT_SNR1               1290
+#define IDC_LS_RECONNECT             1230   /* created hidden */
+#define IDC_LS_REAUTHENTICATE        1231   /* created hidden */
+#define IDC_LS_STATUS_LABEL          1191
+#define IDC_LS_EXTRA_INFO_LABEL      1217
+#define IDC_LS_CHANNEL_LABEL         1192
+#define IDC_LS_LINK_SPEED_LABEL      1193
+#define IDC_LS_TX_MBPS_LABEL         1209
+#define IDC_LS_RX_MBPS_LABEL         1210
+#define IDC_LS_THROUGHPUT_LABEL      1194
+#define IDC_LS_TX_KBPS_LABEL         1198
+#define IDC_LS_RX_KBPS_LABEL         1197
+#define IDC_LS_QUALITY_LABEL         1195
+#define IDC_LS_SIGNAL1_LABEL         1196
+#define IDC_LS_SIGNAL2_LABEL         1199
+#define IDC_LS_SIGNAL3_LABEL         3200
+#define IDC_LS_NOISE_LABEL           1213
+#define IDS_LS_EXTRA_INFO            5
+#define IDS_LS_LINK_QUALITY          6
+#define IDS_LS_RX_KBPS               7
+#define IDS_LS_THROUGHPUT            9
+#define IDS_LS_TX_KBPS               10
+#define IDS_LS_LINK_SPEED            11
+#define IDS_LS_STATUS                12
+#define IDS_LS_GOOD                  50
+#define IDS_LS_NORMAL                51
+#define IDS_LS_WEAK                  52
+#define IDS_LS_SIGNAL1               55
+#define IDS_LS_TX_MBPS               59
+#define IDS_LS_RX_MBPS               60
+#define IDS_LS_CHANNEL               61
+#define IDS_LS_DBM                   173
+#define IDS_NIC_NOT_READY            176
+#define IDS_LINK_STATUS              181
+#define IDS_LS_NOISE_LEVEL           251
+#define IDS_LS_NOISE_STRONG          290
+#define IDS_LS_NOISE_NORMAL          291
+#define IDS_LS_NOISE_LOW             292
+/* Extra-info codes 0-10 of the driver, in code order */
+#define IDS_LS_LINK_UP               297
+#define IDS_LS_LINK_DOWN             298
+#define IDS_LS_HW_RADIO_OFF          299
+#define IDS_LS_SW_RADIO_OFF          300
+#define IDS_LS_OPEN_AUTH_FAIL        301
+#define IDS_LS_SHARED_AUTH_FAIL      302
+#define IDS_LS_ASSOC_FAIL            303
+#define IDS_LS_DEAUTH_MIC            304
+#define IDS_LS_DEAUTH_4WAY           305
+#define IDS_LS_DEAUTH_GROUP_KEY      306
+#define IDS_LS_EAP_SUCCEED           307
+#define IDS_LS_SIGNAL2               327
+#define IDS_LS_CENTRAL_CHANNEL       386
+#define IDS_LS_SIGNAL3               387
+
+/* Statistics page */
+#define IDD_STATISTICS               135
+#define IDC_ST_TX_GROUP              1179
+#define IDC_ST_RX_GROUP              1186
+#define IDC_ST_TX_OK_LABEL           1180
+#define IDC_ST_TX_NO_RETRY_LABEL     1181   /* hidden */
+#define IDC_ST_TX_RETRY_LABEL        1182
+#define IDC_ST_TX_FAIL_LABEL         1183
+#define IDC_ST_RTS_OK_LABEL          1184
+#define IDC_ST_RTS_FAIL_LABEL        1185
+#define IDC_ST_RX_OK_LABEL           1187
+#define IDC_ST_RX_CRC_LABEL          1188
+#define IDC_ST_RX_DROPPED_LABEL      1189
+#define IDC_ST_RX_DUPLICATE_LABEL    1190
+#define IDC_ST_TX_OK                 1074
+#define IDC_ST_TX_NO_RETRY           1075   /* hidden */
+#define IDC_ST_TX_RETRY              1076
+#define IDC_ST_RX_DUPLICATE          1077
+#define IDC_ST_RX_DROPPED            1078
+#define IDC_ST_RX_CRC                1079
+#define IDC_ST_RX_OK                 1080
+#define IDC_ST_RTS_FAIL              1081
+#define IDC_ST_RTS_OK                1082
+#define IDC_ST_TX_FAIL               1083
+#define IDC_ST_RESET                 1084
+#define IDS_ST_TX_GROUP              26
+#define IDS_ST_TX_OK                 27
+#define IDS_ST_TX_NO_RETRY           28
+#define IDS_ST_TX_RETRY              29
+#define IDS_ST_TX_FAIL               30
+#define IDS_ST_RTS_OK                31
+#define IDS_ST_RTS_FAIL              32
+#define IDS_ST_RX_GROUP              33
+#define IDS_ST_RX_OK                 34
+#define IDS_ST_RX_CRC                35
+#define IDS_ST_RX_DROPPED            36
+#define IDS_ST_RX_DUPLICATE          37
+#define IDS_ST_RESET                 38
+#define IDS_STATISTICS               183
+
 #endif /* LUMORA_RESOURCE_H */

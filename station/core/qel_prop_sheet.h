@@ -5,8 +5,10 @@
 #include "framework/property_sheet.h"
 #include "station/core/pending_page.h"
 #include "station/pages/about_page.h"
+#include "station/pages/link_status_page.h"
 #include "station/pages/reg_set_page.h"
 #include "station/pages/site_surv_page.h"
+#include "station/pages/statistic_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
 public:
@@ -22,6 +24,8 @@ public:
     void RefreshPages() {}
 
     CSiteSurvPage* SiteSurveyPage() { return &m_SiteSurvPage; }
+    CLinkStatusPage* LinkStatusPage() { return &m_LinkStatusPage; }
+    CStatisticPage* StatisticPage() { return &m_StatisticPage; }
     fw::CPropertyPage* WscPage() { return &m_WscPage; }
     fw::CPropertyPage* ProfilePage() { return &m_ProfilePage; }
     CAboutPage* AboutPage() { return &m_AboutPage; }
@@ -41,8 +45,8 @@ private:
     CPendingPage m_ProfilePage{"Profile"};
     CSiteSurvPage m_SiteSurvPage;
     CAboutPage m_AboutPage;
-    CPendingPage m_LinkStatusPage{"Link Status"};
-    CPendingPage m_StatisticPage{"Statistics"};
+    CLinkStatusPage m_LinkStatusPage;
+    CStatisticPage m_StatisticPage;
     CPendingPage m_WscPage{"WPS"};
     // Built but never added: an engineering page kept ready to be wired in.
     CRegSetPage m_RegSetPage;

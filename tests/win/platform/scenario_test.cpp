@@ -58,7 +58,7 @@ TEST(Scenario, DefaultFileReadsAsWritten) {
 }
 
 TEST(Scenario, ShippedFilesParse) {
-    for (const char* name : {"default.scn", "two-adapters.scn", "no-adapter.scn"}) {
+    for (const char* name : {"default.scn", "two-adapters.scn", "no-adapter.scn", "ht-link.scn"}) {
         Scenario sc;
         ParseError err;
         EXPECT_TRUE(ParseScenario(ReadFile(ScenarioPath(name)), &sc, &err)) << name << ": " << err.Text();
@@ -119,7 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"mac = 02:11:22:33:44:GG\n", 6, "MAC address"},
         BadLine{"description = again\n", 6, "given twice"},
         BadLine{"signal = loud\n", 6, "signal"},
-        BadLine{"signal = -50 -60 -70\n", 6, "one or two"},
+        BadLine{"signal = -50 -60 -70 -80\n", 6, "one to three"},
+        BadLine{"link_speed = 5.2\n", 6, "0.5 Mbit/s"},
+        BadLine{"link_quality = 101\n", 6, "link_quality out of range"},
+        BadLine{"tx_rate = ht 15 80mhz\n", 6, "40mhz or short_gi"},
+        BadLine{"rx_rate = ofdm 128\n", 6, "rate index"},
+        BadLine{"rx_rate = fast\n", 6, "rate word"},
+        BadLine{"snr = 1 2 3\n", 6, "one or two"},
+        BadLine{"counter tx_bytes = 1 2 3 4\n", 6, "swing"},
+        BadLine{"counter tx_frames = 0 10 101\n", 6, "counter swing"},
+        BadLine{"counter tx_bits = 0\n", 6, "unknown counter 'tx_bits'"},
+        BadLine{"counter rx_frames = 0\ncounter RX_FRAMES = 5\n", 7, "given twice"},
+        BadLine{"[network]\nssid = x\nchannel = J9\n", 8, "channel"},
         BadLine{"oid FF0C001A = 00\n", 6, "hex"},
         BadLine{"oid 0xFF0C001A = 0 1\n", 6, "hex byte"},
         BadLine{"oid 0xFF8C001A = 00\n", 6, "query OID"},
@@ -166,6 +177,45 @@ TEST(Scenario, StructuralErrors) {
         EXPECT_EQ(err.line, c.line) << c.text << " -> " << err.Text();
         EXPECT_NE(err.message.find(c.message), std::string::npos) << err.Text();
     }
+}
+
+TEST(Scenario, LinkStatisticsKeys) {
+    Scenario sc;
+    ParseError err;
+    std::string text = std::string(kHeader) +
+                       "signal = -50 -61 -72\n"
+                       "link_speed = 121.5\n"
+                       "link_quality = 77\n"
+                       "central_channel = 38\n"
+                       "tx_rate = ht 15 40mhz short_gi\n"
+                       "rx_rate = 0x4085\n"
+                       "noise = -90\n"
+                       "snr = 25 44\n"
+                       "counter tx_bytes = 0xFFFFFF00 150000 40\n"
+                       "counter RX_FRAMES = 5000000000\n"
+                       "[network]\nssid = j\nbssid = 02:00:00:00:00:08\nchannel = J8\n";
+    ASSERT_TRUE(ParseScenario(text, &sc, &err)) << err.Text();
+    const AdapterSpec& a = sc.adapters[0];
+    EXPECT_EQ(a.signalCount, 3);
+    EXPECT_EQ(a.signal[2], -72);
+    const LinkStatsSpec& l = a.linkStats;
+    EXPECT_EQ(l.speed, 243u);
+    EXPECT_EQ(l.quality, 77u);
+    EXPECT_EQ(l.centralChannel, 38u);
+    EXPECT_EQ(l.txRate, (2u << 14) | 0x100u | 0x80u | 15u);
+    EXPECT_EQ(l.rxRate, 0x4085u);
+    EXPECT_EQ(l.noise, -90);
+    EXPECT_EQ(l.snrCount, 2);
+    EXPECT_EQ(l.snr[1], 44u);
+    const LinkCounterSpec& tx = l.counters[kCounterTxBytes];
+    EXPECT_TRUE(tx.given);
+    EXPECT_EQ(tx.start, 0xFFFFFF00u);
+    EXPECT_EQ(tx.perSecond, 150000u);
+    EXPECT_EQ(tx.swingPercent, 40u);
+    EXPECT_EQ(l.counters[kCounterRxFrames].start, 5000000000u);
+    EXPECT_EQ(l.counters[kCounterRxFrames].perSecond, 0u);
+    EXPECT_FALSE(l.counters[kCounterTxFrames].given);
+    EXPECT_EQ(sc.networks[0].channel, 208);
 }
 
 TEST(Scenario, LoadFileReportsMissingFile) {

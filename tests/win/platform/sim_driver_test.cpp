@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/driver_port.h"
@@ -222,3 +225,153 @@ TEST_F(SimDriver, PathOpensOnlyForAPresentRespondingAdapter) {
 }
 
 }  // namespace
+
+namespace {
+
+// An adapter whose driver reports link statistics; counters move at a steady rate (no
+// swing) so that their values can be worked out.
+std::string LinkStatsScenario(bool ht, const std::string& extra = "") {
+    return std::string("[adapter]\n"
+                       "hardware_id = PCI\\VEN_F0E1&DEV_7001\n"
+                       "description = Card\n"
+                       "instance_id = {A3C05E77-91D4-4B6A-8E20-5F1D7C94B0E8}\n"
+                       "driver = {4d36e972-e325-11ce-bfc1-08002be10318}\\0008\n"
+                       "link = connected \"Harbor Open\" 02:11:22:33:44:55\n"
+                       "link_speed = 54\n"
+                       "link_quality = 80\n"
+                       "central_channel = 38\n"
+                       "counter tx_bytes = 0xFFFFFF00 1000\n"
+                       "counter rx_bytes = 100 500\n"
+                       "counter tx_frames = 5000000000 100\n"
+                       "counter tx_retried = 7 10\n"
+                       "counter rx_frames = 0x1FFFFFFFF 1\n") +
+           (ht ? "supports_11n = yes\n" : "") + extra;
+}
+
+std::uint32_t U32At(const std::vector<std::uint8_t>& b, std::size_t at) {
+    std::uint32_t v;
+    std::memcpy(&v, b.data() + at, 4);
+    return v;
+}
+
+std::uint64_t U64At(const std::vector<std::uint8_t>& b, std::size_t at) {
+    std::uint64_t v;
+    std::memcpy(&v, b.data() + at, 8);
+    return v;
+}
+
+}  // namespace
+
+TEST_F(SimDriver, LinkRecordIsSixteenBytesOrTwentyWithTheCentralChannel) {
+    for (bool ht : {false, true}) {
+        Load(LinkStatsScenario(ht));
+        std::vector<std::uint8_t> record(20, 0xEE);
+        DWORD returned = 0;
+        ASSERT_TRUE(Call(0xFF0C0009, record, &returned)) << ht;
+        EXPECT_EQ(returned, ht ? 20u : 16u);
+        EXPECT_EQ(U32At(record, 0), 108u) << "54 Mbit/s in 500 kbit/s units";
+        EXPECT_EQ(U32At(record, 4), 80u);
+        EXPECT_EQ(U32At(record, 8), 0xFFFFFF00u);
+        EXPECT_EQ(U32At(record, 12), 100u);
+        EXPECT_EQ(U32At(record, 16), ht ? 38u : 0xEEEEEEEEu);
+        std::vector<std::uint8_t> legacy(16);
+        DWORD error = 0;
+        EXPECT_EQ(Call(0xFF0C0009, legacy, nullptr, &error), !ht);
+        if (ht) {
+            EXPECT_EQ(error, static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+        }
+        platform::sim::Uninstall();
+    }
+}
+
+TEST_F(SimDriver, CountersMoveOnlyWhileTheLinkIsUpAndByteCountersWrap) {
+    Load(LinkStatsScenario(false));
+    std::vector<std::uint8_t> record(16), stats(184);
+    world_.clock().Advance(2000);
+    ASSERT_TRUE(Call(0xFF0C0009, record));
+    EXPECT_EQ(U32At(record, 8), 0x6D0u) << "0xFFFFFF00 + 2000 in 32 bits";
+    EXPECT_EQ(U32At(record, 12), 1100u);
+    ASSERT_TRUE(Call(0xFF0C000B, stats));
+    EXPECT_EQ(U64At(stats, 8), 5000000200u);
+    EXPECT_EQ(U64At(stats, 32), 27u);
+    EXPECT_EQ(U64At(stats, 176), 0x200000001u) << "64 bits";
+    EXPECT_EQ(U64At(stats, 24), 0u) << "not given";
+
+    world_.SetLink(0, false);
+    world_.clock().Advance(5000);
+    ASSERT_TRUE(Call(0xFF0C0009, record));
+    EXPECT_EQ(U32At(record, 12), 1100u) << "no traffic without a link";
+    world_.SetLink(0, true, "Harbor Open", Mac{0x02, 0x11, 0x22, 0x33, 0x44, 0x55});
+    world_.clock().Advance(1000);
+    ASSERT_TRUE(Call(0xFF0C0009, record));
+    EXPECT_EQ(U32At(record, 12), 1600u);
+}
+
+TEST_F(SimDriver, ResetClearsTheStatisticsRecordOnly) {
+    Load(LinkStatsScenario(false));
+    world_.clock().Advance(3000);
+    std::vector<std::uint8_t> none;
+    DWORD returned = 0xDEAD;
+    ASSERT_TRUE(Call(0xFF8C000C, none, &returned));
+    EXPECT_EQ(returned, 0u);
+    std::vector<std::uint8_t> stats(184), record(16);
+    ASSERT_TRUE(Call(0xFF0C000B, stats));
+    EXPECT_EQ(stats, std::vector<std::uint8_t>(184, 0));
+    ASSERT_TRUE(Call(0xFF0C0009, record));
+    EXPECT_EQ(U32At(record, 12), 1600u) << "byte counters keep counting";
+    world_.clock().Advance(1000);
+    ASSERT_TRUE(Call(0xFF0C000B, stats));
+    EXPECT_EQ(U64At(stats, 8), 100u) << "and the reset counters start again";
+    EXPECT_EQ(U64At(stats, 32), 10u);
+}
+
+// A swinging rate: the throughput differs from one poll to the next, the counter never
+// runs backwards.
+TEST_F(SimDriver, SwingingCountersVaryButNeverRunBackwards) {
+    Load(LinkStatsScenario(false, "counter rx_duplicate = 0 100000 100\n"));
+    std::vector<std::uint8_t> stats(184);
+    std::uint64_t last = 0;
+    std::vector<std::uint64_t> steps;
+    for (int i = 0; i < 20; ++i) {
+        world_.clock().Advance(2000);
+        ASSERT_TRUE(Call(0xFF0C000B, stats));
+        const std::uint64_t now = U64At(stats, 72);
+        ASSERT_GE(now, last);
+        steps.push_back(now - last);
+        last = now;
+    }
+    EXPECT_NEAR(static_cast<double>(last), 4000000.0, 200000.0) << "on average the given rate";
+    EXPECT_NE(*std::min_element(steps.begin(), steps.end()), *std::max_element(steps.begin(), steps.end()));
+}
+
+TEST_F(SimDriver, RateWordsNoiseSnrAndThirdChain) {
+    Load(LinkStatsScenario(true, "signal = -50 -61 -72\ntx_rate = ht 15 40mhz short_gi\nrx_rate = 0x4007\n"
+                                 "noise = -90\nsnr = 25\ncounter rx_no_buffer = 0x1FFFFFF00 8\n"));
+    world_.clock().Advance(2000);
+    struct {
+        std::uint32_t oid;
+        bool answers;
+        std::uint32_t value;
+    } cases[] = {
+        {0xFF0C0022, true, static_cast<std::uint32_t>(-72)},
+        {0xFF0C0021, true, 0x818F},
+        {0xFF0C000E, true, 0x4007},
+        {0xFF0C000A, true, 53},  // dBm + 143
+        {0xFF0C0023, true, 25},
+        {0xFF0C0024, false, 0},
+        {0x00020105, true, 0xFFFFFF10u},  // the low 32 bits
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> v(4, 0xEE);
+        DWORD error = 0;
+        ASSERT_EQ(Call(c.oid, v, nullptr, &error), c.answers) << std::hex << c.oid;
+        if (c.answers) {
+            EXPECT_EQ(U32At(v, 0), c.value) << std::hex << c.oid;
+        } else {
+            EXPECT_EQ(error, static_cast<DWORD>(ERROR_NOT_SUPPORTED)) << std::hex << c.oid;
+        }
+    }
+    world_.SetSignal(0, -40, -50);
+    std::vector<std::uint8_t> third(4);
+    EXPECT_FALSE(Call(0xFF0C0022, third)) << "two readings: the third chain is absent";
+}

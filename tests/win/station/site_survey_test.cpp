@@ -38,16 +38,6 @@ std::string FastScenario(const std::string& extraNetworks = "") {
 
 class SiteSurveyTest : public MainWindowFixture {
 protected:
-
-    // Lets the simulated service deliver and the windows handle it, until done() or 5 s.
-    bool PumpUntil(const std::function<bool()>& done) {
-        for (int i = 0; i < 250 && !done(); ++i) {
-            world.WaitWlanNotificationsDelivered(200);
-            fw::PumpMessages(20);
-        }
-        return done();
-    }
-
     static HWND ListOf(CSiteSurvPage* page) { return page->GetDlgItem(IDC_SITE_LIST); }
 
     static std::vector<Row> Shown(CSiteSurvPage* page) {

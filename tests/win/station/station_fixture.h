@@ -60,6 +60,7 @@ protected:
 };
 
 
+#include "framework/message_loop.h"
 #include "resources/station/resource.h"
 #include "station/core/hide_dlg.h"
 
@@ -76,6 +77,14 @@ protected:
     }
     // What timer 1 does every 2 seconds.
     void Poll() { dialog.SendMessage(WM_TIMER, 1, 0); }
+    // Lets the simulated service deliver and the windows handle it, until done() or 5 s.
+    bool PumpUntil(const std::function<bool()>& done) {
+        for (int i = 0; i < 250 && !done(); ++i) {
+            world.WaitWlanNotificationsDelivered(200);
+            fw::PumpMessages(20);
+        }
+        return done();
+    }
 
     CHideDlg dialog;
 };
