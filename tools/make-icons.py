@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the programs' icons and writes them as .ico files.
+"""Draws the programs' icons and the station's bitmaps and writes them as .ico and .bmp files.
 
 Standard library only. Every picture is drawn from a few primitives into a
 small supersampled raster, so the output is byte-identical on every run:
 shapes use only +, -, *, / and comparisons (no trigonometry), which IEEE
 floats give the same everywhere.
 
-    tools/make-icons.py                   write resources/station/icons/*.ico
+    tools/make-icons.py                   write resources/station/icons/*.ico and *.bmp
                                           and resources/icsselect/icons/*.ico
     tools/make-icons.py --check           exit 1 when a file in the tree is stale
     tools/make-icons.py --preview out.png also write a contact sheet to look at
@@ -444,6 +444,14 @@ PROGRAM_ICONS = [
     ("icsselect", "pelcor.ico", icon_pelcor, (16, 32, 48)),
 ]
 
+# The station's bitmaps (no alpha): file name, drawing function, size; drawn over the dialog
+# face colour.
+BITMAPS = [
+    ("radio-on.bmp", icon_program, 32),
+    ("radio-off.bmp", icon_no_adapter, 32),
+]
+FACE = (240, 240, 240)
+
 # ---------------------------------------------------------------- file formats
 
 
@@ -481,6 +489,23 @@ def ico_file(images):
     for blob in blobs:
         out += blob
     return bytes(out)
+
+
+def bmp_file(rows, background):
+    """24-bit bottom-up BMP of straight-alpha RGBA rows composited over background."""
+    size = len(rows)
+    stride = (size * 3 + 3) // 4 * 4
+    pixels = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for x in range(size):
+            r, g, b, a = row[4 * x:4 * x + 4]
+            rgb = [(v * a + bg * (255 - a) + 127) // 255 for v, bg in zip((r, g, b), background)]
+            line += bytes((rgb[2], rgb[1], rgb[0]))
+        pixels += line + bytes(stride - len(line))
+    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
+    return header + info + bytes(pixels)
 
 
 def png_file(width, height, rgba_rows):
@@ -588,8 +613,9 @@ def main(argv):
 
     rendered = render_all(args.out)
     stale = []
-    for path, images in rendered:
-        data = ico_file(images)
+    files = [(path, ico_file(images)) for path, images in rendered]
+    files += [(os.path.join(args.out, name), bmp_file(draw(size).rgba(), FACE)) for name, draw, size in BITMAPS]
+    for path, data in files:
         if args.check:
             try:
                 with open(path, "rb") as f:

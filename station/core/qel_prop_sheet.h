@@ -6,6 +6,7 @@
 #include "station/core/pending_page.h"
 #include "station/pages/about_page.h"
 #include "station/pages/link_status_page.h"
+#include "station/pages/advance_page.h"
 #include "station/pages/reg_set_page.h"
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
@@ -48,6 +49,7 @@ private:
     CLinkStatusPage m_LinkStatusPage;
     CStatisticPage m_StatisticPage;
     CPendingPage m_WscPage{"WPS"};
-    // Built but never added: an engineering page kept ready to be wired in.
+    // Built but never added: engineering pages kept ready to be wired in.
     CRegSetPage m_RegSetPage;
+    CAdvancePage m_AdvancePage;
 };
