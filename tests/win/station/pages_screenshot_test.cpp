@@ -1,6 +1,6 @@
 // Not run by default: opens the main sheet on a scenario with a live link and shows one page
 // while its values move, for a look at it.
-//   LUMORA_SHOT_SCENARIO=ht-link.scn LUMORA_SHOT_PAGE=statistics main_window_tests
+//   LUMORA_SHOT_SCENARIO=ht-link.scn LUMORA_SHOT_PAGE=statistics|about|link main_window_tests
 //       --gtest_also_run_disabled_tests --gtest_filter='*PagesScreenshot*'
 // and take pictures while it waits (LUMORA_SHOW_MS, 10000 by default).
 #include <windows.h>
@@ -33,6 +33,7 @@ TEST_F(PagesScreenshot, DISABLED_Show) {
         SetWindowPos(sheet->m_hWnd, nullptr, 40, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         fw::PumpMessages(1500);  // the first scan fills the display list
         if (page == "statistics") sheet->SetActivePage(sheet->StatisticPage());
+        else if (page == "about") sheet->SetActivePage(sheet->AboutPage());
         else sheet->SetActivePage(sheet->LinkStatusPage());
         fw::PumpMessages(ms);
     });
