@@ -223,6 +223,15 @@ Bytes ParseHexBytes(const std::string& raw) {
     return out;
 }
 
+// A WMI class name (letters, digits, '_'), or '-' for an object without a readable __CLASS.
+std::string ParseEventClass(const std::string& word) {
+    if (word == "-") return {};
+    bool ok = !word.empty() && !std::isdigit(static_cast<unsigned char>(word[0])) && word.size() <= 255;
+    for (char c : word) ok = ok && (std::isalnum(static_cast<unsigned char>(c)) || c == '_');
+    if (!ok) throw Fail{"event class must be a WMI class name or '-', got '" + word + "'"};
+    return word;
+}
+
 std::string ParseSsid(const std::string& raw) {
     std::string v = ParseText(raw);
     if (v.size() > 32) throw Fail{"SSID longer than 32 bytes"};
@@ -485,7 +494,13 @@ private:
             Once(key);
             a.replugAt = ParseInt(value, 0, 1ll << 40, "replug_at");
         } else if (key == "driver_event_at") {
-            a.driverEventsAt.push_back(ParseInt(value, 0, 1ll << 40, "driver_event_at"));
+            std::vector<std::string> w = Split(value);
+            if (w.empty()) throw Fail{"driver_event_at = <ms> [<class>|- ...]"};
+            DriverEventSpec e;
+            e.at = ParseInt(w[0], 0, 1ll << 40, "driver_event_at");
+            for (std::size_t i = 1; i < w.size(); ++i) e.objects.push_back(ParseEventClass(w[i]));
+            if (e.objects.empty()) e.objects.push_back("QelWLANMessageEvent");
+            a.driverEvents.push_back(std::move(e));
         } else if (key == "scan_delay") {
             Once(key);
             a.scanDelayMs = static_cast<std::uint32_t>(ParseInt(value, 0, 600000, "scan_delay"));

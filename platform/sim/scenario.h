@@ -30,6 +30,13 @@ struct OidFault {
     unsigned count = 0;
 };
 
+// One batch of event objects the driver's WMI class delivers at a time: each object's
+// __CLASS, or empty for an object whose __CLASS cannot be read.
+struct DriverEventSpec {
+    std::int64_t at = 0;
+    std::vector<std::string> objects;
+};
+
 struct AdapterSpec {
     int line = 0;                          // of its [adapter] header
     std::vector<std::string> hardwareIds;  // first = the device's hardware ID
@@ -63,7 +70,7 @@ struct AdapterSpec {
     std::int64_t unplugAt = -1;
     std::int64_t replugAt = -1;
     std::vector<OidFault> faults;
-    std::vector<std::int64_t> driverEventsAt;
+    std::vector<DriverEventSpec> driverEvents;
     // Native Wifi service
     std::uint32_t scanDelayMs = 1000;      // from WlanScan to its notification
     bool scanFails = false;                // scans end with scan_fail

@@ -1,4 +1,4 @@
-// Simulated driver events, outside programs, tray icon and message boxes.
+// Simulated outside programs, tray icon and message boxes.
 #include "platform/sim/world_state.h"
 
 #include <cctype>
@@ -7,38 +7,6 @@
 
 namespace platform::sim {
 namespace {
-
-class SimDriverEvents final : public DriverEvents {
-public:
-    explicit SimDriverEvents(World& w) : w_(w) {}
-
-    int Connect(HWND notifyWindow) override {
-        World::State& s = w_.Internal();
-        std::lock_guard<std::mutex> lock(s.mutex);
-        s.Sync();
-        s.eventsConnected = true;
-        s.eventsWindow = notifyWindow;
-        s.eventsSince = s.clock.Now();
-        return 1;
-    }
-
-    void Disconnect() override {
-        World::State& s = w_.Internal();
-        std::lock_guard<std::mutex> lock(s.mutex);
-        s.Sync();  // events already due still reach the window
-        s.eventsConnected = false;
-        s.eventsWindow = nullptr;
-    }
-
-    bool IsConnected() const override {
-        World::State& s = w_.Internal();
-        std::lock_guard<std::mutex> lock(s.mutex);
-        return s.eventsConnected;
-    }
-
-private:
-    World& w_;
-};
 
 class SimPrograms final : public Programs {
 public:
@@ -196,7 +164,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<DriverEvents> MakeSimDriverEvents(World& w) { return std::make_unique<SimDriverEvents>(w); }
 std::unique_ptr<Programs> MakeSimPrograms(World& w) { return std::make_unique<SimPrograms>(w); }
 std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w) { return std::make_unique<SimTrayIcon>(w); }
 std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w) { return std::make_unique<SimMessageBoxes>(w); }

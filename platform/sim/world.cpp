@@ -188,6 +188,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
 }
 
 World::~World() {
+    state_->events->Disconnect();
     state_->StopWlanThread();
     ForgetWorld(this);
     std::lock_guard<std::mutex> lock(state_->mutex);
@@ -233,8 +234,8 @@ bool World::LoadText(const std::string& text, bool uniqueInstances) {
             return false;
         }
         for (const OidFault& f : sc.adapters[i].faults) s.faults.push_back({f.oid, static_cast<int>(i), f.count});
-        for (std::int64_t t : sc.adapters[i].driverEventsAt)
-            s.driverEvents.push_back({static_cast<std::uint64_t>(t), i, false});
+        for (const DriverEventSpec& e : sc.adapters[i].driverEvents)
+            s.driverEvents.push_back({static_cast<std::uint64_t>(e.at), i, false, e.objects});
     }
     if (!clock_.IsManual()) clock_.Restart();
     return true;
@@ -294,10 +295,7 @@ void World::State::Sync() {
         if (e.done || e.at > now) continue;
         e.done = true;
         // Only a listener that was subscribed when the driver fired hears it.
-        if (eventsConnected && e.at >= eventsSince && IsUsable(e.adapter)) {
-            PostMessageA(eventsWindow, kDriverEventMessage, 0, 0);
-            ++eventsPosted;
-        }
+        if (e.at >= eventsSince && IsUsable(e.adapter)) QueueDriverEvent(e.objects);
     }
 }
 
@@ -462,13 +460,11 @@ void World::SetRadio(std::size_t i, bool softwareOn, bool switchOn) {
     if (changed) state_->NoteRadio(i);
 }
 
-void World::RaiseDriverEvent() {
+void World::RaiseDriverEvent(std::vector<std::string> objects) {
+    if (objects.empty()) objects.push_back("QelWLANMessageEvent");
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->Sync();
-    if (state_->eventsConnected) {
-        PostMessageA(state_->eventsWindow, kDriverEventMessage, 0, 0);
-        ++state_->eventsPosted;
-    }
+    state_->QueueDriverEvent(std::move(objects));
 }
 
 std::vector<JournalEntry> World::Journal() const {
@@ -566,10 +562,10 @@ bool World::DriverEventsConnected() const {
     return state_->eventsConnected;
 }
 
-std::size_t World::DriverEventsPosted() const {
+std::size_t World::DriverEventsDelivered() const {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->Sync();
-    return state_->eventsPosted;
+    return state_->eventsDelivered;
 }
 
 bool World::HasWlanNotificationCallback() const {

@@ -197,7 +197,11 @@ public:
     void ClearSignal(std::size_t i);                    // both readings fail
     void SetLink(std::size_t i, bool connected, const std::string& ssid = {}, const Mac& bssid = {});
     void SetRadio(std::size_t i, bool softwareOn, bool switchOn = true);
-    void RaiseDriverEvent();   // as if the driver fired its WMI event now
+    // As if the driver fired its WMI event now: one batch of objects, each named by its
+    // __CLASS ("" for one whose __CLASS cannot be read); by default one QelWLANMessageEvent.
+    void RaiseDriverEvent(std::vector<std::string> objects = {});
+    // Waits until every batch due so far has been handed to the sink.
+    bool WaitDriverEventsDelivered(DWORD timeoutMs = 5000);
     void ApplySchedule();      // applies what the clock has made due
 
     std::vector<JournalEntry> Journal() const;
@@ -261,7 +265,7 @@ public:
     void DiscardPersistedSharing();
 
     bool DriverEventsConnected() const;
-    std::size_t DriverEventsPosted() const;
+    std::size_t DriverEventsDelivered() const;  // batches handed to the subscribed sink
     bool HasWlanNotificationCallback() const;
 
     // The simulated platform of this world; platform::Driver() and friends hand these out

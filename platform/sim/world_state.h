@@ -3,6 +3,7 @@
 // `mutex` except the pieces' own objects.
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <set>
@@ -60,6 +61,7 @@ struct ScheduledEvent {
     std::uint64_t at = 0;
     std::size_t adapter = 0;
     bool done = false;
+    std::vector<std::string> objects;  // the batch, as DriverEventSpec
 };
 
 struct WlanRegistration {
@@ -110,10 +112,17 @@ struct World::State {
     std::atomic<bool> deliveryHeld{false};
     std::atomic<bool> deliveryWaiting{false};
 
+    // The driver's WMI events: batches queued under mutex, handed to the subscribed sink by
+    // the event thread outside it.
     bool eventsConnected = false;
-    HWND eventsWindow = nullptr;
+    IWbemObjectSink* eventsSink = nullptr;   // one reference while subscribed
     std::uint64_t eventsSince = 0;
-    std::size_t eventsPosted = 0;
+    std::deque<std::vector<std::string>> eventBatches;
+    bool eventsDelivering = false;
+    bool eventsStop = false;
+    std::size_t eventsDelivered = 0;         // batches handed to the sink
+    std::condition_variable eventsCv;        // with mutex: new batch, stop, delivery done
+    std::thread eventsThread;
 
     // Connections and their sharing; sharingKey names the registry key that keeps the
     // sharing for later programs of the same scenario file (empty: kept in memory only).
@@ -154,6 +163,8 @@ struct World::State {
     // Ends the link of adapter i (radio off, network gone, disconnect) with its notifications.
     void DropLink(std::size_t i);
     void NotePresence(AdapterState& a);  // interface arrival or removal
+    // Hands a batch of event objects to the subscribed sink (nothing when not subscribed).
+    void QueueDriverEvent(std::vector<std::string> objects);
     void NoteRadio(std::size_t i);       // radio state change of every PHY; drops the link when off
     void StartWlanThread();
     void StopWlanThread();  // caller does NOT hold the mutex

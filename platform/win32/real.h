@@ -1,7 +1,6 @@
 #pragma once
 // The Win32 implementations, one instance each for the life of the process.
 #include <windows.h>
-#include <wbemcli.h>
 
 namespace platform {
 class DriverPort;
@@ -26,9 +25,5 @@ TrayIcon& RealTray();
 MessageBoxes& RealBoxes();
 IpHelper& RealIp();
 IcsSharing& RealSharing();
-
-// The event sink that posts kDriverEventMessage for every QelWLANMessageEvent object; its
-// reference count starts at 1. Exposed so that its handling of event batches can be tested.
-IWbemObjectSink* NewDriverEventSink(HWND owner);
 
 }  // namespace platform::win32

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "platform/driver_events.h"
 #include "platform/message_boxes.h"
 #include "platform/programs.h"
 #include "platform/tray_icon.h"
@@ -145,29 +144,6 @@ TEST_F(SimMisc, TrayRecordsTheIconAndCanFailLikeARestartedShell) {
     EXPECT_FALSE(t.calls[0].result);
     EXPECT_EQ(t.calls[2].message, static_cast<DWORD>(NIM_MODIFY));
     EXPECT_TRUE(t.calls[3].result);
-}
-
-TEST_F(SimMisc, DriverEventsArriveAtScenarioTimesWhileSubscribed) {
-    std::string text = kOneAdapter;
-    text.insert(text.find("signal"), "driver_event_at = 100\ndriver_event_at = 500\ndriver_event_at = 900\n");
-    Load(text);
-    Window w;
-    world_.clock().Advance(200);  // the event at 100 fires with nobody listening
-    ASSERT_EQ(platform::Events().Connect(w.get()), 1);
-    EXPECT_TRUE(platform::Events().IsConnected());
-    world_.clock().Advance(100);
-    world_.ApplySchedule();
-    EXPECT_EQ(w.CountPosted(platform::kDriverEventMessage), 0);
-    world_.clock().Advance(300);  // 600: the one at 500
-    world_.ApplySchedule();
-    EXPECT_EQ(w.CountPosted(platform::kDriverEventMessage), 1);
-    world_.RaiseDriverEvent();
-    EXPECT_EQ(w.CountPosted(platform::kDriverEventMessage), 1);
-    platform::Events().Disconnect();
-    world_.clock().Advance(400);
-    world_.ApplySchedule();
-    EXPECT_EQ(w.CountPosted(platform::kDriverEventMessage), 0);
-    EXPECT_EQ(world_.DriverEventsPosted(), 2u);
 }
 
 TEST_F(SimMisc, InstallPutsTheWorldInFront) {

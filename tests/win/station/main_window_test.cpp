@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/dialog.h"
 #include "framework/message_loop.h"
@@ -117,6 +118,69 @@ TEST_F(MainWindowTest, LinkWithoutBssidAndKeyErrorAndPercentInSsid) {
         EXPECT_EQ(g_KeyErrorFlag, 0);
         EXPECT_EQ(world.Tray().icon, Icon(IDI_TRAY_DISCONNECTED));
     });
+}
+
+// The driver's WMI events through the listener's sink: an event of the class clears the key
+// error unless the chip has no WPS; other classes and an unreadable first object do nothing.
+TEST_F(MainWindowTest, DriverEventsClearTheKeyErrorOnWpsChips) {
+    const std::vector<std::string> ours{"QelWLANMessageEvent"};
+    const struct {
+        const char* what;
+        const char* product;  // the card's USB product id: 5101 is chip 5, 1101 chip 1 (no WPS)
+        std::vector<std::string> batch;
+        int flagAfter;
+    } cases[] = {
+        {"an event of the class", "5101", ours, 0},
+        {"on a chip without WPS", "1101", ours, 1},
+        {"another class", "5101", {"QelWLANMessageEventEx"}, 1},
+        {"a batch that starts with an unreadable object", "5101", {"", "QelWLANMessageEvent"}, 1},
+        {"a batch with an unreadable object after ours", "5101", {"QelWLANMessageEvent", ""}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string text = testutil::Scenario("default.scn");
+        for (std::size_t at = 0; (at = text.find("PID_5101", at)) != std::string::npos; at += 8)
+            text.replace(at + 4, 4, c.product);
+        Load(text);
+        CHideDlg window;
+        window.m_bOpenSheetAtStart = 0;
+        testutil::AtNextTick([&] {
+            EXPECT_TRUE(world.DriverEventsConnected());
+            g_KeyErrorFlag = 1;
+            world.RaiseDriverEvent(c.batch);
+            ASSERT_TRUE(world.WaitDriverEventsDelivered());
+            fw::PumpMessages(50);
+            EXPECT_EQ(g_KeyErrorFlag, c.flagAfter);
+            window.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
+        });
+        window.DoModal();
+        g_KeyErrorFlag = 0;
+    }
+    EXPECT_FALSE(world.DriverEventsConnected()) << "each window's listener let go when it ended";
+}
+
+// A scheduled event reaches the listener that subscribed at start; one fired before it did
+// is not heard.
+TEST_F(MainWindowTest, ScenarioDriverEventsReachTheListener) {
+    std::string text = testutil::Scenario("default.scn");
+    text.insert(text.find("signal "), "driver_event_at = 0\ndriver_event_at = 400\n");
+    world.clock().SetManual(100);
+    Load(text);
+    dialog.m_bOpenSheetAtStart = 0;
+    Run([&] {
+        g_KeyErrorFlag = 1;
+        world.ApplySchedule();
+        ASSERT_TRUE(world.WaitDriverEventsDelivered());
+        fw::PumpMessages(50);
+        EXPECT_EQ(g_KeyErrorFlag, 1) << "the event at 0 came before the subscription";
+        world.clock().Advance(400);
+        world.ApplySchedule();
+        ASSERT_TRUE(world.WaitDriverEventsDelivered());
+        fw::PumpMessages(50);
+        EXPECT_EQ(g_KeyErrorFlag, 0);
+    });
+    EXPECT_EQ(world.DriverEventsDelivered(), 1u);
+    g_KeyErrorFlag = 0;
 }
 
 TEST_F(MainWindowTest, ShellRestartIsAnsweredByAddingTheIconAgain) {
