@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/sim/link_stats_spec.h"
+#include "platform/sim/link_stats_scenario.h"
 
 namespace platform::sim {
 

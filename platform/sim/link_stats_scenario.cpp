@@ -1,4 +1,4 @@
-#include "platform/sim/link_stats_spec.h"
+#include "platform/sim/link_stats_scenario.h"
 
 namespace platform::sim {
 
