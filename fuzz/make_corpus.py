@@ -2,7 +2,8 @@
 """Writes the seed corpus of the fuzz targets: beacons of common kinds (open, WEP, WPA,
 WPA2, mixed, WPS PIN and push button, 802.11n 20/40 MHz, ad hoc, hidden) as element blobs
 for ie_decoder, and as scan and merge scripts for scan_list (format in scan_list_fuzz.cpp);
-connection listings in the Windows XP layout for quennet_parser.
+connection listings in the Windows XP layout for quennet_parser; block-ack session tables for
+block_ack and DLS link tables for dls_table.
 Deterministic: running it again rewrites the same files."""
 import os
 import struct
@@ -223,6 +224,47 @@ LISTINGS = {
 }
 
 
+def ba_entry(mac_last, bitmap):
+    """One 48-byte block-ack session entry: peer, TID bitmap, windows, then the TID words."""
+    return (bytes([0x02, 0x11, 0x22, 0x33, 0x44, mac_last, bitmap, 0]) + bytes(range(8, 16)) +
+            b"".join(struct.pack("<HH", 0x100 + t, 0) for t in range(8)))
+
+
+def ba_table(originators, recipients, counts):
+    """A 3076-byte session table; each direction a list of (slot, mac_last, bitmap)."""
+    half = []
+    for entries in (originators, recipients):
+        slots = [bytes(48)] * 32
+        for slot, mac_last, bitmap in entries:
+            slots[slot] = ba_entry(mac_last, bitmap)
+        half.append(b"".join(slots))
+    return half[0] + half[1] + bytes(counts) + bytes(2)
+
+
+def dls_table(entries):
+    """48 bytes: four DLS links (timeout, reserved, peer, status, valid)."""
+    out = b""
+    for timeout, mac_last, status, valid in entries + [(0, 0, 0, 0)] * (4 - len(entries)):
+        out += struct.pack("<HH", timeout, 0) + bytes([0x02, 0x11, 0x22, 0x33, 0x44, mac_last, status, valid])
+    return out
+
+
+BA_TABLES = {
+    "empty": ba_table([], [], [0, 0]),
+    "two_of_three": ba_table([(0, 0x55, 0x01), (5, 0x66, 0x81), (9, 0x77, 0x02)], [(3, 0x88, 0xFF)], [2, 1]),
+    "full": ba_table([(i, i, 0x01) for i in range(32)], [(i, i, 0x80) for i in range(32)], [32, 32]),
+    "count_beyond": ba_table([(1, 0x55, 0x01)], [], [200, 0]),
+    "short_answer": ba_table([(0, 0x55, 0x01), (1, 0x56, 0x03)], [], [2, 0])[:100],
+}
+
+DLS_TABLES = {
+    "empty": dls_table([]),
+    "two_links": dls_table([(300, 0x66, 2, 1), (0, 0x67, 1, 1)]),
+    "full": dls_table([(65535, i, 2, 1) for i in range(4)]),
+    "short_answer": dls_table([(300, 0x66, 2, 1)])[:20],
+}
+
+
 def write(target, name, data):
     d = os.path.join(HERE, "corpus", target)
     os.makedirs(d, exist_ok=True)
@@ -239,6 +281,12 @@ def main():
         write("scan_list", name, data)
     for name, data in LISTINGS.items():
         write("quennet_parser", name, data)
+    for name, data in BA_TABLES.items():
+        write("block_ack", name, data)
+    write("block_ack", "bssids", struct.pack("<I", 3) + b"".join(bytes([0x02, 0x11, 0x22, 0x33, 0x44, i]) + bytes(4)
+                                                               for i in range(3)))
+    for name, data in DLS_TABLES.items():
+        write("dls_table", name, data)
 
 
 if __name__ == "__main__":
