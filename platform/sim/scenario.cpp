@@ -706,6 +706,10 @@ private:
         } else if (key == "ht") {
             Once(key);
             n.ht = ParseBool(value);
+        } else if (key == "dls_peer") {
+            Mac m = ParseMac(value);
+            if ((m[0] & 1) || m == Mac{}) throw Fail{"dls_peer must be a unicast MAC address"};
+            n.dlsPeers.push_back(m);
         } else if (key == "ie") {
             Bytes b = ParseHexBytes(value);
             if (b.size() < 2 || b.size() != static_cast<std::size_t>(b[1]) + 2)

@@ -102,6 +102,7 @@ struct NetworkSpec {
     enum Wps { kWpsNone, kWpsIdle, kWpsPin, kWpsPbc };
     Wps wps = kWpsNone;                    // WPS element; PIN/PBC add a device password id
     bool ht = false;                       // 802.11n elements (HT capabilities, HT operation)
+    std::vector<Mac> dlsPeers;             // stations of this BSS that accept a direct link
 };
 
 // A network connection of the machine, as the home-networking configuration and the IP

@@ -72,7 +72,7 @@ public:
             if (!a.present || !a.spec.responds) error = ERROR_DEVICE_NOT_CONNECTED;
             else if (!buf && length) error = ERROR_INVALID_PARAMETER;
             else if (TakeFault(s, oid, it->second)) error = ERROR_GEN_FAILURE;
-            else error = e.set ? Set(a, oid, buf, length, &returned) : Query(a, oid, buf, length, &returned);
+            else error = e.set ? Set(s, a, oid, buf, length, &returned) : Query(s, a, oid, buf, length, &returned);
         }
         e.result = error == ERROR_SUCCESS;
         e.error = error;
@@ -106,8 +106,14 @@ private:
         return false;
     }
 
-    static DWORD Set(AdapterState& a, std::uint32_t oid, const std::uint8_t* buf, DWORD length, DWORD* returned) {
+    static DWORD Set(World::State& s, AdapterState& a, std::uint32_t oid, const std::uint8_t* buf, DWORD length,
+                     DWORD* returned) {
         const std::uint32_t q = QueryOidOf(oid);
+        DWORD error = ERROR_SUCCESS;
+        if (BlockAckSet(s.networks, a, q, buf, length, &error) || QosSet(s.networks, a, q, buf, length, &error)) {
+            if (error == ERROR_SUCCESS) *returned = length;
+            return error;
+        }
         if (q == kOidRegister && length >= 12)
             a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
         if (q == kOidResetCounters) ResetLinkCounters(a);
@@ -116,7 +122,12 @@ private:
         return ERROR_SUCCESS;
     }
 
-    static DWORD Query(AdapterState& a, std::uint32_t oid, std::uint8_t* buf, DWORD length, DWORD* returned) {
+    static DWORD Query(World::State& s, AdapterState& a, std::uint32_t oid, std::uint8_t* buf, DWORD length,
+                       DWORD* returned) {
+        DWORD error = ERROR_SUCCESS;
+        if (BlockAckQuery(s.networks, a, oid, buf, length, returned, &error) ||
+            QosQuery(s.networks, a, oid, buf, length, returned, &error))
+            return error;
         Bytes answer;
         if (oid == kOidSignal1 || oid == kOidSignal2 || oid == kOidSignal3) {
             int k = oid == kOidSignal1 ? 0 : oid == kOidSignal2 ? 1 : 2;

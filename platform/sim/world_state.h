@@ -17,6 +17,7 @@
 #include "platform/message_boxes.h"
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
+#include "platform/sim/sim_driver_tables.h"
 #include "platform/sim/world.h"
 #include "platform/sim/sim_link_stats.h"
 #include "platform/tray_icon.h"
@@ -31,6 +32,7 @@ struct AdapterState {
     std::string driverName;        // actual instance, may differ from spec.driver
     bool ownsKey = false;          // this world created the driver key and deletes it
     std::map<std::uint32_t, Bytes> lastSet;  // by query OID
+    DriverTables tables;           // block-ack sessions, WMM and direct links
     // Native Wifi service
     std::uint32_t phyOff = 0;      // bit i: software radio of PHY i off
     std::size_t radioSwitchDone = 0;  // entries of spec.radioSwitchAt applied (in time order)

@@ -1,9 +1,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "platform/driver_port.h"
 #include "platform/platform.h"
 #include "platform/sim/world.h"
 
@@ -44,3 +47,20 @@ bssid = 02:11:22:33:44:55
 channel = 6
 security = open
 )";
+
+// One open-call-close round as the OID layer does it; false with *error on failure.
+inline bool DriverCall(platform::sim::World& world, std::uint32_t oid, std::vector<std::uint8_t>& buf,
+                       DWORD* returned = nullptr, DWORD* error = nullptr) {
+    platform::DriverPort& d = platform::Driver();
+    HANDLE h = d.Open(world.DevicePath(0).c_str());
+    if (h == INVALID_HANDLE_VALUE) {
+        if (error) *error = GetLastError();
+        return false;
+    }
+    DWORD r = 0;
+    BOOL ok = d.Ioctl(h, oid, buf.empty() ? nullptr : buf.data(), static_cast<DWORD>(buf.size()), &r);
+    if (error) *error = ok ? 0 : GetLastError();
+    d.Close(h);
+    if (returned) *returned = r;
+    return ok != FALSE;
+}
