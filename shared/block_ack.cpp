@@ -40,6 +40,38 @@ BaCapability UnpackBaCapability(uint32_t packed) {
     return capability;
 }
 
+void LoadBaCapability(const BaCapability& c, BaCapabilityFields& f) {
+    f.OriginatorWindowLimit = c.OriginatorWindowLimit;
+    f.RecipientWindowLimit = c.RecipientWindowLimit;
+    f.MpduAggregation = c.MpduAggregation == 1 ? 1 : 0;
+    f.MpduDensity = std::to_string(c.MpduDensity);
+    if (c.AmsduEnable == 1) {
+        f.Amsdu = 1;
+        f.AmsduSize = c.AmsduSize == 1 ? 1 : 0;
+    } else {
+        f.Amsdu = 0;
+    }
+    f.SmPowerSave = c.SmPowerSave == 0 ? 1 : c.SmPowerSave == 1 ? 2 : 0;
+    f.AutoSetup = c.AutoSetup == 1 ? 1 : 0;
+}
+
+BaCapability StoreBaCapability(const BaCapabilityFields& f) {
+    BaCapability c{};
+    c.OriginatorWindowLimit = static_cast<uint8_t>(f.OriginatorWindowLimit);
+    c.RecipientWindowLimit = static_cast<uint8_t>(f.RecipientWindowLimit);
+    c.MpduAggregation = f.MpduAggregation ? 1 : 2;
+    int density = 0;
+    const std::string& text = f.MpduDensity;
+    if (!text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos)
+        density = std::stoi(text);
+    c.MpduDensity = static_cast<uint8_t>(density <= 255 ? density : 0);
+    c.AmsduEnable = f.Amsdu ? 1 : 0;
+    c.AmsduSize = f.AmsduSize == 1 ? 1 : 0;
+    c.SmPowerSave = f.SmPowerSave == 1 ? 0 : f.SmPowerSave == 2 ? 1 : 3;
+    c.AutoSetup = f.AutoSetup == 1 ? 1 : 0;
+    return c;
+}
+
 BaSessionRequest MakeBaAddRequest(BaDirection direction, const uint8_t peer[6], int tid, int windowLimit) {
     BaSessionRequest request{};
     request.Direction = direction;

@@ -26,6 +26,25 @@ struct BaCapability {
 };
 static_assert(sizeof(BaCapability) == 8, "block-ack capability record");
 
+// The capability as a page shows it: check boxes, a combo text and radio indices.
+struct BaCapabilityFields {
+    int OriginatorWindowLimit = 32;  // no control; kept
+    int RecipientWindowLimit = 32;
+    int MpduAggregation = 1;         // check box
+    std::string MpduDensity = "0";   // combo text "0".."7"
+    int Amsdu = 1;                   // check box
+    int AmsduSize = 0;               // radio index: 3839, 7935
+    int SmPowerSave = 0;             // radio index: SM enable, static SMPS, dynamic SMPS
+    int AutoSetup = 1;               // radio index: manual, auto
+};
+
+// Loading keeps the A-MSDU size only while A-MSDU is on (else the check box clears) and
+// maps SM power save 0 (static) to index 1, 1 (dynamic) to 2 and anything else to 0.
+void LoadBaCapability(const BaCapability& capability, BaCapabilityFields& fields);
+// Storing maps the SM index 1 to 0, 2 to 1 and anything else to 3 (disabled); a density
+// text that is not a number from 0 to 255 stores 0.
+BaCapability StoreBaCapability(const BaCapabilityFields& fields);
+
 // The REG_DWORD `BACapability`: bits 0-7 and 8-15 the window limits, 16 auto setup, 17-18
 // aggregation, 19-21 density, 22 A-MSDU, 23 A-MSDU size, 24-25 SM power save, 26-31 zero.
 // A field wider than its bits is cut to them, so it never spills into its neighbour.

@@ -155,10 +155,11 @@ bool BlockAckSet(const std::vector<NetworkSpec>& networks, AdapterState& a, std:
             *error = ERROR_INVALID_PARAMETER;
             return true;
         }
-        if (buf[2] == 2)
+        if (buf[2] == 2) {
             for (int d = 0; d < 2; ++d)
                 for (std::size_t i = 0; i < kEntries; ++i) ClearEntry(b, d, i);
-        Recount(b);
+            Recount(b);
+        }
         return false;  // kept for the next query
     }
     if (length < kRequestSize) {

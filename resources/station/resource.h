@@ -372,5 +372,129 @@
 #define IDS_MODE_11BGN_MIX           392
 #define IDS_ADV_BAD_LIMIT            3954
 #define IDS_ADV_BAD_THRESHOLD        3955
+/* ---- Block-ack page ("11n Configuration") and its dialogs ---- */
+#define IDD_BLOCK_ACK                244    /* held by the main sheet, never added */
+#define IDD_ADD_BLOCK_ACK            242
+#define IDD_DELETE_BLOCK_ACK         243
+/* Controls of IDD_BLOCK_ACK */
+#define IDC_BA_ORIGINATOR_LIST       3257
+#define IDC_BA_RECIPIENT_LIST        3256
+#define IDC_BA_ORIGINATOR_GROUP      3263
+#define IDC_BA_RECIPIENT_GROUP       3264
+#define IDC_BA_ORIGINATOR_ADD        4244
+#define IDC_BA_ORIGINATOR_DELETE     1247
+#define IDC_BA_ORIGINATOR_DELETE_ALL 3248
+#define IDC_BA_RECIPIENT_ADD         3275
+#define IDC_BA_RECIPIENT_DELETE      3276
+#define IDC_BA_RECIPIENT_DELETE_ALL  1277
+#define IDC_BA_APPLY                 4259
+#define IDC_BA_AGGREGATION           4260
+#define IDC_BA_MANUAL                5242   /* radio group: Manual, Auto */
+#define IDC_BA_AUTO                  5243
+#define IDC_BA_DENSITY_LABEL         1282
+#define IDC_BA_DENSITY               1281
+#define IDC_BA_AMSDU_GROUP           3254
+#define IDC_BA_AMSDU                 3258
+#define IDC_BA_AMSDU_3839            3262   /* radio group: 3839, 7935 */
+#define IDC_BA_AMSDU_7935            3265
+#define IDC_BA_SMPS_GROUP            1255
+#define IDC_BA_SM_ENABLE             4267   /* radio group: SM enable, static, dynamic */
+#define IDC_BA_SMPS_STATIC           4266
+#define IDC_BA_SMPS_DYNAMIC          3268
+/* Controls of IDD_ADD_BLOCK_ACK and IDD_DELETE_BLOCK_ACK */
+#define IDC_BA_TID_LABEL             1265
+#define IDC_BA_TID                   3259
+#define IDC_BA_WINDOW_LABEL          3266
+#define IDC_BA_WINDOW                4243
+#define IDC_BA_BSSID_LABEL           3267
+#define IDC_BA_BSSID_LIST            4242
+/* Strings */
+#define IDS_BA_AUTO                  356
+#define IDS_BA_RECIPIENT_OF          357
+#define IDS_BA_MANUAL                358
+#define IDS_BA_ADD                   360
+#define IDS_BA_DELETE_ENTRY          361
+#define IDS_BA_APPLY                 362
+#define IDS_BA_TID                   363
+#define IDS_BA_ORIGINATOR_OF         364
+#define IDS_BA_DELETE                365
+#define IDS_BA_ADD_TITLE             366
+#define IDS_BA_CONNECTED_BSSIDS      367
+#define IDS_BA_WINDOW_LIMIT          371
+#define IDS_BA_MAC                   372
+#define IDS_BA_OK                    374
+#define IDS_BLOCK_ACK                375
+#define IDS_BA_CHOOSE_BSSID          380
+#define IDS_BA_CANCEL                381
+#define IDS_BA_DENSITY               384
+#define IDS_BA_DELETE_TITLE          385
+#define IDS_ENTER_INTEGER            3991   /* a number field that holds no whole number */
+
+/* ---- QoS page and the power-save dialog ---- */
+#define IDD_QOS                      237
+#define IDD_POWER_SAVE               240
+/* Controls of IDD_QOS */
+#define IDC_QOS_WMM                  1264
+#define IDC_QOS_WMM_APPLY            1276
+#define IDC_QOS_APSD                 1251
+#define IDC_QOS_APSD_SETTING         1266
+#define IDC_QOS_DLS                  1250
+#define IDC_QOS_DLS_APPLY            1259
+#define IDC_QOS_DIRECT_LINK_GROUP    1275
+#define IDC_QOS_DLS_GROUP            1249
+#define IDC_QOS_DLS_STATUS_GROUP     1257
+#define IDC_QOS_MAC_LABEL            1252
+#define IDC_QOS_MAC1                 1253   /* the six two-digit pieces of the peer MAC */
+#define IDC_QOS_MAC2                 1258
+#define IDC_QOS_MAC3                 1260
+#define IDC_QOS_MAC4                 1261
+#define IDC_QOS_MAC5                 1262
+#define IDC_QOS_MAC6                 1263
+#define IDC_QOS_TIMEOUT              1255
+#define IDC_QOS_TIMEOUT_UNIT         1269
+#define IDC_QOS_LINK_APPLY           1256
+#define IDC_QOS_TEAR_DOWN            1268
+#define IDC_QOS_LIST                 1267
+/* Controls of IDD_POWER_SAVE */
+#define IDC_PS_AC_BE                 1243
+#define IDC_PS_AC_BK                 1242
+#define IDC_PS_AC_VI                 1244
+#define IDC_PS_AC_VO                 1245
+#define IDC_PS_APPLY                 1111
+/* Strings */
+#define IDS_QOS_COL_MAC              330
+#define IDS_QOS_COL_TIMEOUT          331
+#define IDS_QOS_INVALID_MAC          332
+#define IDS_QOS_GROUP_MAC            333
+#define IDS_QOS_TIMEOUT_RANGE        335
+#define IDS_QOS_WMM                  336
+#define IDS_QOS                      337
+#define IDS_QOS_TEAR_DOWN            338
+#define IDS_QOS_SETTING              339
+#define IDS_QOS_APSD                 340
+#define IDS_QOS_DLS                  341
+#define IDS_QOS_DIRECT_LINK          342
+#define IDS_QOS_DLS_SETUP            343
+#define IDS_QOS_DLS_STATUS           344
+#define IDS_POWER_SAVE               345
+#define IDS_QOS_MAC_ADDRESS          346
+#define IDS_QOS_SEC                  347
+#define IDS_QOS_WMM_LOST             414
+#define IDS_QOS_POWER_LOST           415
+
+/* ---- Run-loop and ICS progress dialogs ---- */
+#define IDD_RUN_LOOP                 241
+#define IDD_PROCEEDING_ICS           419
+#define IDC_RUNLOOP_PERIOD           1159
+#define IDC_RUNLOOP_LOG_RUNS         1160
+#define IDC_RUNLOOP_LINE_RUNS        1164
+#define IDC_RUNLOOP_CPU              1161
+#define IDC_RUNLOOP_TX_LIMIT         1165
+#define IDC_RUNLOOP_RX_LIMIT         1166
+#define IDC_RUNLOOP_TXRX_LIMIT       1167
+#define IDC_RUNLOOP_USE_LINE         1162
+#define IDC_RUNLOOP_USE_LOG          1163
+#define IDC_ICS_TEXT                 1272
+#define IDS_ICS_PROCEEDING           416
 
 #endif /* LUMORA_RESOURCE_H */

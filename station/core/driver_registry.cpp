@@ -257,6 +257,24 @@ int VerifyCountryRegion() {
     return 1;
 }
 
+int ReadDriverKeyNumber(const char* name, int* value) {
+    HKEY key = OpenDriverKey(nullptr, KEY_READ);
+    if (!key) return 0;
+    std::string text;
+    int number = 0;
+    const bool ok = ReadText(key, name, text) && ParseNumber(text, number);
+    RegCloseKey(key);
+    if (ok) *value = number;
+    return ok ? 1 : 0;
+}
+
+void WriteDriverKeyNumber(const char* name, int value) {
+    HKEY key = OpenDriverKey(nullptr, KEY_ALL_ACCESS);
+    if (!key) return;
+    SetNumber(key, name, value);
+    RegCloseKey(key);
+}
+
 int ReadCcx2Control(DWORD* value) {
     *value = 0;
     HKEY key = OpenDriverKey(nullptr, KEY_READ);

@@ -33,6 +33,12 @@ void RunOnceInitConfigTxBurst();
 // channel, in the driver key and in `Default`. 1 done, 0 when the driver key does not open.
 int VerifyCountryRegion();
 
+// A REG_SZ decimal value of the driver key: 1 with the number, 0 (value untouched) when the
+// key or value is missing or the text is not a whole number.
+int ReadDriverKeyNumber(const char* name, int* value);
+// Writes the number as REG_SZ "%d" text; nothing when the key does not open.
+void WriteDriverKeyNumber(const char* name, int value);
+
 // The first 4 bytes of `CCX2Control`; 1 on success, 0 (value 0) when it cannot be read.
 int ReadCcx2Control(DWORD* value);
 // Unless adjust is 1, bit 5 is cleared and bits 8-15 set to 0xFA before the set.

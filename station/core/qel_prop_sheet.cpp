@@ -95,7 +95,12 @@ void CQelPropSheet::UpdateWscPage() {
 }
 
 void CQelPropSheet::UpdateBlockAckPage() {
-    // The block-ack page is built but never added to this sheet.
+    if (g_IsHtChip != 0) return;
+    for (int i = 0; i < GetPageCount(); ++i)
+        if (dynamic_cast<CBlockAck*>(GetPage(i))) {
+            RemovePage(i);
+            return;
+        }
 }
 
 void CQelPropSheet::OnHelpButton() { StartHelpThread(); }

@@ -8,6 +8,7 @@
 #include "station/pages/link_status_page.h"
 #include "station/pages/advance_page.h"
 #include "station/pages/reg_set_page.h"
+#include "station/pages/block_ack_page.h"
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
 
@@ -52,4 +53,6 @@ private:
     // Built but never added: engineering pages kept ready to be wired in.
     CRegSetPage m_RegSetPage;
     CAdvancePage m_AdvancePage;
+    // Built with the sheet but never added: the poll's block-ack step finds nothing to remove.
+    CBlockAck m_BlockAckPage;
 };

@@ -42,6 +42,62 @@ TEST(BlockAckCapability, UnpackIgnoresTheTopBitsAndRoundTrips) {
         EXPECT_EQ(PackBaCapability(UnpackBaCapability(packed)), packed) << std::hex << packed;
 }
 
+std::vector<uint8_t> Stored(const BaCapabilityFields& f) {
+    BaCapability c = StoreBaCapability(f);
+    return Bytes(&c, 8);
+}
+
+TEST(BlockAckCapability, PageFieldsStoreAndLoad) {
+    BaCapabilityFields initial;
+    EXPECT_EQ(Stored(initial), (std::vector<uint8_t>{32, 32, 1, 0, 1, 0, 3, 1}));
+
+    const struct {
+        const char* name;
+        void (*edit)(BaCapabilityFields&);
+        std::vector<uint8_t> bytes;
+    } stores[] = {
+        {"aggregation off stores 2", [](BaCapabilityFields& f) { f.MpduAggregation = 0; }, {32, 32, 2, 0, 1, 0, 3, 1}},
+        {"static SMPS", [](BaCapabilityFields& f) { f.SmPowerSave = 1; }, {32, 32, 1, 0, 1, 0, 0, 1}},
+        {"dynamic SMPS", [](BaCapabilityFields& f) { f.SmPowerSave = 2; }, {32, 32, 1, 0, 1, 0, 1, 1}},
+        {"no SMPS choice", [](BaCapabilityFields& f) { f.SmPowerSave = -1; }, {32, 32, 1, 0, 1, 0, 3, 1}},
+        {"manual, density 5, 7935", [](BaCapabilityFields& f) { f.AutoSetup = 0; f.MpduDensity = "5"; f.AmsduSize = 1; },
+         {32, 32, 1, 5, 1, 1, 3, 0}},
+        {"no density", [](BaCapabilityFields& f) { f.MpduDensity = ""; }, {32, 32, 1, 0, 1, 0, 3, 1}},
+        {"density not a number", [](BaCapabilityFields& f) { f.MpduDensity = "-3"; }, {32, 32, 1, 0, 1, 0, 3, 1}},
+        {"density too large", [](BaCapabilityFields& f) { f.MpduDensity = "999"; }, {32, 32, 1, 0, 1, 0, 3, 1}},
+    };
+    for (const auto& c : stores) {
+        BaCapabilityFields f;
+        c.edit(f);
+        EXPECT_EQ(Stored(f), c.bytes) << c.name;
+    }
+
+    const struct {
+        const char* name;
+        BaCapability from;
+        int aggregation, amsdu, amsduSize, smps, autoSetup;
+        const char* density;
+    } loads[] = {
+        {"defaults", {32, 32, 1, 0, 1, 0, 3, 1}, 1, 1, 0, 0, 1, "0"},
+        {"aggregation off, static, manual", {64, 8, 2, 7, 1, 1, 0, 0}, 0, 1, 1, 1, 0, "7"},
+        {"A-MSDU off keeps the size field as it was", {32, 32, 1, 3, 0, 0, 1, 1}, 1, 0, 1, 2, 1, "3"},
+        {"values the page does not know", {32, 32, 9, 200, 5, 9, 9, 9}, 0, 0, 1, 0, 0, "200"},
+    };
+    for (const auto& c : loads) {
+        BaCapabilityFields f;
+        f.AmsduSize = 1;
+        LoadBaCapability(c.from, f);
+        EXPECT_EQ(f.OriginatorWindowLimit, c.from.OriginatorWindowLimit) << c.name;
+        EXPECT_EQ(f.RecipientWindowLimit, c.from.RecipientWindowLimit) << c.name;
+        EXPECT_EQ(f.MpduAggregation, c.aggregation) << c.name;
+        EXPECT_EQ(f.Amsdu, c.amsdu) << c.name;
+        EXPECT_EQ(f.AmsduSize, c.amsduSize) << c.name;
+        EXPECT_EQ(f.SmPowerSave, c.smps) << c.name;
+        EXPECT_EQ(f.AutoSetup, c.autoSetup) << c.name;
+        EXPECT_EQ(f.MpduDensity, c.density) << c.name;
+    }
+}
+
 TEST(BlockAckRequest, AddAndDeleteRecords) {
     const uint8_t peer[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
     const struct {

@@ -1,0 +1,382 @@
+// The "11n Configuration" page in a sheet of its own against an 802.11n adapter: the
+// capability sent at start and by APPLY (and stored as BACapability), the controls it
+// enables, the session lists from the driver's table, and ADD / delete / DELETE ENTRY
+// through their dialogs.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "driver_key_util.h"
+#include "framework/resources.h"
+#include "page_sheet.h"
+#include "resources/station/resource.h"
+#include "shared/block_ack.h"
+#include "station/core/driver_oid_ops.h"
+#include "station/core/station_globals.h"
+#include "station/pages/block_ack_page.h"
+#include "station_fixture.h"
+
+namespace {
+
+using platform::sim::Bytes;
+using testutil::Enabled;
+using testutil::ListRows;
+using testutil::Visible;
+
+constexpr DWORD kSetCapability = 0xFF8C0026, kAdd = 0xFF8C0025, kDelete = 0xFF8C0027;
+const uint8_t kAp[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
+const int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL,
+                               IDC_BA_RECIPIENT_ADD,  IDC_BA_RECIPIENT_DELETE,  IDC_BA_RECIPIENT_DELETE_ALL};
+
+// An 802.11n PCI adapter linked to an 802.11n network.
+std::string Scenario(const std::string& adapterExtra = "", const std::string& link = "connected \"Harbor N\" 02:11:22:33:44:55") {
+    return R"(
+[adapter]
+hardware_id = PCI\VEN_F0E1&DEV_7001
+description = Norvane ZQ-4402 Wireless LAN PCI Card
+instance_id = {A3C05E77-91D4-4B6A-8E20-5F1D7C94B0E8}
+driver = {4d36e972-e325-11ce-bfc1-08002be10318}\0008
+mac = 02-E1-F0-70-01-21
+supports_11n = yes
+link = )" + link + "\n" + adapterExtra + R"(
+[network]
+ssid = "Harbor N"
+bssid = 02:11:22:33:44:55
+channel = 6
+ht = yes
+)";
+}
+
+std::string Hex(const Bytes& bytes) {
+    std::string text;
+    for (uint8_t b : bytes) text += fw::FormatStr("%02X ", b);
+    return text;
+}
+
+Bytes Request(int direction, const uint8_t peer[6], int tid, int window, int all) {
+    Bytes r(14, 0);
+    r[0] = static_cast<uint8_t>(direction);
+    std::memcpy(r.data() + 1, peer, 6);
+    r[7] = static_cast<uint8_t>(tid);
+    r[8] = static_cast<uint8_t>(window);
+    r[12] = static_cast<uint8_t>(all);
+    return r;
+}
+
+class BlockAckTest : public StationTest {
+protected:
+    void Bind(const std::string& scenario) {
+        Load(scenario);
+        testutil::BindAdapter(world, 7);
+        std::memcpy(g_CurrentBssid, kAp, 6);
+        world.ClearJournal();
+        world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+    }
+    void TearDown() override {
+        std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
+        StationTest::TearDown();
+    }
+    std::vector<Bytes> Sent(DWORD oid) {
+        std::vector<Bytes> out;
+        for (const auto& e : testutil::SetsOf(world, oid)) out.push_back(e.in);
+        return out;
+    }
+    void Tick() { page.SendMessage(WM_TIMER, 1, 0); }
+    std::vector<std::vector<std::string>> Rows(int list) { return ListRows(page.GetDlgItem(list), 9); }
+
+    CBlockAck page;
+    testutil::PageSheet sheet{&page};
+};
+
+TEST_F(BlockAckTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
+    const struct {
+        const char* name;
+        std::string value;  // scenario line for BACapability
+        Bytes sent;
+    } cases[] = {
+        {"no stored value", "", {32, 32, 1, 0, 1, 0, 3, 1}},
+        {"stored: aggregation off, density 5, dynamic SMPS, manual", "dword BACapability = 0x016C4010\n",
+         {0x10, 0x40, 2, 5, 1, 0, 1, 0}},
+        {"all fields 0: A-MSDU and aggregation off, static SMPS", "dword BACapability = 0x00002020\n",
+         {32, 32, 2, 0, 0, 0, 0, 0}},
+        {"not a REG_DWORD: as if missing", "value BACapability = 1\n", {32, 32, 1, 0, 1, 0, 3, 1}},
+    };
+    for (const auto& c : cases) {
+        CBlockAck fresh;
+        testutil::PageSheet own(&fresh);
+        Bind(Scenario(c.value));
+        ASSERT_TRUE(own.Open()) << c.name;
+        auto sent = Sent(kSetCapability);
+        ASSERT_GE(sent.size(), 1u) << c.name;
+        EXPECT_EQ(sent[0], c.sent) << c.name;
+        platform::sim::Uninstall();
+    }
+}
+
+TEST_F(BlockAckTest, ControlsAndTextsWhenShown) {
+    Bind(Scenario());
+    ASSERT_TRUE(sheet.Open());
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_ORIGINATOR_GROUP), "Originator of");
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_RECIPIENT_GROUP), "Recipient of");
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_ORIGINATOR_DELETE), "delete");
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_RECIPIENT_DELETE_ALL), "DELETE ENTRY");
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_APPLY), "APPLY");
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY_LABEL), "MPDU density");
+    for (int id : {IDC_BA_AMSDU_GROUP, IDC_BA_AMSDU, IDC_BA_AMSDU_3839, IDC_BA_SMPS_GROUP, IDC_BA_SM_ENABLE,
+                   IDC_BA_SMPS_STATIC, IDC_BA_SMPS_DYNAMIC})
+        EXPECT_TRUE(Visible(&page, id)) << id;
+    EXPECT_FALSE(Visible(&page, IDC_BA_AMSDU_7935));
+
+    HWND list = page.GetDlgItem(IDC_BA_ORIGINATOR_LIST);
+    RECT client{};
+    GetClientRect(list, &client);
+    const char* headers[] = {"MAC", "TID=0", "1", "2", "3", "4", "5", "6", "7"};
+    for (int c = 0; c < 9; ++c) {
+        char text[32] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = text;
+        column.cchTextMax = sizeof(text);
+        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column)));
+        EXPECT_STREQ(text, headers[c]);
+        const double factor = c == 0 ? 0.33 : c == 1 ? 0.12 : 0.08;
+        EXPECT_EQ(column.cx, static_cast<int>(client.right * factor)) << headers[c];
+    }
+    // Initial values: aggregation on, sessions set up automatically.
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AUTO), 1u);
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_SM_ENABLE), 1u);
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "0");
+    EXPECT_TRUE(Enabled(&page, IDC_BA_MANUAL));
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
+}
+
+TEST_F(BlockAckTest, AggregationOffStoresTwoAndDisablesTheSessionButtons) {
+    Bind(Scenario());
+    ASSERT_TRUE(sheet.Open());
+    // Manual sessions: the buttons come on with APPLY.
+    testutil::Click(&page, IDC_BA_MANUAL);
+    testutil::Click(&page, IDC_BA_APPLY);
+    for (int id : kSessionButtons) EXPECT_TRUE(Enabled(&page, id)) << id;
+
+    world.ClearJournal();
+    testutil::Click(&page, IDC_BA_AGGREGATION);  // off
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
+    for (int id : {IDC_BA_MANUAL, IDC_BA_AUTO, IDC_BA_DENSITY}) EXPECT_FALSE(Enabled(&page, id)) << id;
+    testutil::Click(&page, IDC_BA_APPLY);
+    auto sent = Sent(kSetCapability);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], (Bytes{32, 32, 2, 0, 1, 0, 3, 0}));
+    auto stored = testutil::ReadValue(HKEY_LOCAL_MACHINE, g_DriverKeyPath, "BACapability");
+    ASSERT_TRUE(stored.present);
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.data, testutil::U32(0x03442020));
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
+
+    // A-MSDU off disables its size choice.
+    testutil::Click(&page, IDC_BA_AMSDU);
+    EXPECT_FALSE(Enabled(&page, IDC_BA_AMSDU_3839));
+}
+
+TEST_F(BlockAckTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoesNotAnswer) {
+    Bind(Scenario());
+    ASSERT_TRUE(sheet.Open());
+    sheet.ShowOther();
+    // Someone else changes the driver's capability meanwhile.
+    const uint8_t changed[8] = {0x40, 0x40, 1, 6, 1, 0, 1, 0};
+    DriverOidOps().SetOid0026(changed);
+    sheet.ShowPage();
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "6");
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_SMPS_DYNAMIC), 1u);
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_MANUAL), 1u);
+    EXPECT_EQ(page.m_Fields.OriginatorWindowLimit, 0x40);
+
+    sheet.ShowOther();
+    world.FailOid(0xFF0C0026, 1);
+    sheet.ShowPage();
+    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "6");
+    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
+}
+
+// Session tables: {direction, slot, last MAC byte, TID bitmap}, window 10 + TID.
+struct Session {
+    int direction, slot;
+    uint8_t macTail, bitmap;
+};
+
+std::string TableLine(const std::vector<Session>& sessions, int originators, int recipients) {
+    Bytes table(sizeof(BaSessionTable), 0);
+    for (const Session& s : sessions) {
+        uint8_t* e = table.data() + (s.direction ? 1536 : 0) + 48 * s.slot;
+        const uint8_t mac[6] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, s.macTail};
+        std::memcpy(e, mac, 6);
+        e[6] = s.bitmap;
+        for (int t = 0; t < 8; ++t) e[8 + t] = static_cast<uint8_t>(10 + t);
+    }
+    table[3072] = static_cast<uint8_t>(originators);
+    table[3073] = static_cast<uint8_t>(recipients);
+    return "oid 0xFF0C0025 = " + Hex(table) + "\n";
+}
+
+using RowList = std::vector<std::vector<std::string>>;
+
+TEST_F(BlockAckTest, SessionListsFromTheDriversTable) {
+    const struct {
+        const char* name;
+        std::string table;
+        RowList originators, recipients;
+    } cases[] = {
+        {"count 2 with entries at 0 and 5: a later entry is ignored",
+         TableLine({{0, 0, 0x01, 0x01}, {0, 5, 0x05, 0x81}, {0, 9, 0x09, 0x02}, {1, 3, 0x33, 0x06}}, 2, 1),
+         {{"02-AA-BB-CC-DD-01", "10", "-", "-", "-", "-", "-", "-", "-"},
+          {"02-AA-BB-CC-DD-05", "10", "-", "-", "-", "-", "-", "-", "17"}},
+         {{"02-AA-BB-CC-DD-33", "-", "11", "12", "-", "-", "-", "-", "-"}}},
+        {"count 0 lists nothing", TableLine({{0, 0, 0x01, 0x01}, {1, 0, 0x02, 0x01}}, 0, 0), {}, {}},
+        {"entries without a TID are skipped", TableLine({{1, 0, 0x01, 0x00}, {1, 1, 0x02, 0x10}}, 0, 1), {},
+         {{"02-AA-BB-CC-DD-02", "-", "-", "-", "-", "14", "-", "-", "-"}}},
+    };
+    for (const auto& c : cases) {
+        CBlockAck fresh;
+        testutil::PageSheet own(&fresh);
+        Bind(Scenario(c.table));
+        ASSERT_TRUE(own.Open()) << c.name;
+        fresh.SendMessage(WM_TIMER, 1, 0);
+        EXPECT_EQ(ListRows(fresh.GetDlgItem(IDC_BA_ORIGINATOR_LIST), 9), c.originators) << c.name;
+        EXPECT_EQ(ListRows(fresh.GetDlgItem(IDC_BA_RECIPIENT_LIST), 9), c.recipients) << c.name;
+        platform::sim::Uninstall();
+    }
+}
+
+TEST_F(BlockAckTest, RefreshRunsOnlyWhileActiveAndAFailedQueryKeepsTheLists) {
+    Bind(Scenario(TableLine({{0, 0, 0x01, 0x01}}, 1, 0)));
+    ASSERT_TRUE(sheet.Open());
+    sheet.ShowOther();
+    world.ClearJournal();
+    Tick();
+    EXPECT_TRUE(world.Journal().empty());
+    EXPECT_TRUE(Rows(IDC_BA_ORIGINATOR_LIST).empty());
+
+    sheet.ShowPage();
+    Tick();
+    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
+    world.FailOid(0xFF0C0025, 1);
+    Tick();
+    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
+}
+
+// The Add dialog's BSSIDs come from the driver with the associated one first.
+TEST_F(BlockAckTest, AddSendsTheRequestAndTheSessionAppears) {
+    Bind(Scenario("oid 0xFF0C0029 = 03 00 00 00 02 99 00 00 00 01 00 00 00 00 "
+                  "02 11 22 33 44 55 00 00 00 00 02 99 00 00 00 02 00 00 00 00\n"));
+    ASSERT_TRUE(sheet.Open());
+    testutil::Click(&page, IDC_BA_MANUAL);
+    testutil::Click(&page, IDC_BA_APPLY);
+    world.ClearJournal();
+
+    RowList bssids;
+    std::string title;
+    testutil::WithModal(
+        "add MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_ADD, 0); },
+        [&](HWND dialog) {
+            bssids = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
+            EXPECT_EQ(SelectedListRow(GetDlgItem(dialog, IDC_BA_BSSID_LIST)), 0);
+            char text[16] = {};
+            GetDlgItemTextA(dialog, IDC_BA_WINDOW, text, sizeof(text));
+            EXPECT_STREQ(text, "32");
+            EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_BA_TID), CB_GETCOUNT, 0, 0), 8);
+            SetDlgItemTextA(dialog, IDC_BA_WINDOW, "300");
+            SendMessageA(GetDlgItem(dialog, IDC_BA_TID), CB_SETCURSEL, 3, 0);
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        });
+    EXPECT_EQ(bssids, (RowList{{"02-11-22-33-44-55"}, {"02-99-00-00-00-01"}, {"02-99-00-00-00-02"}}));
+    // 300 is sent as its low byte, 44; the driver keeps the window at its limit of 32.
+    EXPECT_EQ(Sent(kAdd), (std::vector<Bytes>{Request(0, kAp, 3, 44, 0)}));
+    Tick();
+    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST),
+              (RowList{{"02-11-22-33-44-55", "-", "-", "-", "32", "-", "-", "-", "-"}}));
+    ASSERT_EQ(page.Sessions(kBaOriginator).size(), 1u);
+    EXPECT_TRUE(page.Sessions(kBaOriginator)[0].Tids[3].InUse);
+}
+
+TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
+    Bind(Scenario());
+    ASSERT_TRUE(sheet.Open());
+    testutil::Click(&page, IDC_BA_MANUAL);
+    testutil::Click(&page, IDC_BA_APPLY);
+    for (int tid : {1, 4, 6}) {
+        Bytes r = Request(1, kAp, tid, 16, 0);
+        DriverOidOps().SetOid0025(r.data());
+    }
+    Tick();
+    world.ClearJournal();
+
+    RowList peers;
+    testutil::WithModal(
+        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE, 0); },
+        [&](HWND dialog) {
+            peers = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
+            SendMessageA(GetDlgItem(dialog, IDC_BA_TID), CB_SETCURSEL, 4, 0);
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        });
+    // One row for the peer, whatever its number of sessions.
+    EXPECT_EQ(peers, (RowList{{"02-11-22-33-44-55"}}));
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kAp, 4, 0, 0)}));
+    Tick();
+    EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), (RowList{{"02-11-22-33-44-55", "-", "16", "-", "-", "-", "-", "16", "-"}}));
+
+    world.ClearJournal();
+    testutil::WithModal(
+        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
+        [&](HWND dialog) {
+            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
+            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        });
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kAp, 0, 0, 1)}));
+    Tick();
+    EXPECT_TRUE(Rows(IDC_BA_RECIPIENT_LIST).empty());
+}
+
+TEST_F(BlockAckTest, DialogsWithoutABssidOrANumberSayWhatIsMissingAndSendNothing) {
+    Bind(Scenario("", "disconnected"));
+    std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
+    ASSERT_TRUE(sheet.Open());
+    testutil::Click(&page, IDC_BA_MANUAL);
+    testutil::Click(&page, IDC_BA_APPLY);
+    world.ClearJournal();
+
+    testutil::WithModal(
+        "add MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_ADD, 0); },
+        [&](HWND dialog) {
+            EXPECT_EQ(ListRowCount(GetDlgItem(dialog, IDC_BA_BSSID_LIST)), 0);
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+            SetDlgItemTextA(dialog, IDC_BA_WINDOW, "");
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    auto boxes = world.MessageBoxCalls();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "Please choose BSSID");
+    EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(boxes[1].text, "Please enter an integer.");
+
+    testutil::WithModal(
+        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_DELETE, 0); },
+        [&](HWND dialog) {
+            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    boxes = world.MessageBoxCalls();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2].text, "Please choose BSSID");
+    EXPECT_TRUE(Sent(kAdd).empty());
+    EXPECT_TRUE(Sent(kDelete).empty());
+}
+
+}  // namespace
