@@ -15,20 +15,8 @@ namespace {
 
 class SimDriver : public SimWorldTest {
 protected:
-    // One open-call-close round as the OID layer does it.
     bool Call(std::uint32_t oid, std::vector<std::uint8_t>& buf, DWORD* returned = nullptr, DWORD* error = nullptr) {
-        platform::DriverPort& d = platform::Driver();
-        HANDLE h = d.Open(world_.DevicePath(0).c_str());
-        if (h == INVALID_HANDLE_VALUE) {
-            if (error) *error = GetLastError();
-            return false;
-        }
-        DWORD r = 0xDEAD;
-        BOOL ok = d.Ioctl(h, oid, buf.empty() ? nullptr : buf.data(), static_cast<DWORD>(buf.size()), &r);
-        if (error) *error = ok ? 0 : GetLastError();
-        d.Close(h);
-        if (returned) *returned = r;
-        return ok != FALSE;
+        return DriverCall(world_, oid, buf, returned, error);
     }
     static std::vector<std::uint8_t> U32(std::uint32_t v) {
         return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),

@@ -57,7 +57,7 @@ inline bool DriverCall(platform::sim::World& world, std::uint32_t oid, std::vect
         if (error) *error = GetLastError();
         return false;
     }
-    DWORD r = 0;
+    DWORD r = 0xDEAD;  // the driver must write it
     BOOL ok = d.Ioctl(h, oid, buf.empty() ? nullptr : buf.data(), static_cast<DWORD>(buf.size()), &r);
     if (error) *error = ok ? 0 : GetLastError();
     d.Close(h);

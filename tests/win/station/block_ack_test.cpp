@@ -33,23 +33,9 @@ const uint8_t kAp[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
 const int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL,
                                IDC_BA_RECIPIENT_ADD,  IDC_BA_RECIPIENT_DELETE,  IDC_BA_RECIPIENT_DELETE_ALL};
 
-// An 802.11n PCI adapter linked to an 802.11n network.
-std::string Scenario(const std::string& adapterExtra = "", const std::string& link = "connected \"Harbor N\" 02:11:22:33:44:55") {
-    return R"(
-[adapter]
-hardware_id = PCI\VEN_F0E1&DEV_7001
-description = Norvane ZQ-4402 Wireless LAN PCI Card
-instance_id = {A3C05E77-91D4-4B6A-8E20-5F1D7C94B0E8}
-driver = {4d36e972-e325-11ce-bfc1-08002be10318}\0008
-mac = 02-E1-F0-70-01-21
-supports_11n = yes
-link = )" + link + "\n" + adapterExtra + R"(
-[network]
-ssid = "Harbor N"
-bssid = 02:11:22:33:44:55
-channel = 6
-ht = yes
-)";
+std::string Scenario(const std::string& adapterExtra = "",
+                     const std::string& link = "connected \"Harbor N\" 02:11:22:33:44:55") {
+    return testutil::HtScenario(adapterExtra, "", link);
 }
 
 std::string Hex(const Bytes& bytes) {

@@ -55,7 +55,15 @@ struct SetCase {
 };
 
 TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) {
-    Bind(testutil::Scenario("default.scn"));
+    // An 802.11n adapter with DLS on, linked to an 802.11n network: the driver takes the
+    // block-ack and direct-link records below.
+    std::string scenario = WithOidAnswers("supports_11n = yes\nvalue DLSCapable = 1\n");
+    const std::string harbor = "ssid     = \"Harbor Open\"\n";
+    scenario.insert(scenario.find(harbor) + harbor.size(), "ht = yes\n");
+    Bind(scenario);
+    const Bytes baAdd = {0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x55, 3, 32, 0, 0, 0, 0, 0};
+    const Bytes baDelete = {0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x55, 0, 0, 0, 0, 0, 1, 0};
+    const Bytes dlsLink = {0x2C, 0x01, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 0, 1};
     const uint8_t mac[6] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE};
     const Bytes macBytes(mac, mac + 6);
     const Bytes nativeHeader16 = {0x80, 1, 16, 0};
@@ -72,8 +80,8 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
         {"SetOid031A", [&](DriverOidOps& o) { return o.SetOid031A(record); }, 0xFF81031A, 132,
          Bytes(record, record + 132)},
         {"SetOid0028", [&](DriverOidOps& o) { return o.SetOid0028(record); }, 0xFF8C0028, 12, {}},
-        {"SetOid0025", [&](DriverOidOps& o) { return o.SetOid0025(record); }, 0xFF8C0025, 14, {}},
-        {"SetOid0027", [&](DriverOidOps& o) { return o.SetOid0027(record); }, 0xFF8C0027, 14, {}},
+        {"SetOid0025", [&](DriverOidOps& o) { return o.SetOid0025(baAdd.data()); }, 0xFF8C0025, 14, baAdd},
+        {"SetOid0027", [&](DriverOidOps& o) { return o.SetOid0027(baDelete.data()); }, 0xFF8C0027, 14, baDelete},
         {"SetOid0026", [&](DriverOidOps& o) { return o.SetOid0026(record); }, 0xFF8C0026, 8, {}},
         {"SetOid0008", [&](DriverOidOps& o) { return o.SetOid0008(record); }, 0xFF8C0008, 12, {}},
         {"SetOid002A", [&](DriverOidOps& o) { return o.SetOid002A(record); }, 0xFF8C002A, 56, {}},
@@ -83,7 +91,7 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
         {"SetApsdFlags", [](DriverOidOps& o) { return o.SetApsdFlags(0xF); }, 0xFF8C0032, 4, U32(0xF)},
         {"SetOid0033", [](DriverOidOps& o) { return o.SetOid0033(4); }, 0xFF8C0033, 4, U32(4)},
         {"SetOid0034", [](DriverOidOps& o) { return o.SetOid0034(5); }, 0xFF8C0034, 4, U32(5)},
-        {"SetOid0031", [&](DriverOidOps& o) { return o.SetOid0031(record); }, 0xFF8C0031, 12, {}},
+        {"SetOid0031", [&](DriverOidOps& o) { return o.SetOid0031(dlsLink.data()); }, 0xFF8C0031, 12, dlsLink},
         {"SetOid0049", [&](DriverOidOps& o) { return o.SetOid0049(record); }, 0xFF8C0049, 996,
          Bytes(record, record + 996)},
         {"SetOid031F", [](DriverOidOps& o) { return o.SetOid031F(7); }, 0xFF81031F, 4, U32(7)},

@@ -1,0 +1,149 @@
+// Not run by default: pictures of the pages and dialogs that the main sheet never shows,
+// filled in, for a look at them.
+//   station_tests --gtest_also_run_disabled_tests --gtest_filter='*UnshownPagesScreenshot*'
+// writes one .bmp per window into SHOTS_DIR (default C:\).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "driver_key_util.h"
+#include "page_sheet.h"
+#include "resources/station/resource.h"
+#include "station/core/driver_oid_ops.h"
+#include "station/core/station_globals.h"
+#include "station/pages/block_ack_page.h"
+#include "station/pages/power_save_dlg.h"
+#include "station/pages/proceeding_ics_dlg.h"
+#include "station/pages/qos_page.h"
+#include "station/pages/run_loop_dlg.h"
+
+namespace {
+
+void Save(HWND window, const char* name) {
+    SetWindowPos(window, HWND_TOP, 120, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    fw::PumpMessages(300);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const int stride = (w * 3 + 3) & ~3;
+    std::vector<char> pixels(static_cast<size_t>(stride) * h);
+    GetDIBits(mem, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    const char* dir = std::getenv("SHOTS_DIR");
+    std::ofstream out(std::string(dir ? dir : "C:\\") + "\\" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+}
+
+std::string Scenario() {
+    return testutil::HtScenario(
+        "value WMMCapable = 1\nvalue APSDCapable = 1\nvalue DLSCapable = 1\noid 0xFF0C0032 = 0B 00 00 00\n",
+        "dls_peer = 02:11:22:33:44:66\ndls_peer = 02:11:22:33:44:67\n");
+}
+
+class UnshownPagesScreenshotTest : public StationTest {
+protected:
+    void SetUp() override {
+        StationTest::SetUp();
+        Load(Scenario());
+        testutil::BindAdapter(world, 7);
+        const uint8_t ap[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
+        std::memcpy(g_CurrentBssid, ap, 6);
+        world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+    }
+    void TearDown() override {
+        std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
+        StationTest::TearDown();
+    }
+};
+
+TEST_F(UnshownPagesScreenshotTest, DISABLED_Screenshot) {
+    CBlockAck blockAck;
+    {
+        testutil::PageSheet sheet(&blockAck);
+        ASSERT_TRUE(sheet.Open());
+        testutil::Click(&blockAck, IDC_BA_MANUAL);
+        testutil::Click(&blockAck, IDC_BA_APPLY);
+        const uint8_t ap[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
+        for (int tid : {0, 3, 7}) {
+            BaSessionRequest r = MakeBaAddRequest(tid == 3 ? kBaRecipient : kBaOriginator, ap, tid, 64);
+            DriverOidOps().SetOid0025(&r);
+        }
+        blockAck.SendMessage(WM_TIMER, 1, 0);
+        Save(sheet.Sheet().m_hWnd, "block_ack_page");
+        testutil::WithModal("add MPDU Aggregation",
+                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_ADD, 0); },
+                            [&](HWND d) {
+                                Save(d, "add_block_ack");
+                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                            });
+        testutil::WithModal("delete MPDU Aggregation",
+                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_DELETE, 0); },
+                            [&](HWND d) {
+                                Save(d, "delete_block_ack");
+                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                            });
+        testutil::WithModal("delete MPDU Aggregation",
+                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
+                            [&](HWND d) {
+                                Save(d, "delete_block_ack_entry");
+                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                            });
+    }
+    CQoSPAGE qos;
+    {
+        testutil::PageSheet sheet(&qos);
+        ASSERT_TRUE(sheet.Open());
+        const uint8_t link[12] = {0x2C, 0x01, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 0, 1};
+        DriverOidOps().SetOid0031(link);
+        qos.SendMessage(WM_TIMER, 1, 0);
+        for (int id : {IDC_QOS_MAC1, IDC_QOS_MAC2, IDC_QOS_MAC3, IDC_QOS_MAC4, IDC_QOS_MAC5})
+            qos.SetDlgItemText(id, "02");
+        qos.SetDlgItemText(IDC_QOS_MAC6, "67");
+        qos.SetDlgItemText(IDC_QOS_TIMEOUT, "65535");
+        Save(sheet.Sheet().m_hWnd, "qos_page");
+        testutil::WithModal("Power Save Setting", [&] { return qos.SendMessage(WM_COMMAND, IDC_QOS_APSD_SETTING, 0); },
+                            [&](HWND d) {
+                                Save(d, "power_save");
+                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                            });
+    }
+    CRunLoopDlg runLoop;
+    testutil::WithModal("Dialog", [&] { return runLoop.DoModal(); }, [&](HWND d) {
+        Save(d, "run_loop");
+        SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    CProceedingICSDlg ics;
+    testutil::WithModal("ICS Proceeding", [&] { return ics.DoModal(); }, [&](HWND d) {
+        Save(d, "proceeding_ics");
+        ics.EndDialog(IDCANCEL);
+    });
+}
+
+}  // namespace
