@@ -440,7 +440,7 @@
 #define IDC_QOS_APSD_SETTING         1266
 #define IDC_QOS_DLS                  1250
 #define IDC_QOS_DLS_APPLY            1259
-#define IDC_QOS_DIRECT_LINK_GROUP    1275
+#define IDC_QOS_DIRECT_LINK_LABEL    1275
 #define IDC_QOS_DLS_GROUP            1249
 #define IDC_QOS_DLS_STATUS_GROUP     1257
 #define IDC_QOS_MAC_LABEL            1252

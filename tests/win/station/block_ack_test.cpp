@@ -13,7 +13,8 @@
 
 #include "driver_key_util.h"
 #include "framework/resources.h"
-#include "page_sheet.h"
+#include "dialog_steps.h"
+#include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "shared/block_ack.h"
 #include "station/core/driver_oid_ops.h"
@@ -24,9 +25,7 @@
 namespace {
 
 using platform::sim::Bytes;
-using testutil::Enabled;
 using testutil::ListRows;
-using testutil::Visible;
 
 constexpr DWORD kSetCapability = 0xFF8C0026, kAdd = 0xFF8C0025, kDelete = 0xFF8C0027;
 const uint8_t kAp[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
@@ -54,7 +53,7 @@ Bytes Request(int direction, const uint8_t peer[6], int tid, int window, int all
     return r;
 }
 
-class BlockAckTest : public StationTest {
+class BlockAckTest : public PageInSheetTest<CBlockAck> {
 protected:
     void Bind(const std::string& scenario) {
         Load(scenario);
@@ -64,19 +63,16 @@ protected:
         world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
     }
     void TearDown() override {
+        PageInSheetTest<CBlockAck>::TearDown();
         std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
-        StationTest::TearDown();
     }
     std::vector<Bytes> Sent(DWORD oid) {
         std::vector<Bytes> out;
         for (const auto& e : testutil::SetsOf(world, oid)) out.push_back(e.in);
         return out;
     }
-    void Tick() { page.SendMessage(WM_TIMER, 1, 0); }
-    std::vector<std::vector<std::string>> Rows(int list) { return ListRows(page.GetDlgItem(list), 9); }
-
-    CBlockAck page;
-    testutil::PageSheet sheet{&page};
+    void Tick() { page->SendMessage(WM_TIMER, 1, 0); }
+    std::vector<std::vector<std::string>> Rows(int list) { return ListRows(page->GetDlgItem(list), 9); }
 };
 
 TEST_F(BlockAckTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
@@ -93,32 +89,30 @@ TEST_F(BlockAckTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
         {"not a REG_DWORD: as if missing", "value BACapability = 1\n", {32, 32, 1, 0, 1, 0, 3, 1}},
     };
     for (const auto& c : cases) {
-        CBlockAck fresh;
-        testutil::PageSheet own(&fresh);
+        SCOPED_TRACE(c.name);
         Bind(Scenario(c.value));
-        ASSERT_TRUE(own.Open()) << c.name;
+        Open();
         auto sent = Sent(kSetCapability);
         ASSERT_GE(sent.size(), 1u) << c.name;
         EXPECT_EQ(sent[0], c.sent) << c.name;
-        platform::sim::Uninstall();
     }
 }
 
 TEST_F(BlockAckTest, ControlsAndTextsWhenShown) {
     Bind(Scenario());
-    ASSERT_TRUE(sheet.Open());
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_ORIGINATOR_GROUP), "Originator of");
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_RECIPIENT_GROUP), "Recipient of");
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_ORIGINATOR_DELETE), "delete");
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_RECIPIENT_DELETE_ALL), "DELETE ENTRY");
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_APPLY), "APPLY");
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY_LABEL), "MPDU density");
+    Open();
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_ORIGINATOR_GROUP), "Originator of");
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_RECIPIENT_GROUP), "Recipient of");
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_ORIGINATOR_DELETE), "delete");
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_RECIPIENT_DELETE_ALL), "DELETE ENTRY");
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_APPLY), "APPLY");
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_DENSITY_LABEL), "MPDU density");
     for (int id : {IDC_BA_AMSDU_GROUP, IDC_BA_AMSDU, IDC_BA_AMSDU_3839, IDC_BA_SMPS_GROUP, IDC_BA_SM_ENABLE,
                    IDC_BA_SMPS_STATIC, IDC_BA_SMPS_DYNAMIC})
-        EXPECT_TRUE(Visible(&page, id)) << id;
-    EXPECT_FALSE(Visible(&page, IDC_BA_AMSDU_7935));
+        EXPECT_TRUE(Visible(id)) << id;
+    EXPECT_FALSE(Visible(IDC_BA_AMSDU_7935));
 
-    HWND list = page.GetDlgItem(IDC_BA_ORIGINATOR_LIST);
+    HWND list = page->GetDlgItem(IDC_BA_ORIGINATOR_LIST);
     RECT client{};
     GetClientRect(list, &client);
     const char* headers[] = {"MAC", "TID=0", "1", "2", "3", "4", "5", "6", "7"};
@@ -134,27 +128,27 @@ TEST_F(BlockAckTest, ControlsAndTextsWhenShown) {
         EXPECT_EQ(column.cx, static_cast<int>(client.right * factor)) << headers[c];
     }
     // Initial values: aggregation on, sessions set up automatically.
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AUTO), 1u);
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_SM_ENABLE), 1u);
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "0");
-    EXPECT_TRUE(Enabled(&page, IDC_BA_MANUAL));
-    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AUTO), 1u);
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_SM_ENABLE), 1u);
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_DENSITY), "0");
+    EXPECT_TRUE(Enabled(IDC_BA_MANUAL));
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(id)) << id;
 }
 
 TEST_F(BlockAckTest, AggregationOffStoresTwoAndDisablesTheSessionButtons) {
     Bind(Scenario());
-    ASSERT_TRUE(sheet.Open());
+    Open();
     // Manual sessions: the buttons come on with APPLY.
-    testutil::Click(&page, IDC_BA_MANUAL);
-    testutil::Click(&page, IDC_BA_APPLY);
-    for (int id : kSessionButtons) EXPECT_TRUE(Enabled(&page, id)) << id;
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
+    for (int id : kSessionButtons) EXPECT_TRUE(Enabled(id)) << id;
 
     world.ClearJournal();
-    testutil::Click(&page, IDC_BA_AGGREGATION);  // off
-    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
-    for (int id : {IDC_BA_MANUAL, IDC_BA_AUTO, IDC_BA_DENSITY}) EXPECT_FALSE(Enabled(&page, id)) << id;
-    testutil::Click(&page, IDC_BA_APPLY);
+    testutil::Press(page, IDC_BA_AGGREGATION);  // off
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(id)) << id;
+    for (int id : {IDC_BA_MANUAL, IDC_BA_AUTO, IDC_BA_DENSITY}) EXPECT_FALSE(Enabled(id)) << id;
+    testutil::Press(page, IDC_BA_APPLY);
     auto sent = Sent(kSetCapability);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], (Bytes{32, 32, 2, 0, 1, 0, 3, 0}));
@@ -162,31 +156,31 @@ TEST_F(BlockAckTest, AggregationOffStoresTwoAndDisablesTheSessionButtons) {
     ASSERT_TRUE(stored.present);
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(stored.data, testutil::U32(0x03442020));
-    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(&page, id)) << id;
+    for (int id : kSessionButtons) EXPECT_FALSE(Enabled(id)) << id;
 
     // A-MSDU off disables its size choice.
-    testutil::Click(&page, IDC_BA_AMSDU);
-    EXPECT_FALSE(Enabled(&page, IDC_BA_AMSDU_3839));
+    testutil::Press(page, IDC_BA_AMSDU);
+    EXPECT_FALSE(Enabled(IDC_BA_AMSDU_3839));
 }
 
 TEST_F(BlockAckTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoesNotAnswer) {
     Bind(Scenario());
-    ASSERT_TRUE(sheet.Open());
-    sheet.ShowOther();
+    Open();
+    sheet->SetActivePage(other);
     // Someone else changes the driver's capability meanwhile.
     const uint8_t changed[8] = {0x40, 0x40, 1, 6, 1, 0, 1, 0};
     DriverOidOps().SetOid0026(changed);
-    sheet.ShowPage();
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "6");
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_SMPS_DYNAMIC), 1u);
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_MANUAL), 1u);
-    EXPECT_EQ(page.m_Fields.OriginatorWindowLimit, 0x40);
+    sheet->SetActivePage(page);
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_DENSITY), "6");
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_SMPS_DYNAMIC), 1u);
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_MANUAL), 1u);
+    EXPECT_EQ(page->m_Fields.OriginatorWindowLimit, 0x40);
 
-    sheet.ShowOther();
+    sheet->SetActivePage(other);
     world.FailOid(0xFF0C0026, 1);
-    sheet.ShowPage();
-    EXPECT_EQ(page.GetDlgItemText(IDC_BA_DENSITY), "6");
-    EXPECT_EQ(page.IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
+    sheet->SetActivePage(page);
+    EXPECT_EQ(page->GetDlgItemText(IDC_BA_DENSITY), "6");
+    EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
 }
 
 // Session tables: {direction, slot, last MAC byte, TID bitmap}, window 10 + TID.
@@ -227,27 +221,25 @@ TEST_F(BlockAckTest, SessionListsFromTheDriversTable) {
          {{"02-AA-BB-CC-DD-02", "-", "-", "-", "-", "14", "-", "-", "-"}}},
     };
     for (const auto& c : cases) {
-        CBlockAck fresh;
-        testutil::PageSheet own(&fresh);
+        SCOPED_TRACE(c.name);
         Bind(Scenario(c.table));
-        ASSERT_TRUE(own.Open()) << c.name;
-        fresh.SendMessage(WM_TIMER, 1, 0);
-        EXPECT_EQ(ListRows(fresh.GetDlgItem(IDC_BA_ORIGINATOR_LIST), 9), c.originators) << c.name;
-        EXPECT_EQ(ListRows(fresh.GetDlgItem(IDC_BA_RECIPIENT_LIST), 9), c.recipients) << c.name;
-        platform::sim::Uninstall();
+        Open();
+        page->SendMessage(WM_TIMER, 1, 0);
+        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_ORIGINATOR_LIST), 9), c.originators) << c.name;
+        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_RECIPIENT_LIST), 9), c.recipients) << c.name;
     }
 }
 
 TEST_F(BlockAckTest, RefreshRunsOnlyWhileActiveAndAFailedQueryKeepsTheLists) {
     Bind(Scenario(TableLine({{0, 0, 0x01, 0x01}}, 1, 0)));
-    ASSERT_TRUE(sheet.Open());
-    sheet.ShowOther();
+    Open();
+    sheet->SetActivePage(other);
     world.ClearJournal();
     Tick();
     EXPECT_TRUE(world.Journal().empty());
     EXPECT_TRUE(Rows(IDC_BA_ORIGINATOR_LIST).empty());
 
-    sheet.ShowPage();
+    sheet->SetActivePage(page);
     Tick();
     EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
     world.FailOid(0xFF0C0025, 1);
@@ -259,15 +251,15 @@ TEST_F(BlockAckTest, RefreshRunsOnlyWhileActiveAndAFailedQueryKeepsTheLists) {
 TEST_F(BlockAckTest, AddSendsTheRequestAndTheSessionAppears) {
     Bind(Scenario("oid 0xFF0C0029 = 03 00 00 00 02 99 00 00 00 01 00 00 00 00 "
                   "02 11 22 33 44 55 00 00 00 00 02 99 00 00 00 02 00 00 00 00\n"));
-    ASSERT_TRUE(sheet.Open());
-    testutil::Click(&page, IDC_BA_MANUAL);
-    testutil::Click(&page, IDC_BA_APPLY);
+    Open();
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
     world.ClearJournal();
 
     RowList bssids;
     std::string title;
     testutil::WithModal(
-        "add MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_ADD, 0); },
+        "add MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_ADD, 0); },
         [&](HWND dialog) {
             bssids = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
             EXPECT_EQ(SelectedListRow(GetDlgItem(dialog, IDC_BA_BSSID_LIST)), 0);
@@ -285,15 +277,15 @@ TEST_F(BlockAckTest, AddSendsTheRequestAndTheSessionAppears) {
     Tick();
     EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST),
               (RowList{{"02-11-22-33-44-55", "-", "-", "-", "32", "-", "-", "-", "-"}}));
-    ASSERT_EQ(page.Sessions(kBaOriginator).size(), 1u);
-    EXPECT_TRUE(page.Sessions(kBaOriginator)[0].Tids[3].InUse);
+    ASSERT_EQ(page->Sessions(kBaOriginator).size(), 1u);
+    EXPECT_TRUE(page->Sessions(kBaOriginator)[0].Tids[3].InUse);
 }
 
 TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
     Bind(Scenario());
-    ASSERT_TRUE(sheet.Open());
-    testutil::Click(&page, IDC_BA_MANUAL);
-    testutil::Click(&page, IDC_BA_APPLY);
+    Open();
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
     for (int tid : {1, 4, 6}) {
         Bytes r = Request(1, kAp, tid, 16, 0);
         DriverOidOps().SetOid0025(r.data());
@@ -303,7 +295,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
 
     RowList peers;
     testutil::WithModal(
-        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE, 0); },
+        "delete MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE, 0); },
         [&](HWND dialog) {
             peers = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
             EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
@@ -318,7 +310,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
 
     world.ClearJournal();
     testutil::WithModal(
-        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
+        "delete MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
         [&](HWND dialog) {
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
@@ -332,13 +324,13 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
 TEST_F(BlockAckTest, DialogsWithoutABssidOrANumberSayWhatIsMissingAndSendNothing) {
     Bind(Scenario("", "disconnected"));
     std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
-    ASSERT_TRUE(sheet.Open());
-    testutil::Click(&page, IDC_BA_MANUAL);
-    testutil::Click(&page, IDC_BA_APPLY);
+    Open();
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
     world.ClearJournal();
 
     testutil::WithModal(
-        "add MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_ADD, 0); },
+        "add MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_ADD, 0); },
         [&](HWND dialog) {
             EXPECT_EQ(ListRowCount(GetDlgItem(dialog, IDC_BA_BSSID_LIST)), 0);
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -353,7 +345,7 @@ TEST_F(BlockAckTest, DialogsWithoutABssidOrANumberSayWhatIsMissingAndSendNothing
     EXPECT_EQ(boxes[1].text, "Please enter an integer.");
 
     testutil::WithModal(
-        "delete MPDU Aggregation", [&] { return page.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_DELETE, 0); },
+        "delete MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_DELETE, 0); },
         [&](HWND dialog) {
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
             SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -363,6 +355,22 @@ TEST_F(BlockAckTest, DialogsWithoutABssidOrANumberSayWhatIsMissingAndSendNothing
     EXPECT_EQ(boxes[2].text, "Please choose BSSID");
     EXPECT_TRUE(Sent(kAdd).empty());
     EXPECT_TRUE(Sent(kDelete).empty());
+}
+
+TEST_F(BlockAckTest, PageAndDialogsHoldTheirTextsWithoutOverlap) {
+    Bind(Scenario());
+    Open();
+    testutil::ExpectTidyLayout(page->m_hWnd);
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
+    for (int button : {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL}) {
+        const char* caption = button == IDC_BA_ORIGINATOR_ADD ? "add MPDU Aggregation" : "delete MPDU Aggregation";
+        testutil::WithModal(caption, [&] { return page->SendMessage(WM_COMMAND, button, 0); }, [&](HWND dialog) {
+            SCOPED_TRACE(button);
+            testutil::ExpectTidyLayout(dialog);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    }
 }
 
 }  // namespace

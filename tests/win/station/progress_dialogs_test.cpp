@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "page_sheet.h"
+#include "dialog_steps.h"
+#include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "station/pages/proceeding_ics_dlg.h"
 #include "station/pages/run_loop_dlg.h"
@@ -32,6 +33,7 @@ TEST_F(ProgressDialogsTest, IcsNoticeSitsAThirdIntoTheScreenAtItsOwnSize) {
                             char buffer[128] = {};
                             GetDlgItemTextA(box, IDC_ICS_TEXT, buffer, sizeof(buffer));
                             text = buffer;
+                            testutil::ExpectTidyLayout(box);
                             notice.EndDialog(IDCANCEL);
                         });
     EXPECT_EQ(at.left, GetSystemMetrics(SM_CXSCREEN) / 3);
@@ -53,6 +55,7 @@ TEST_F(ProgressDialogsTest, RunLoopFormExchangesItsFieldsAndRefusesTextThatIsNoN
                                             char text[16] = {};
                                             GetDlgItemTextA(box, IDC_RUNLOOP_TX_LIMIT, text, sizeof(text));
                                             EXPECT_STREQ(text, "5");
+                                            testutil::ExpectTidyLayout(box);
                                             SetDlgItemTextA(box, IDC_RUNLOOP_RX_LIMIT, "many");
                                             SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
                                             SetDlgItemTextA(box, IDC_RUNLOOP_RX_LIMIT, "-40");

@@ -11,7 +11,9 @@
 
 #include "driver_key_util.h"
 #include "framework/message_loop.h"
-#include "page_sheet.h"
+#include "dialog_steps.h"
+#include "framework/app.h"
+#include "framework/property_sheet.h"
 #include "resources/station/resource.h"
 #include "station/core/driver_oid_ops.h"
 #include "station/core/hide_dlg.h"
@@ -22,8 +24,7 @@
 namespace {
 
 using platform::sim::Bytes;
-using testutil::Click;
-using testutil::Enabled;
+using testutil::Press;
 
 constexpr DWORD kSetApsd = 0xFF8C0032, kSetWmm = 0xFF8C0033, kSetDls = 0xFF8C0034, kSetLink = 0xFF8C0031;
 constexpr DWORD kSetCcx = 0x0DF1011E;
@@ -50,6 +51,24 @@ std::wstring ProfileXml(const std::wstring& name) {
            L"<connectionMode>manual</connectionMode><MSM><security><authEncryption><authentication>open</authentication>"
            L"<encryption>none</encryption><useOneX>false</useOneX></authEncryption></security></MSM></WLANProfile>";
 }
+
+// The QoS page in a sheet of its own while the main window runs.
+struct QosSheet {
+    QosSheet() {
+        fw::CWinApp::InitCommonControls();
+        sheet.AddPage(&page);
+        sheet.AddPage(&other);
+    }
+    ~QosSheet() {
+        if (sheet.IsWindow()) sheet.DestroyWindow();
+    }
+    bool Open() { return sheet.Create() && page.IsWindow(); }
+    fw::CPropertySheet sheet{"Test sheet"};
+    CQoSPAGE page;
+    fw::CPropertyPage other{IDD_PENDING_PAGE};
+};
+
+bool Enabled(fw::CWnd* window, int id) { return IsWindowEnabled(window->GetDlgItem(id)) != FALSE; }
 
 class QosTest : public MainWindowFixture {
 protected:
@@ -109,15 +128,14 @@ protected:
         world.ClearJournal();
         world.ClearWlanCalls();
     }
-
-    CQoSPAGE page;
 };
 
 TEST_F(QosTest, WmmOffStoresZerosClearsPowerSaveSendsInOrderReconnectsAndRescans) {
     Load(Scenario(kAllOn));
     Run([&] {
-        testutil::PageSheet sheet(&page);
+        QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
         EXPECT_EQ(page.IsDlgButtonChecked(IDC_QOS_WMM), 1u);
         for (int id : {IDC_QOS_APSD, IDC_QOS_DLS, IDC_QOS_DLS_APPLY, IDC_QOS_APSD_SETTING, IDC_QOS_LINK_APPLY,
                        IDC_QOS_TIMEOUT, IDC_QOS_TEAR_DOWN, IDC_QOS_MAC1, IDC_QOS_MAC6})
@@ -126,7 +144,7 @@ TEST_F(QosTest, WmmOffStoresZerosClearsPowerSaveSendsInOrderReconnectsAndRescans
         Clear();
 
         testutil::SetCheck(&page, IDC_QOS_WMM, false);
-        Click(&page, IDC_QOS_WMM_APPLY);
+        Press(&page, IDC_QOS_WMM_APPLY);
         EXPECT_EQ(Value("WMMCapable"), "0");
         EXPECT_EQ(Value("APSDCapable"), "0");
         EXPECT_EQ(Value("DLSCapable"), "0");
@@ -161,13 +179,13 @@ TEST_F(QosTest, WmmOnKeepsPowerSaveOnlyWithApsdAndClearsBit7) {
     for (const auto& c : cases) {
         Load(Scenario(std::string("value WMMCapable = 0\nvalue APSDCapable = ") + (c.apsd ? "1" : "0") + "\n"));
         Run([&] {
-            CQoSPAGE fresh;
-            testutil::PageSheet sheet(&fresh);
+            QosSheet sheet;
             ASSERT_TRUE(sheet.Open());
+            CQoSPAGE& fresh = sheet.page;
             EXPECT_FALSE(Enabled(&fresh, IDC_QOS_APSD));
             Clear();
             testutil::SetCheck(&fresh, IDC_QOS_WMM, true);
-            Click(&fresh, IDC_QOS_WMM_APPLY);
+            Press(&fresh, IDC_QOS_WMM_APPLY);
             EXPECT_EQ(Value("WMMCapable"), "1");
             EXPECT_EQ(Sent(kSetApsd), (std::vector<Bytes>{testutil::U32(c.sent)})) << c.apsd;
             EXPECT_EQ(Sent(kSetWmm), (std::vector<Bytes>{testutil::U32(1)}));
@@ -181,20 +199,21 @@ TEST_F(QosTest, WmmOnKeepsPowerSaveOnlyWithApsdAndClearsBit7) {
 TEST_F(QosTest, ApsdAndDlsSwitchesGoToTheDriverAndTheDriverKey) {
     Load(Scenario("value WMMCapable = 1\n", "1E 00 00 00"));
     Run([&] {
-        testutil::PageSheet sheet(&page);
+        QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
         Clear();
-        Click(&page, IDC_QOS_APSD);  // on
+        Press(&page, IDC_QOS_APSD);  // on
         EXPECT_EQ(Value("APSDCapable"), "1");
         EXPECT_TRUE(Enabled(&page, IDC_QOS_APSD_SETTING));
-        Click(&page, IDC_QOS_APSD);  // off
+        Press(&page, IDC_QOS_APSD);  // off
         EXPECT_EQ(Value("APSDCapable"), "0");
         EXPECT_FALSE(Enabled(&page, IDC_QOS_APSD_SETTING));
         // Each sets bit 0 on or off in what the driver holds.
         EXPECT_EQ(Sent(kSetApsd), (std::vector<Bytes>{testutil::U32(0x1F), testutil::U32(0x1E)}));
 
-        Click(&page, IDC_QOS_DLS);
-        Click(&page, IDC_QOS_DLS_APPLY);
+        Press(&page, IDC_QOS_DLS);
+        Press(&page, IDC_QOS_DLS_APPLY);
         EXPECT_EQ(Value("DLSCapable"), "1");
         EXPECT_EQ(Sent(kSetDls), (std::vector<Bytes>{testutil::U32(1)}));
         EXPECT_TRUE(Enabled(&page, IDC_QOS_LINK_APPLY));
@@ -212,9 +231,9 @@ TEST_F(QosTest, PowerSaveDialogAlwaysSetsBitZeroStoresTheCategoriesAndTellsOfThe
     for (const auto& c : cases) {
         Load(Scenario(kAllOn, "0A 00 00 00"));
         Run([&] {
-            CQoSPAGE fresh;
-            testutil::PageSheet sheet(&fresh);
+            QosSheet sheet;
             ASSERT_TRUE(sheet.Open());
+            CQoSPAGE& fresh = sheet.page;
             ConnectBy(false);
             Clear();
             const size_t boxesBefore = Boxes().size();
@@ -254,11 +273,12 @@ TEST_F(QosTest, PowerSaveDialogAlwaysSetsBitZeroStoresTheCategoriesAndTellsOfThe
 TEST_F(QosTest, WmmChangeWithoutAProfileConnectionSaysTheConnectionIsLost) {
     Load(Scenario(kAllOn));
     Run([&] {
-        testutil::PageSheet sheet(&page);
+        QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
         ConnectBy(false);
         Clear();
-        Click(&page, IDC_QOS_WMM_APPLY);
+        Press(&page, IDC_QOS_WMM_APPLY);
         EXPECT_EQ(Boxes(), (std::vector<std::string>{"Changing WMM settings will cause current connection lost"}));
         EXPECT_EQ(WlanCallNames().front(), "WlanDisconnect");
         EXPECT_TRUE(world.WlanConnects().empty() || world.WlanConnects().back().mode != wlan_connection_mode_profile);
@@ -267,7 +287,7 @@ TEST_F(QosTest, WmmChangeWithoutAProfileConnectionSaysTheConnectionIsLost) {
         dialog.m_WlanManager.Disconnect();
         world.WaitWlanNotificationsDelivered();
         Clear();
-        Click(&page, IDC_QOS_WMM_APPLY);
+        Press(&page, IDC_QOS_WMM_APPLY);
         EXPECT_EQ(Boxes().size(), 1u);
         for (const std::string& call : WlanCallNames()) EXPECT_NE(call, "WlanDisconnect");
     });
@@ -296,15 +316,16 @@ TEST_F(QosTest, DirectLinkInputIsCheckedBeforeAnythingIsSent) {
     };
     Load(Scenario(kAllOn));
     Run([&] {
-        testutil::PageSheet sheet(&page);
+        QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
         for (const LinkCase& c : cases) {
             Clear();
             size_t boxes = Boxes().size();
             // WM_SETTEXT passes the hex filter as a paste would.
             for (int i = 0; i < 6; ++i) page.SetDlgItemText(kMacEdits[i], c.mac[i]);
             page.SetDlgItemText(IDC_QOS_TIMEOUT, c.timeout);
-            Click(&page, IDC_QOS_LINK_APPLY);
+            Press(&page, IDC_QOS_LINK_APPLY);
             auto sent = Sent(kSetLink);
             auto shown = Boxes();
             if (c.message) {
@@ -324,8 +345,9 @@ TEST_F(QosTest, DirectLinkInputIsCheckedBeforeAnythingIsSent) {
 TEST_F(QosTest, LinksListRefreshesTearsDownTheClickedOneAndDoubleClickFillsTheEdits) {
     Load(Scenario(kAllOn));
     Run([&] {
-        testutil::PageSheet sheet(&page);
+        QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
         // One peer answers, one does not: only the link that is up is listed.
         const uint8_t answering[12] = {0x2C, 0x01, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 0, 1};
         const uint8_t silent[12] = {0x0A, 0x00, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x70, 0, 1};
@@ -336,7 +358,7 @@ TEST_F(QosTest, LinksListRefreshesTearsDownTheClickedOneAndDoubleClickFillsTheEd
         EXPECT_EQ(testutil::ListRows(list, 2), (std::vector<std::vector<std::string>>{{"02-11-22-33-44-66", "300"}}));
 
         Clear();
-        Click(&page, IDC_QOS_TEAR_DOWN);
+        Press(&page, IDC_QOS_TEAR_DOWN);
         EXPECT_EQ(Boxes(), (std::vector<std::string>{"No selected item"}));
         EXPECT_TRUE(Sent(kSetLink).empty());
 
@@ -351,13 +373,13 @@ TEST_F(QosTest, LinksListRefreshesTearsDownTheClickedOneAndDoubleClickFillsTheEd
         page.SendMessage(WM_NOTIFY, IDC_QOS_LIST, reinterpret_cast<LPARAM>(&click));
         page.SendMessage(WM_TIMER, 1, 0);
         EXPECT_EQ(SelectedListRow(list), 0);  // the remembered link stays selected
-        Click(&page, IDC_QOS_TEAR_DOWN);
+        Press(&page, IDC_QOS_TEAR_DOWN);
         // Sent back as read: the driver's link number in bytes 2-3, status 2, valid 0.
         EXPECT_EQ(Sent(kSetLink), (std::vector<Bytes>{{0x2C, 0x01, 1, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 2, 0}}));
         EXPECT_EQ(ListRowCount(list), 0);
         page.SendMessage(WM_TIMER, 1, 0);
         EXPECT_EQ(ListRowCount(list), 0);
-        Click(&page, IDC_QOS_TEAR_DOWN);
+        Press(&page, IDC_QOS_TEAR_DOWN);
         EXPECT_EQ(Boxes().size(), 2u);
     });
 }

@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "driver_key_util.h"
-#include "page_sheet.h"
+#include "dialog_steps.h"
+#include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "station/core/driver_oid_ops.h"
 #include "station/core/station_globals.h"
@@ -67,73 +68,48 @@ std::string Scenario() {
         "dls_peer = 02:11:22:33:44:66\ndls_peer = 02:11:22:33:44:67\n");
 }
 
-class UnshownPagesScreenshotTest : public StationTest {
+template <class Page>
+class UnshownPagesScreenshotTest : public PageInSheetTest<Page> {
 protected:
     void SetUp() override {
-        StationTest::SetUp();
-        Load(Scenario());
-        testutil::BindAdapter(world, 7);
+        PageInSheetTest<Page>::SetUp();
+        this->Load(Scenario());
+        testutil::BindAdapter(this->world, 7);
         const uint8_t ap[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
         std::memcpy(g_CurrentBssid, ap, 6);
-        world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+        this->world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+        this->Open();
     }
     void TearDown() override {
+        PageInSheetTest<Page>::TearDown();
         std::memset(g_CurrentBssid, 0, sizeof(g_CurrentBssid));
-        StationTest::TearDown();
     }
 };
+using UnshownPagesScreenshotBlockAck = UnshownPagesScreenshotTest<CBlockAck>;
+using UnshownPagesScreenshotQos = UnshownPagesScreenshotTest<CQoSPAGE>;
 
-TEST_F(UnshownPagesScreenshotTest, DISABLED_Screenshot) {
-    CBlockAck blockAck;
-    {
-        testutil::PageSheet sheet(&blockAck);
-        ASSERT_TRUE(sheet.Open());
-        testutil::Click(&blockAck, IDC_BA_MANUAL);
-        testutil::Click(&blockAck, IDC_BA_APPLY);
-        const uint8_t ap[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
-        for (int tid : {0, 3, 7}) {
-            BaSessionRequest r = MakeBaAddRequest(tid == 3 ? kBaRecipient : kBaOriginator, ap, tid, 64);
-            DriverOidOps().SetOid0025(&r);
-        }
-        blockAck.SendMessage(WM_TIMER, 1, 0);
-        Save(sheet.Sheet().m_hWnd, "block_ack_page");
-        testutil::WithModal("add MPDU Aggregation",
-                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_ADD, 0); },
-                            [&](HWND d) {
-                                Save(d, "add_block_ack");
-                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                            });
-        testutil::WithModal("delete MPDU Aggregation",
-                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_ORIGINATOR_DELETE, 0); },
-                            [&](HWND d) {
-                                Save(d, "delete_block_ack");
-                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                            });
-        testutil::WithModal("delete MPDU Aggregation",
-                            [&] { return blockAck.SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
-                            [&](HWND d) {
-                                Save(d, "delete_block_ack_entry");
-                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                            });
+TEST_F(UnshownPagesScreenshotBlockAck, DISABLED_Screenshot) {
+    testutil::Press(page, IDC_BA_MANUAL);
+    testutil::Press(page, IDC_BA_APPLY);
+    const uint8_t ap[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
+    for (int tid : {0, 3, 7}) {
+        BaSessionRequest r = MakeBaAddRequest(tid == 3 ? kBaRecipient : kBaOriginator, ap, tid, 64);
+        DriverOidOps().SetOid0025(&r);
     }
-    CQoSPAGE qos;
-    {
-        testutil::PageSheet sheet(&qos);
-        ASSERT_TRUE(sheet.Open());
-        const uint8_t link[12] = {0x2C, 0x01, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 0, 1};
-        DriverOidOps().SetOid0031(link);
-        qos.SendMessage(WM_TIMER, 1, 0);
-        for (int id : {IDC_QOS_MAC1, IDC_QOS_MAC2, IDC_QOS_MAC3, IDC_QOS_MAC4, IDC_QOS_MAC5})
-            qos.SetDlgItemText(id, "02");
-        qos.SetDlgItemText(IDC_QOS_MAC6, "67");
-        qos.SetDlgItemText(IDC_QOS_TIMEOUT, "65535");
-        Save(sheet.Sheet().m_hWnd, "qos_page");
-        testutil::WithModal("Power Save Setting", [&] { return qos.SendMessage(WM_COMMAND, IDC_QOS_APSD_SETTING, 0); },
-                            [&](HWND d) {
-                                Save(d, "power_save");
-                                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                            });
-    }
+    page->SendMessage(WM_TIMER, 1, 0);
+    Save(sheet->m_hWnd, "block_ack_page");
+    const struct {
+        int button;
+        const char* caption;
+        const char* file;
+    } dialogs[] = {{IDC_BA_ORIGINATOR_ADD, "add MPDU Aggregation", "add_block_ack"},
+                   {IDC_BA_ORIGINATOR_DELETE, "delete MPDU Aggregation", "delete_block_ack"},
+                   {IDC_BA_RECIPIENT_DELETE_ALL, "delete MPDU Aggregation", "delete_block_ack_entry"}};
+    for (const auto& d : dialogs)
+        testutil::WithModal(d.caption, [&] { return page->SendMessage(WM_COMMAND, d.button, 0); }, [&](HWND w) {
+            Save(w, d.file);
+            SendMessageA(w, WM_COMMAND, IDCANCEL, 0);
+        });
     CRunLoopDlg runLoop;
     testutil::WithModal("Dialog", [&] { return runLoop.DoModal(); }, [&](HWND d) {
         Save(d, "run_loop");
@@ -144,6 +120,21 @@ TEST_F(UnshownPagesScreenshotTest, DISABLED_Screenshot) {
         Save(d, "proceeding_ics");
         ics.EndDialog(IDCANCEL);
     });
+}
+
+TEST_F(UnshownPagesScreenshotQos, DISABLED_Screenshot) {
+    const uint8_t link[12] = {0x2C, 0x01, 0, 0, 0x02, 0x11, 0x22, 0x33, 0x44, 0x66, 0, 1};
+    DriverOidOps().SetOid0031(link);
+    page->SendMessage(WM_TIMER, 1, 0);
+    for (int id : {IDC_QOS_MAC1, IDC_QOS_MAC2, IDC_QOS_MAC3, IDC_QOS_MAC4, IDC_QOS_MAC5}) SetText(id, "02");
+    SetText(IDC_QOS_MAC6, "67");
+    SetText(IDC_QOS_TIMEOUT, "65535");
+    Save(sheet->m_hWnd, "qos_page");
+    testutil::WithModal("Power Save Setting", [&] { return page->SendMessage(WM_COMMAND, IDC_QOS_APSD_SETTING, 0); },
+                        [&](HWND d) {
+                            Save(d, "power_save");
+                            SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                        });
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// A modeless sheet of its own for a page the main sheet never shows, with a second page to
-// move away to; and the small steps tests take on a page's controls and modal dialogs.
+// Steps of the tests of the pages the main sheet never shows: the 802.11n adapter they are
+// tried on, clicks that turn check boxes over, list rows as text, and modal dialogs driven
+// from inside their own loop.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,11 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/app.h"
 #include "framework/message_loop.h"
-#include "framework/property_sheet.h"
+#include "framework/wnd.h"
 #include "shared/list_view_rows.h"
-#include "station/core/pending_page.h"
 #include "station_fixture.h"
 
 namespace testutil {
@@ -39,36 +38,13 @@ ht = yes
 )" + networkExtra;
 }
 
-class PageSheet {
-public:
-    explicit PageSheet(fw::CPropertyPage* page) : m_pPage(page) {
-        fw::CWinApp::InitCommonControls();
-        m_Sheet.AddPage(page);
-        m_Sheet.AddPage(&m_Other);
-    }
-    ~PageSheet() {
-        if (m_Sheet.IsWindow()) m_Sheet.DestroyWindow();
-    }
-    // Creates the sheet with the page active; false when it could not be made.
-    bool Open() { return m_Sheet.Create() && m_pPage->IsWindow(); }
-    void ShowOther() { m_Sheet.SetActivePage(&m_Other); }
-    void ShowPage() { m_Sheet.SetActivePage(m_pPage); }
-    fw::CPropertySheet& Sheet() { return m_Sheet; }
-
-private:
-    fw::CPropertySheet m_Sheet{"Test sheet"};
-    fw::CPropertyPage* m_pPage;
-    CPendingPage m_Other{"Other"};
-};
-
-inline void Click(fw::CWnd* window, int id) {
+// BM_CLICK: a check box or radio button turns over and notifies, as under the mouse.
+inline void Press(fw::CWnd* window, int id) {
     ::SendMessageA(window->GetDlgItem(id), BM_CLICK, 0, 0);
 }
 inline void SetCheck(fw::CWnd* window, int id, bool on) {
     ::SendMessageA(window->GetDlgItem(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
-inline bool Enabled(fw::CWnd* window, int id) { return ::IsWindowEnabled(window->GetDlgItem(id)) != FALSE; }
-inline bool Visible(fw::CWnd* window, int id) { return ::IsWindowVisible(window->GetDlgItem(id)) != FALSE; }
 
 inline std::vector<std::vector<std::string>> ListRows(HWND list, int columns) {
     std::vector<std::vector<std::string>> rows;
