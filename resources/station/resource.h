@@ -370,8 +370,6 @@
 #define IDS_HT_NOT_TOGETHER          370
 #define IDS_MODE_11ABGN_MIX          389
 #define IDS_MODE_11BGN_MIX           392
-#define IDS_ADV_BAD_LIMIT            3954
-#define IDS_ADV_BAD_THRESHOLD        3955
 /* ---- Block-ack page ("11n Configuration") and its dialogs ---- */
 #define IDD_BLOCK_ACK                244    /* held by the main sheet, never added */
 #define IDD_ADD_BLOCK_ACK            242

@@ -53,6 +53,16 @@ CSiteSurvPage* OpenSiteSurveyPage() {
     return page && page->IsWindow() ? page : nullptr;
 }
 
+// Asks the Site Survey page for a scan with its Rescan button's command, at once or posted.
+void RequestRescan(bool now) {
+    CSiteSurvPage* site = OpenSiteSurveyPage();
+    if (!site) return;
+    if (now)
+        site->SendMessage(WM_COMMAND, kRescanCommand, 0);
+    else
+        site->PostMessage(WM_COMMAND, kRescanCommand, 0);
+}
+
 void ShowMessage(HWND owner, UINT text) {
     platform::Boxes().Show(owner, fw::LoadStr(text).c_str(), "Lumora", MB_OK | MB_ICONINFORMATION);
 }
@@ -258,9 +268,11 @@ void CAdvancePage::LoadSettings() {
             m_nHtMode = ht.htMode;
             m_nExtension = ht.extension;
             m_strMcs = ht.mcs == kMcsAuto ? std::string("Auto") : fw::FormatStr("%d", ht.mcs);
-            m_nBw = EepromAllows40MHz(mode) ? ht.bw : 0;
+            m_nBw = ht.bw;
             g_HtSettingsWord = word;
         }
+        // Without the value too: the default 40 MHz must not reach a driver whose EEPROM forbids it.
+        if (!EepromAllows40MHz(mode)) m_nBw = 0;
         ops.SetOid0028(UnpackHtSettings(TransmitSettingWord(mode)).data());
     }
 
@@ -536,14 +548,14 @@ BOOL CAdvancePage::OnApply() {
         return FALSE;
     }
     UpdateData(TRUE);
+    // A limit or threshold outside its range (printed beside the field) stops Apply without a
+    // word; the field gets the focus.
     int limit = 0, threshold = 0;
     if (!ParseInt(m_strLimit, 0, kCcxLimitMax, &limit)) {
-        ShowMessage(m_hWnd, IDS_ADV_BAD_LIMIT);
         ::SetFocus(GetDlgItem(IDC_ADV_LIMIT));
         return FALSE;
     }
     if (!ParseInt(m_strThreshold, kRoamThresholdMin, kRoamThresholdMax, &threshold)) {
-        ShowMessage(m_hWnd, IDS_ADV_BAD_THRESHOLD);
         ::SetFocus(GetDlgItem(IDC_ADV_THRESHOLD));
         return FALSE;
     }
@@ -555,7 +567,8 @@ BOOL CAdvancePage::OnApply() {
     }
     ApplySettings();
     UpdateData(FALSE);  // what the mode forced shows as stored
-    if (CSiteSurvPage* site = OpenSiteSurveyPage()) site->PostMessage(WM_COMMAND, kRescanCommand, 0);
+    // Once more when everything has reached the driver.
+    RequestRescan(false);
     return TRUE;
 }
 
@@ -646,6 +659,7 @@ void CAdvancePage::ApplySettings() {
     DWORD stored = 0;
     ReadCcx2Control(&stored);
     SetCcx2ControlOid(1, stored);
+    RequestRescan(true);
 
     uint8_t block[kRadioBlockSize] = {};
     if (QueryOid(kOidQueryRadioBlock, block, sizeof block, &returned)) {

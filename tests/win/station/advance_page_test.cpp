@@ -1,6 +1,7 @@
 // The Advanced page in a sheet of its own: what it loads from the driver key, what Apply
 // writes there and sends to the driver in which order for a table of settings, the refusals,
-// the CCX checks, the mode and HT choices, the radio switch and a region change on a link.
+// the CCX checks, the mode and HT choices, the radio switch, a region change on a link and the
+// rescans Apply asks of the main sheet.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,10 +17,12 @@
 #include "shared/adapter_identity.h"
 #include "station/core/action_data.h"
 #include "station/core/hide_dlg.h"
+#include "station/core/qel_prop_sheet.h"
 #include "station/core/radio_defaults.h"
 #include "station/core/station_globals.h"
 #include "station/pages/advance_page.h"
 #include "station/pages/advanced_settings.h"
+#include "station/pages/site_surv_page.h"
 #include "wlan_test_util.h"
 
 namespace {
@@ -297,13 +300,15 @@ TEST_F(AdvancePageTest, TcpWindowBoxWritesOrRemovesTheFourValues) {
         EXPECT_FALSE(testutil::ReadValue(HKEY_LOCAL_MACHINE, kTcpipParametersKey, name).present) << name;
 }
 
-// Greenfield with short GI and STBC together is refused, and so are a limit or a threshold
-// out of range: nothing is written or sent.
+// Greenfield with short GI and STBC together is refused with a message; a limit or a
+// threshold out of range stops Apply silently, the field taking the focus. Nothing is written
+// or sent.
 TEST_F(AdvancePageTest, RefusedSettingsSendNothing) {
     const struct {
         const char* name;
         std::function<void()> set;
-        const char* message;
+        const char* message;  // nullptr: no message box
+        int focus;            // 0: wherever it was
     } cases[] = {
         {"GF with short GI and STBC",
          [this] {
@@ -311,13 +316,16 @@ TEST_F(AdvancePageTest, RefusedSettingsSendNothing) {
              Radio(IDC_ADV_GI_AUTO, IDC_ADV_GI_LONG);
              Radio(IDC_ADV_STBC_AUTO, IDC_ADV_STBC_NONE);
          },
-         "GF, Short GI, and STBC used don't setup together"},
-        {"limit above 2000", [this] { SetText(IDC_ADV_LIMIT, "2001"); },
-         "Please enter a number from 0 to 2000."},
-        {"limit not a number", [this] { SetText(IDC_ADV_LIMIT, "25o"); },
-         "Please enter a number from 0 to 2000."},
-        {"threshold below -90", [this] { SetText(IDC_ADV_THRESHOLD, "-91"); },
-         "Please enter a number from -90 to -60."},
+         "GF, Short GI, and STBC used don't setup together", 0},
+        // The fields take text only while their checks are on.
+        {"limit above 2000", [this] { Check(IDC_ADV_CCX, true), SetText(IDC_ADV_LIMIT, "2001"); }, nullptr,
+         IDC_ADV_LIMIT},
+        {"limit not a number", [this] { Check(IDC_ADV_CCX, true), SetText(IDC_ADV_LIMIT, "25o"); }, nullptr,
+         IDC_ADV_LIMIT},
+        {"threshold below -90", [this] { Check(IDC_ADV_FAST_ROAMING, true), SetText(IDC_ADV_THRESHOLD, "-91"); },
+         nullptr, IDC_ADV_THRESHOLD},
+        {"threshold above -60", [this] { Check(IDC_ADV_FAST_ROAMING, true), SetText(IDC_ADV_THRESHOLD, "-59"); },
+         nullptr, IDC_ADV_THRESHOLD},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -327,8 +335,15 @@ TEST_F(AdvancePageTest, RefusedSettingsSendNothing) {
         Check(IDC_ADV_TX_BURST, true);
         const size_t boxes = Boxes();
         Click(IDC_ADV_APPLY);
-        ASSERT_EQ(Boxes(), boxes + 1);
-        EXPECT_EQ(world.MessageBoxCalls().back().text, c.message);
+        if (c.message) {
+            ASSERT_EQ(Boxes(), boxes + 1);
+            EXPECT_EQ(world.MessageBoxCalls().back().text, c.message);
+        } else {
+            EXPECT_EQ(Boxes(), boxes);
+        }
+        if (c.focus) {
+            EXPECT_EQ(GetFocus(), page->GetDlgItem(c.focus));
+        }
         EXPECT_TRUE(world.Journal().empty());
         EXPECT_EQ(Value("TXBurst"), "0");
         EXPECT_EQ(Value("CCX2Control"), "<missing>");
@@ -408,10 +423,17 @@ TEST_F(AdvancePageTest, HtGroupOffersFortyMegahertzOnlyOnWideRegions) {
     Pick(IDC_ADV_REGION24, 7);  // CH5-13
     EXPECT_TRUE(Enabled(IDC_ADV_BW_AUTO));
 
-    // Without the EEPROM's leave no 40 MHz in this mode, whatever was stored.
-    Start("value WirelessMode = 9\nvalue CountryRegion = 0\ndword TransmitSetting = 0x0000B879\n", 8, 0);
-    EXPECT_EQ(page->IsDlgButtonChecked(IDC_ADV_BW_20), BST_CHECKED);
-    EXPECT_FALSE(Enabled(IDC_ADV_BW_AUTO));
+    // Without the EEPROM's leave no 40 MHz in this mode, whatever was stored, and none reaches
+    // the driver while loading either, also when nothing was stored.
+    for (const char* stored : {"dword TransmitSetting = 0x0000B879\n", ""}) {
+        SCOPED_TRACE(*stored ? "stored" : "not stored");
+        Start(std::string("value WirelessMode = 9\nvalue CountryRegion = 0\n") + stored, 8, 0);
+        EXPECT_EQ(page->IsDlgButtonChecked(IDC_ADV_BW_20), BST_CHECKED);
+        EXPECT_FALSE(Enabled(IDC_ADV_BW_AUTO));
+        const Bytes record = LastSent(0xFF8C0028);
+        ASSERT_EQ(record.size(), 12u);
+        EXPECT_EQ(record[2], 0) << "bandwidth";
+    }
 }
 
 TEST_F(AdvancePageTest, TransmitRateTextFollowsWidthGuardIntervalAndMcs) {
@@ -453,6 +475,51 @@ TEST_F(AdvancePageTest, LayoutKeepsEveryTextWhole) {
     testutil::ShowForScreenshot();
     ShowWindow(page->GetDlgItem(IDC_ADV_QOS), SW_SHOW);  // for the day it is shown
     testutil::ExpectTidyLayout(page->m_hWnd);
+}
+
+// With the main window's sheet open, Apply asks its Site Survey page for a scan twice: sent
+// while the settings go to the driver, and posted once all of them are there.
+class AdvancePageBesideMainSheetTest : public MainWindowFixture {
+protected:
+    size_t Scans() const {
+        size_t n = 0;
+        for (const auto& c : world.WlanCalls()) n += c.name == "WlanScan";
+        return n;
+    }
+};
+
+TEST_F(AdvancePageBesideMainSheetTest, ApplyAsksTheSiteSurveyPageToRescan) {
+    std::string text = testutil::Scenario("default.scn");
+    const std::string radio = "radio  = on\n";
+    const size_t at = text.find(radio);
+    ASSERT_NE(at, std::string::npos);
+    text.insert(at + radio.size(), "scan_delay = 0\n");
+    Load(text);
+    world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+    StationGlobalsKept globals;
+    Run([&] {
+        ASSERT_TRUE(dialog.IsSheetOpen());
+        CSiteSurvPage* site = dialog.m_pSheet->SiteSurveyPage();
+        ASSERT_TRUE(site->IsWindow());
+        PumpUntil([&] { return g_ScanPending == 0 && !site->Rows().empty(); });
+        fw::PumpPending();
+
+        fw::CPropertySheet sheet("Test sheet");
+        CAdvancePage page;
+        sheet.AddPage(&page);
+        ASSERT_TRUE(sheet.Create());
+        fw::PumpMessages(20);
+        ASSERT_TRUE(page.IsWindow());
+        world.ClearWlanCalls();
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ADV_APPLY, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(page.GetDlgItem(IDC_ADV_APPLY)));
+        EXPECT_EQ(Scans(), 1u) << "the one sent during Apply";
+        EXPECT_TRUE(site->RescanPending());
+        fw::PumpPending();
+        EXPECT_EQ(Scans(), 2u) << "and the one posted after it";
+        sheet.DestroyWindow();
+        fw::PumpMessages(20);
+    });
 }
 
 // The radio switch and a region change need the main window's Native Wifi binding.
