@@ -86,6 +86,10 @@ IcsSharing& Sharing() {
     sim::World* w = Current();
     return w ? w->Sharing() : win32::RealSharing();
 }
+ServiceControl& Services() {
+    sim::World* w = Current();
+    return w ? w->Services() : win32::RealServices();
+}
 
 namespace sim {
 void Install(World* world) { g_installed.store(world); }

@@ -2,8 +2,8 @@
 // The one switch between the real Win32 platform and the simulated adapter world.
 // Everything outside platform/ reaches the driver, the Setup API, the Native Wifi
 // service, the driver's WMI events, outside programs, the tray, message boxes, the
-// adapters' IP configuration and the connection-sharing configuration only through these
-// accessors.
+// adapters' IP configuration, the connection-sharing configuration and the service
+// control manager only through these accessors.
 #include "platform/device_enum.h"
 #include "platform/driver_port.h"
 
@@ -16,6 +16,7 @@ class TrayIcon;
 class MessageBoxes;
 class IpHelper;
 class IcsSharing;
+class ServiceControl;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -31,5 +32,6 @@ TrayIcon& Tray();
 MessageBoxes& Boxes();
 IpHelper& Ip();
 IcsSharing& Sharing();
+ServiceControl& Services();
 
 }  // namespace platform

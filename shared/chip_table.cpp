@@ -47,12 +47,10 @@ const HardwareIdRow PciHardwareIdTable[kPciHardwareIdCount] = {
     {"PCI\\VEN_F0E1&DEV_7002", 7}, {"PCI\\VEN_F0E1&DEV_7003", 7}, {"PCI\\VEN_F0E1&DEV_7004", 7},
 };
 
-int FindChipIndex(bool usbTable, const char* hardwareId)
+int FindChipIndexIn(const HardwareIdRow* table, size_t count, const char* hardwareId)
 {
     if (hardwareId == nullptr)
         return -1;
-    const HardwareIdRow* table = usbTable ? UsbHardwareIdTable : PciHardwareIdTable;
-    const size_t count = usbTable ? kUsbHardwareIdCount : kPciHardwareIdCount;
     int chipIndex = -1;
     // Every row is looked at; a later match wins, as discovery has always done.
     for (size_t i = 0; i < count; ++i) {
@@ -60,6 +58,12 @@ int FindChipIndex(bool usbTable, const char* hardwareId)
             chipIndex = table[i].chipIndex;
     }
     return chipIndex;
+}
+
+int FindChipIndex(bool usbTable, const char* hardwareId)
+{
+    return usbTable ? FindChipIndexIn(UsbHardwareIdTable, kUsbHardwareIdCount, hardwareId)
+                    : FindChipIndexIn(PciHardwareIdTable, kPciHardwareIdCount, hardwareId);
 }
 
 int FindChipIndex(const char* hardwareId, int* chipIndex)

@@ -23,6 +23,10 @@ extern const ChipTableRow SupportedChipTable[kChipCount];
 extern const HardwareIdRow UsbHardwareIdTable[kUsbHardwareIdCount];
 extern const HardwareIdRow PciHardwareIdTable[kPciHardwareIdCount];
 
+// Chip index of the last row of table whose id equals the first 21 characters of
+// hardwareId, or -1.
+int FindChipIndexIn(const HardwareIdRow* table, size_t count, const char* hardwareId);
+
 // Chip index of the table row whose id equals the first 21 characters of
 // hardwareId (upper case expected), or -1. Longer ids (revision suffixes) match.
 int FindChipIndex(bool usbTable, const char* hardwareId);

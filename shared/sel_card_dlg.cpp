@@ -2,7 +2,7 @@
 
 #include "framework/ddx.h"
 #include "platform/platform.h"
-#include "resources/station/resource.h"
+#include "shared/sel_card_ids.h"
 
 namespace {
 constexpr DWORD kPropertyBytes = 256;

@@ -288,6 +288,10 @@ public:
                 section_ = kConnection;
                 result.connections.emplace_back();
                 result.connections.back().line = n;
+            } else if (name == "service") {
+                section_ = kService;
+                result.services.emplace_back();
+                result.services.back().line = n;
             } else {
                 throw Fail{"unknown section [" + name + "]"};
             }
@@ -296,6 +300,7 @@ public:
         if (section_ == kNone) throw Fail{"key outside a section"};
         if (section_ == kAdapter) AdapterLine(s);
         else if (section_ == kConnection) ConnectionLine(s);
+        else if (section_ == kService) ServiceLine(s);
         else NetworkLine(s);
     }
 
@@ -308,12 +313,17 @@ public:
             if (!drivers.insert(Lower(a.driver)).second) throw Fail{"driver used by two adapters"};
         }
         CheckConnections();
+        std::set<std::string> services;
+        for (const ServiceSpec& sv : result.services) {
+            line_ = sv.line;
+            if (!services.insert(Lower(sv.name)).second) throw Fail{"service " + sv.name + " given twice"};
+        }
     }
 
     int line() const { return line_; }
 
 private:
-    enum Section { kNone, kAdapter, kNetwork, kConnection };
+    enum Section { kNone, kAdapter, kNetwork, kConnection, kService };
     Section section_ = kNone;
     int line_ = 0;
     std::set<std::string> seen_;
@@ -340,6 +350,9 @@ private:
             line_ = result.connections.back().line;
             for (const char* k : {"name", "guid", "description"})
                 if (!seen_.count(k)) throw Fail{std::string("[connection] lacks ") + k};
+        } else if (section_ == kService) {
+            line_ = result.services.back().line;
+            if (!seen_.count("name")) throw Fail{"[service] lacks name"};
         }
         section_ = kNone;
     }
@@ -774,6 +787,26 @@ private:
             publicCount += c.sharing == IcsRole::Public;
             privateCount += c.sharing == IcsRole::Private;
             if (publicCount > 1 || privateCount > 1) throw Fail{"only one connection can be shared on each side"};
+        }
+    }
+
+    void ServiceLine(const std::string& s) {
+        ServiceSpec& sv = result.services.back();
+        std::string key, value;
+        if (!SplitAssign(s, &key, &value)) throw Fail{"expected 'key = value'"};
+        key = Lower(key);
+        if (key == "name") {
+            Once(key);
+            sv.name = ParseLimitedText(value, "name", 256);
+            if (sv.name.empty()) throw Fail{"name is empty"};
+        } else if (key == "state") {
+            Once(key);
+            std::string v = Lower(Trim(value));
+            if (v == "running") sv.running = true;
+            else if (v == "stopped") sv.running = false;
+            else throw Fail{"state must be running or stopped"};
+        } else {
+            throw Fail{"unknown key '" + key + "' in [service]"};
         }
     }
 

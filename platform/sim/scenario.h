@@ -124,10 +124,18 @@ struct ConnectionSpec {
     IcsRole sharing = IcsRole::None;       // changes as the programs share and unshare
 };
 
+// A system service the service control manager knows.
+struct ServiceSpec {
+    int line = 0;
+    std::string name;
+    bool running = true;
+};
+
 struct Scenario {
     std::vector<AdapterSpec> adapters;
     std::vector<NetworkSpec> networks;
     std::vector<ConnectionSpec> connections;
+    std::vector<ServiceSpec> services;
 };
 
 struct ParseError {

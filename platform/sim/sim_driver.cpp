@@ -1,6 +1,7 @@
 // The simulated miniport driver: answers OID queries from the scenario and keeps what is set.
 #include <cstring>
 
+#include "platform/sim/sim_driver_records.h"
 #include "platform/sim/world_state.h"
 
 namespace platform::sim {
@@ -14,6 +15,7 @@ constexpr std::uint32_t kOidDriverVersion = 0x00010110;
 constexpr std::uint32_t kOidMacPrivate = 0x0D010702;
 constexpr std::uint32_t kOidPermanentAddress = 0x01010101;
 constexpr std::uint32_t kOidCurrentAddress = 0x01010102;
+constexpr std::uint32_t kOidNetworkTypes = 0x0D010203;
 
 std::uint32_t ReadU32(const std::uint8_t* p) {
     std::uint32_t v;
@@ -109,6 +111,7 @@ private:
     static DWORD Set(World::State& s, AdapterState& a, std::uint32_t oid, const std::uint8_t* buf, DWORD length,
                      DWORD* returned) {
         const std::uint32_t q = QueryOidOf(oid);
+        if (DWORD refused = CheckSetRecord(q, buf, length)) return refused;
         DWORD error = ERROR_SUCCESS;
         if (BlockAckSet(s.networks, a, q, buf, length, &error) || QosSet(s.networks, a, q, buf, length, &error)) {
             if (error == ERROR_SUCCESS) *returned = length;
@@ -117,7 +120,7 @@ private:
         if (q == kOidRegister && length >= 12)
             a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
         if (q == kOidResetCounters) ResetLinkCounters(a);
-        a.lastSet[q] = buf ? Bytes(buf, buf + length) : Bytes{};
+        a.lastSet[SharedStateOid(q)] = buf ? Bytes(buf, buf + length) : Bytes{};
         *returned = length;
         return ERROR_SUCCESS;
     }
@@ -141,10 +144,14 @@ private:
             std::memcpy(buf + 8, &v, 4);
             *returned = 12;
             return ERROR_SUCCESS;
-        } else if (auto set = a.lastSet.find(oid); set != a.lastSet.end()) {
+        } else if (auto set = a.lastSet.find(SharedStateOid(oid)); set != a.lastSet.end()) {
             answer = set->second;
         } else if (auto given = a.spec.oidAnswers.find(oid); given != a.spec.oidAnswers.end()) {
             answer = given->second;
+        } else if (auto shared = a.spec.oidAnswers.find(SharedStateOid(oid)); shared != a.spec.oidAnswers.end()) {
+            answer = shared->second;
+        } else if (oid == kOidNetworkTypes) {
+            answer = NetworkTypesAnswer(a.spec);
         } else if (LinkStatsAnswer(a, oid, &answer)) {
             // the link record, rate words, noise, SNR and counters
         } else if (a.spec.hasMac &&

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/sim/sim_driver_records.h"
 #include "platform/sim/world_state.h"
 
 namespace platform::sim {
@@ -185,6 +186,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
     state_->messageBoxes = MakeSimMessageBoxes(*this);
     state_->ipHelper = MakeSimIpHelper(*this);
     state_->icsSharing = MakeSimIcsSharing(*this);
+    state_->serviceControl = MakeSimServiceControl(*this);
 }
 
 World::~World() {
@@ -216,6 +218,8 @@ bool World::LoadText(const std::string& text, bool uniqueInstances) {
     s.sharingCalls.clear();
     s.sharingKey.clear();
     s.wlanNotes.clear();
+    s.services.clear();
+    for (const ServiceSpec& sv : sc.services) s.services.push_back({sv.name, sv.running, 0});
     for (const AdapterSpec& spec : sc.adapters) {
         AdapterState a;
         a.spec = spec;
@@ -480,7 +484,7 @@ void World::ClearJournal() {
 Bytes World::LastSet(std::size_t i, std::uint32_t queryOid) const {
     std::lock_guard<std::mutex> lock(state_->mutex);
     if (i >= state_->adapters.size()) return {};
-    auto it = state_->adapters[i].lastSet.find(queryOid);
+    auto it = state_->adapters[i].lastSet.find(SharedStateOid(queryOid));
     return it == state_->adapters[i].lastSet.end() ? Bytes{} : it->second;
 }
 
@@ -584,5 +588,6 @@ TrayIcon& World::TrayPort() { return *state_->trayIcon; }
 MessageBoxes& World::Boxes() { return *state_->messageBoxes; }
 IpHelper& World::IpPort() { return *state_->ipHelper; }
 IcsSharing& World::Sharing() { return *state_->icsSharing; }
+ServiceControl& World::Services() { return *state_->serviceControl; }
 
 }  // namespace platform::sim

@@ -29,6 +29,7 @@ class TrayIcon;
 class MessageBoxes;
 class IpHelper;
 class IcsSharing;
+class ServiceControl;
 }  // namespace platform
 
 namespace platform::sim {
@@ -263,6 +264,11 @@ public:
     // Deletes the registry key in which a world loaded from a file keeps its sharing for
     // later programs (tests that start programs clean up with it).
     void DiscardPersistedSharing();
+    // Service control manager (platform/sim/sim_services.cpp).
+    bool ServiceRunning(const std::string& name) const;  // false for an unknown service
+    void SetServiceRunning(const std::string& name, bool running);  // adds an unknown one
+    std::size_t ServiceStops(const std::string& name) const;
+    std::size_t OpenServiceHandles() const;
 
     bool DriverEventsConnected() const;
     std::size_t DriverEventsDelivered() const;  // batches handed to the subscribed sink
@@ -279,6 +285,7 @@ public:
     MessageBoxes& Boxes();
     IpHelper& IpPort();
     IcsSharing& Sharing();
+    ServiceControl& Services();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

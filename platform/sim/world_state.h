@@ -17,6 +17,7 @@
 #include "platform/message_boxes.h"
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
+#include "platform/service_control.h"
 #include "platform/sim/sim_driver_tables.h"
 #include "platform/sim/world.h"
 #include "platform/sim/sim_link_stats.h"
@@ -70,6 +71,18 @@ struct WlanRegistration {
     DWORD source = 0;
     WLAN_NOTIFICATION_CALLBACK callback = nullptr;
     void* context = nullptr;
+};
+
+struct ServiceState {
+    std::string name;
+    bool running = true;
+    std::size_t stops = 0;         // SERVICE_CONTROL_STOP requests that stopped it
+};
+
+struct ServiceHandle {
+    std::size_t service = 0;       // index into services; unused for a manager handle
+    bool manager = false;
+    DWORD access = 0;
 };
 
 struct World::State {
@@ -149,6 +162,11 @@ struct World::State {
     std::unique_ptr<IpHelper> ipHelper;
     std::unique_ptr<IcsSharing> icsSharing;
 
+    // Service control manager
+    std::vector<ServiceState> services;
+    std::map<SC_HANDLE, ServiceHandle> serviceHandles;
+    std::unique_ptr<ServiceControl> serviceControl;
+
     // Caller holds the mutex.
     void Sync();
     HANDLE NewHandle() {
@@ -192,6 +210,7 @@ void AttachPersistedSharing(World::State& s, const std::string& scenarioPath);
 void PersistSharing(const World::State& s);
 // The full IP configuration listing of the connections, in the Windows XP layout.
 std::string IpConfigListing(const std::vector<ConnectionSpec>& connections);
+std::unique_ptr<ServiceControl> MakeSimServiceControl(World& w);
 
 // Takes a dying world out of place so that no platform call reaches it afterwards.
 void ForgetWorld(World* world);

@@ -12,6 +12,7 @@ class TrayIcon;
 class MessageBoxes;
 class IpHelper;
 class IcsSharing;
+class ServiceControl;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -25,5 +26,6 @@ TrayIcon& RealTray();
 MessageBoxes& RealBoxes();
 IpHelper& RealIp();
 IcsSharing& RealSharing();
+ServiceControl& RealServices();
 
 }  // namespace platform::win32

@@ -1,6 +1,5 @@
 #include "station/core/adapter_discovery.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "platform/platform.h"
 #include "shared/adapter_identity.h"
 #include "shared/chip_table.h"
+#include "shared/device_properties.h"
 #include "shared/os_code.h"
 #include "shared/sel_card_dlg.h"
 #include "framework/wnd.h"
@@ -17,37 +17,6 @@ namespace {
 
 constexpr size_t kIdLength = 21;
 
-// First string of the hardware-ID list, upper-cased. False when the property is missing.
-bool ReadHardwareId(HDEVINFO set, SP_DEVINFO_DATA* device, char out[256]) {
-    std::memset(out, 0, 256);
-    if (!platform::Devices().GetDeviceRegistryProperty(set, device, SPDRP_HARDWAREID,
-                                                       reinterpret_cast<BYTE*>(out), 255, nullptr))
-        return false;
-    out[255] = 0;
-    for (char* p = out; *p; ++p) *p = static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));
-    return true;
-}
-
-// The id the driver keeps for the adapter; it names the device path and the settings files.
-bool ReadNetCfgInstanceId(HDEVINFO set, SP_DEVINFO_DATA* device, char out[128]) {
-    std::memset(out, 0, 128);
-    HKEY key = platform::Devices().OpenDevRegKey(set, device, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_READ);
-    if (key == INVALID_HANDLE_VALUE || key == nullptr) return false;
-    DWORD type = 0, size = 127;
-    LONG rc = RegQueryValueExA(key, "NetCfgInstanceId", nullptr, &type,
-                               reinterpret_cast<BYTE*>(out), &size);
-    RegCloseKey(key);
-    out[127] = 0;
-    return rc == ERROR_SUCCESS && type == REG_SZ && out[0] != 0;
-}
-
-bool DeviceOpens(const char* path) {
-    HANDLE h = platform::Driver().Open(path);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    platform::Driver().Close(h);
-    return true;
-}
-
 int TableChipIndex(const char* hardwareId) {
     int chip = -1;
     FindChipIndex(hardwareId, &chip);
@@ -55,8 +24,6 @@ int TableChipIndex(const char* hardwareId) {
 }
 
 }  // namespace
-
-int IsSelDeviceExist() { return DeviceOpens(g_DevicePath) ? 1 : 0; }
 
 int DiscoverAdapter(DiscoveryContext& context) {
     platform::DeviceEnum& devices = platform::Devices();

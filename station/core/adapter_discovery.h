@@ -2,6 +2,8 @@
 // Finds the one supported adapter to manage and fills the adapter identity.
 #include <windows.h>
 
+#include "shared/adapter_presence.h"
+
 class WlanManager;
 
 struct DiscoveryContext {
@@ -14,6 +16,3 @@ struct DiscoveryContext {
 
 // 1 when an adapter was found and bound, 0 otherwise.
 int DiscoverAdapter(DiscoveryContext& context);
-
-// 1 while the selected adapter's device path opens.
-int IsSelDeviceExist();

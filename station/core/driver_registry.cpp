@@ -1,13 +1,12 @@
 #include "station/core/driver_registry.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "shared/adapter_identity.h"
+#include "shared/driver_key.h"
 #include "shared/oid_access.h"
 #include "shared/wireless_mode.h"
 #include "station/core/channel_plan.h"
@@ -17,18 +16,6 @@
 namespace {
 
 constexpr int kSetAttempts = 3;
-constexpr size_t kMaxValueBytes = 64u << 20;  // far beyond any value a driver key holds
-
-// HKLM\<driver key>[\<subkey>]; null when no adapter is bound (an empty path would open
-// HKEY_LOCAL_MACHINE itself).
-HKEY OpenDriverKey(const char* subkey, REGSAM access) {
-    if (g_DriverKeyPath[0] == 0) return nullptr;
-    std::string path = g_DriverKeyPath;
-    if (subkey) path = path + "\\" + subkey;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return nullptr;
-    return key;
-}
 
 void SetText(HKEY key, const char* name, const char* text) {
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
@@ -65,48 +52,11 @@ bool ParseNumber(const std::string& text, int& value) {
     return true;
 }
 
-void CopyKey(const char* sourceSubkey, REGSAM sourceAccess, const char* destinationSubkey, REGSAM destinationAccess) {
-    HKEY source = OpenDriverKey(sourceSubkey, sourceAccess);
-    HKEY destination = OpenDriverKey(destinationSubkey, destinationAccess);
-    if (source && destination) CopyRegistryValues(source, destination);
-    if (source) RegCloseKey(source);
-    if (destination) RegCloseKey(destination);
-}
-
 }  // namespace
 
-bool CopyRegistryValues(HKEY source, HKEY destination) {
-    DWORD maxName = 0, maxData = 0;
-    if (RegQueryInfoKeyA(source, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName, &maxData,
-                         nullptr, nullptr) != ERROR_SUCCESS)
-        return false;
-    std::vector<char> name(maxName + 1);
-    std::vector<BYTE> data(maxData ? maxData : 1);
-    for (DWORD index = 0;;) {
-        DWORD nameSize = static_cast<DWORD>(name.size());
-        DWORD dataSize = static_cast<DWORD>(data.size());
-        DWORD type = 0;
-        LONG result = RegEnumValueA(source, index, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize);
-        if (result == ERROR_NO_MORE_ITEMS) return true;
-        if (result == ERROR_MORE_DATA) {
-            // A value grew since the key was measured: measure again (at least doubling) and
-            // retry this index.
-            if (data.size() >= kMaxValueBytes) return false;
-            RegQueryInfoKeyA(source, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
-                             &maxData, nullptr, nullptr);
-            name.resize(std::max<size_t>(maxName + 1, name.size() * 2));
-            data.resize(std::max<size_t>(maxData, data.size() * 2));
-            continue;
-        }
-        if (result != ERROR_SUCCESS) return false;
-        if (RegSetValueExA(destination, name.data(), 0, type, data.data(), dataSize) != ERROR_SUCCESS) return false;
-        ++index;
-    }
-}
+void SaveDriverKeyToDefault() { CopyDriverKeyValues(nullptr, KEY_QUERY_VALUE, "Default", KEY_ALL_ACCESS); }
 
-void SaveDriverKeyToDefault() { CopyKey(nullptr, KEY_QUERY_VALUE, "Default", KEY_ALL_ACCESS); }
-
-void CopyApDefaultToDriverKey() { CopyKey("ApDefault", KEY_QUERY_VALUE, nullptr, KEY_ALL_ACCESS); }
+void CopyApDefaultToDriverKey() { CopyDriverKeyValues("ApDefault", KEY_QUERY_VALUE, nullptr, KEY_ALL_ACCESS); }
 
 void WriteDaduVeDefaults() {
     if (HKEY existing = OpenDriverKey("ApDefault", KEY_QUERY_VALUE)) {

@@ -5,15 +5,13 @@
 // Registry failures are silent: the step is skipped and the rest goes on.
 #include <windows.h>
 
+#include "shared/driver_key.h"
+
 constexpr const char* kInstallerKeyPath = "SOFTWARE\\TESMAR\\WLAN\\InstallShield";
 constexpr DWORD kOidQueryRadioBlock = 0x0D710111;
 constexpr DWORD kOidSetRadioBlock = 0x0DF10111;
 constexpr DWORD kOidSetCcx2Control = 0x0DF1011E;
 constexpr DWORD kRadioBlockSize = 32;
-
-// Copies every value of source into destination whole, names and types kept, whatever the
-// length. False when a value cannot be read or written (the values before it are copied).
-bool CopyRegistryValues(HKEY source, HKEY destination);
 
 // Driver key -> `Default`. `Default` is only opened: when it is missing nothing happens.
 void SaveDriverKeyToDefault();

@@ -59,7 +59,7 @@ TEST_F(SimDriver, SetThenQueryRoundTrips) {
     struct {
         std::uint32_t set, query;
     } cases[] = {{0xFF8C001A, 0xFF0C001A}, {0x0DF10111, 0x0D710111}, {0xFF81031A, 0x0D01031A},
-                 {0xFF820105, 0x0D020105}, {0x0D810102, 0x0D010102}};
+                 {0xFF820105, 0x0D020105}, {0x0D81020A, 0x0D01020A}};
     std::uint32_t value = 0x11223300;
     for (const auto& c : cases) {
         std::vector<std::uint8_t> in = U32(++value), out(4);

@@ -110,7 +110,7 @@ TEST_P(OidSetBits, ReachTheDriverAsSent)
 
 INSTANTIATE_TEST_SUITE_P(
     Oids, OidSetBits,
-    ::testing::Values(SetBitsCase{"SetStandard", false, 1, 0x0D010102, 0x0D810102},
+    ::testing::Values(SetBitsCase{"SetStandard", false, 1, 0x0D01020A, 0x0D81020A},
                       SetBitsCase{"SetPrivateAlreadySet", false, 1, 0x0DF10111, 0x0DF10111},
                       SetBitsCase{"ExStandard", true, 1, 0x0D01031A, 0xFF81031A},
                       SetBitsCase{"ExPrivateAlreadySet", true, 1, 0xFF8C0002, 0xFF8C0002},
@@ -146,7 +146,7 @@ TEST_F(OidAccess, UnopenableDeviceFailsAtOnceAndTouchesNothing)
         EXPECT_FALSE(QueryOid(0xFF0C001A, &buffer, sizeof(buffer), &returned));
         EXPECT_EQ(returned, 0xDEADu);
         EXPECT_EQ(buffer, 0x5A5A5A5Au);
-        EXPECT_FALSE(SetOid(0x0D010102, &buffer, sizeof(buffer), &returned, 3));
+        EXPECT_FALSE(SetOid(0x0D01020A, &buffer, sizeof(buffer), &returned, 3));
         EXPECT_FALSE(SetOidEx(0x0D01031A, &buffer, sizeof(buffer), &returned, 1, 3));
         EXPECT_EQ(returned, 0xDEADu);
         EXPECT_EQ(SetOidQueueSize(), 0u);
@@ -159,21 +159,21 @@ TEST_F(OidAccess, NullBufferWithLengthIsRefusedBeforeTheDriver)
 {
     DWORD returned = 0;
     EXPECT_FALSE(QueryOid(0xFF0C001A, nullptr, 4, &returned));
-    EXPECT_FALSE(SetOid(0x0D010102, nullptr, 4, &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, nullptr, 4, &returned, 3));
     EXPECT_TRUE(world_.Journal().empty());
     EXPECT_EQ(SetOidQueueSize(), 0u);
 }
 
 TEST_F(OidAccess, RefusedSetIsRetriedEvery500msUntilItSucceeds)
 {
-    world_.FailOid(0x0D810102, 2);
+    world_.FailOid(0x0D81020A, 2);
     std::uint32_t value = 0x01020304;
     DWORD returned = 0xDEAD;
-    EXPECT_FALSE(SetOid(0x0D010102, &value, sizeof(value), &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, &value, sizeof(value), &returned, 3));
     EXPECT_EQ(returned, 0u);
     ASSERT_EQ(SetOidQueueSize(), 1u);
     const _SET_INFORMATION_DATA* entry = SetOidQueueEntry(0);
-    EXPECT_EQ(entry->Oid, 0x0D810102u);
+    EXPECT_EQ(entry->Oid, 0x0D81020Au);
     EXPECT_EQ(entry->Length, 4u);
     EXPECT_EQ(entry->RetriesLeft, 2);
     ASSERT_NE(entry->pData, nullptr);
@@ -181,7 +181,7 @@ TEST_F(OidAccess, RefusedSetIsRetriedEvery500msUntilItSucceeds)
 
     value = 0;  // the caller's buffer is its own again: the retry keeps the request
     Pump(1500);
-    const auto calls = JournalOf(0x0D810102);
+    const auto calls = JournalOf(0x0D81020A);
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_FALSE(calls[0].result);
     EXPECT_FALSE(calls[1].result);
@@ -193,10 +193,10 @@ TEST_F(OidAccess, RefusedSetIsRetriedEvery500msUntilItSucceeds)
         EXPECT_EQ(calls[i].in, (Bytes{0x04, 0x03, 0x02, 0x01}));
     }
     EXPECT_EQ(SetOidQueueSize(), 0u);
-    EXPECT_EQ(world_.LastSet(0, 0x0D010102), (Bytes{0x04, 0x03, 0x02, 0x01}));
+    EXPECT_EQ(world_.LastSet(0, 0x0D01020A), (Bytes{0x04, 0x03, 0x02, 0x01}));
 
     Pump(700);  // its timer died with the entry
-    EXPECT_EQ(JournalOf(0x0D810102).size(), 3u);
+    EXPECT_EQ(JournalOf(0x0D81020A).size(), 3u);
 }
 
 TEST_F(OidAccess, AttemptsBoundTheTries)
@@ -221,11 +221,11 @@ TEST_F(OidAccess, AttemptsBoundTheTries)
 
 TEST_F(OidAccess, UnpluggedAdapterDropsEveryPendingRetryOnTheNextTick)
 {
-    world_.FailOid(0x0D810102, 5);
+    world_.FailOid(0x0D81020A, 5);
     world_.FailOid(0xFF8C001A, 5);
     std::uint32_t a = 1, b = 2;
     DWORD returned = 0;
-    EXPECT_FALSE(SetOid(0x0D010102, &a, sizeof(a), &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, &a, sizeof(a), &returned, 3));
     EXPECT_FALSE(SetOid(0xFF0C001A, &b, sizeof(b), &returned, 3));
     ASSERT_EQ(SetOidQueueSize(), 2u);
     world_.ClearJournal();
@@ -256,11 +256,11 @@ TEST_F(OidAccess, EmptySetIsRetriedWithANullBuffer)
 
 TEST_F(OidAccess, DrainFreesEntriesAndStopsTheirTimers)
 {
-    world_.FailOid(0x0D810102, 5);
+    world_.FailOid(0x0D81020A, 5);
     std::uint32_t value = 1;
     DWORD returned = 0;
-    EXPECT_FALSE(SetOid(0x0D010102, &value, sizeof(value), &returned, 3));
-    EXPECT_FALSE(SetOid(0x0D010102, nullptr, 0, &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, &value, sizeof(value), &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, nullptr, 0, &returned, 3));
     ASSERT_EQ(SetOidQueueSize(), 2u);
     DrainSetOidQueue();
     EXPECT_EQ(SetOidQueueSize(), 0u);
@@ -344,7 +344,7 @@ TEST_F(OidAccess, LengthsFromTheDriverAreNotBelieved)
     EXPECT_EQ(returned, sizeof(buffer));
 
     rogue.failFirst = rogue.calls + 1;
-    EXPECT_FALSE(SetOid(0x0D010102, buffer, sizeof(buffer), &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, buffer, sizeof(buffer), &returned, 3));
     EXPECT_EQ(returned, sizeof(buffer));
     ASSERT_EQ(SetOidQueueSize(), 1u);
     EXPECT_LE(SetOidQueueEntry(0)->BytesReturned, SetOidQueueEntry(0)->Length);
@@ -357,7 +357,7 @@ TEST_F(OidAccess, RetrySendsTheRequestNotWhatARefusingDriverLeftInIt)
     SetOidDriverOverride(&rogue);
     std::uint8_t value[4] = {1, 2, 3, 4};
     DWORD returned = 0;
-    EXPECT_FALSE(SetOid(0x0D010102, value, sizeof(value), &returned, 3));
+    EXPECT_FALSE(SetOid(0x0D01020A, value, sizeof(value), &returned, 3));
     Pump(1300);
     ASSERT_EQ(rogue.calls, 3);
     for (const Bytes& s : rogue.sent)
@@ -372,7 +372,7 @@ TEST_F(OidAccess, EmptyRetryPassesNullToTheDriver)
     SetOidDriverOverride(&rogue);
     std::uint8_t unused = 0;
     DWORD returned = 0;
-    EXPECT_FALSE(SetOid(0x0D010102, &unused, 0, &returned, 2));
+    EXPECT_FALSE(SetOid(0x0D01020A, &unused, 0, &returned, 2));
     Pump(800);
     ASSERT_EQ(rogue.calls, 2);
     EXPECT_EQ(rogue.buffers[1], nullptr);

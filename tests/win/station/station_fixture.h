@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 #include "platform/platform.h"
@@ -14,31 +12,7 @@
 #include "shared/adapter_identity.h"
 #include "shared/os_code.h"
 #include "shared/os_version.h"
-#include "tests/win/window_steps.h"
-
-namespace testutil {
-
-// A scenario file of the source tree, as text.
-inline std::string Scenario(const char* name) {
-    std::ifstream in(std::string("Z:") + WL_SOURCE_DIR + "/scenarios/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void ResetIdentity() {
-    g_HardwareId[0] = 0;
-    g_ChipIndex = -1;
-    g_IsUsbAdapter = 0;
-    g_AdapterDescription[0] = 0;
-    g_NetCfgInstanceId[0] = 0;
-    g_DevicePath[0] = 0;
-    g_DriverKeyPath[0] = 0;
-    g_Supports5GHz = 0;
-    SetChipFlags(-1);
-}
-
-}  // namespace testutil
+#include "tests/win/common/world_test_util.h"
 
 class StationTest : public ::testing::Test {
 protected:

@@ -1,0 +1,29 @@
+#include "daduve/access_control_record.h"
+
+#include "daduve/le_bytes.h"
+#include "daduve/mac_entry.h"
+
+namespace daduve {
+
+static_assert(sizeof(AccessControlRecord) == 8 + kAccessControlMaxEntries * 8);
+
+AccessControlRecord BuildAccessControlRecord(int policy, const std::vector<std::string>& digits)
+{
+    AccessControlRecord r{};
+    if (policy == kPolicyDisable)
+        return r;
+    uint32_t count = 0;
+    for (const std::string& d : digits) {
+        if (count == kAccessControlMaxEntries)
+            break;
+        if (MacBytes(d, r.data() + 8 + count * 8))
+            ++count;
+    }
+    if (count == 0)
+        return r;
+    PutU32(r.data(), static_cast<uint32_t>(policy));
+    PutU32(r.data() + 4, count);
+    return r;
+}
+
+}  // namespace daduve

@@ -1,0 +1,107 @@
+#include "daduve/ap_registry.h"
+
+#include <cstring>
+#include <string>
+
+#include "daduve/ap_key_reader.h"
+#include "daduve/ap_numbers.h"
+#include "daduve/ap_oids.h"
+#include "daduve/ap_seed_values.h"
+#include "daduve/ap_state.h"
+#include "daduve/ap_wireless_mode.h"
+#include "daduve/havix_trace.h"
+#include "daduve/reg_key.h"
+#include "shared/adapter_identity.h"
+#include "shared/driver_key.h"
+#include "shared/oid_access.h"
+
+namespace daduve {
+namespace {
+
+constexpr const char* kApDefault = "ApDefault";
+
+void WriteSeedValue(HKEY key, const SeedValue& value, const std::string& ssid, int mode)
+{
+    switch (value.kind) {
+    case SeedKind::kText: WriteRegText(key, value.name, value.text); break;
+    case SeedKind::kEmptyMultiString: WriteRegMultiString(key, value.name, {0}); break;
+    case SeedKind::kSsid: WriteRegText(key, value.name, ssid); break;
+    case SeedKind::kWirelessMode: WriteRegNumber(key, value.name, mode); break;
+    }
+}
+
+std::string SeedSsid()
+{
+    uint8_t mac[6] = {};
+    DWORD returned = 0;
+    QueryOid(kOidCurrentAddress, mac, sizeof(mac), &returned);
+    return DefaultApSsid(mac);
+}
+
+}  // namespace
+
+void CopyTxBurstToApDefault()
+{
+    ScopedKey apDefault(OpenDriverKeyTraced(kApDefault, KEY_ALL_ACCESS));
+    if (!apDefault || HasRegValue(apDefault.get(), "RunOnceInitConfigTxBurst"))
+        return;
+    ScopedKey driverKey(OpenDriverKeyTraced(nullptr, KEY_ALL_ACCESS));
+    if (!driverKey)
+        return;
+    std::string burst;
+    if (!ReadRegText(RegistryKeyReader(driverKey.get()), "RunOnceInitConfigTxBurst", kStartupBufferBytes, &burst))
+        return;
+    WriteRegText(apDefault.get(), "TXBurst", burst);
+    WriteRegText(apDefault.get(), "RunOnceInitConfigTxBurst", burst);
+}
+
+int InitApDefaults()
+{
+    int mode = kSeedWirelessMode;
+    NormalizeWirelessMode(mode);
+
+    HKEY existing = OpenDriverKey(kApDefault, KEY_ALL_ACCESS);
+    if (existing) {
+        // Only what is missing: an ApDefault the station utility seeded lacks the names
+        // Havix reads (AuthenType, Encryption, IdleTime, the regions).
+        ScopedKey key(existing);
+        std::string ssid;
+        for (size_t i = 0; i < kApSeedValueCount; ++i) {
+            const SeedValue& value = kApSeedValues[i];
+            if (HasRegValue(key.get(), value.name))
+                continue;
+            if (value.kind == SeedKind::kSsid && ssid.empty())
+                ssid = SeedSsid();
+            WriteSeedValue(key.get(), value, ssid, mode);
+        }
+    } else {
+        if (g_DriverKeyPath[0] == 0)
+            return 1;
+        HKEY created = nullptr;
+        const std::string path = std::string(g_DriverKeyPath) + "\\" + kApDefault;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, &created, nullptr) != ERROR_SUCCESS) {
+            Trace("RegCreateKeyEx '%s' failed\n", path.c_str());
+            return 1;
+        }
+        ScopedKey key(created);
+        const std::string ssid = SeedSsid();
+        for (size_t i = 0; i < kApSeedValueCount; ++i)
+            WriteSeedValue(key.get(), kApSeedValues[i], ssid, mode);
+    }
+    CopyDriverKeyValues(kApDefault, KEY_QUERY_VALUE, nullptr, KEY_ALL_ACCESS);
+    return 1;
+}
+
+int ReadAllowBW40InBGBand(int* flag)
+{
+    ScopedKey driverKey(OpenDriverKeyTraced(nullptr, KEY_READ));
+    if (!driverKey)
+        return 0;
+    std::string text;
+    if (ReadRegText(RegistryKeyReader(driverKey.get()), "AllowBW40InBGBand", kPageBufferBytes, &text))
+        *flag = text == "1" ? 1 : 0;
+    return 1;
+}
+
+}  // namespace daduve

@@ -1,0 +1,7 @@
+#include "daduve/ap_state.h"
+
+namespace daduve {
+
+ApState g_Ap;
+
+}  // namespace daduve

@@ -1,0 +1,10 @@
+#pragma once
+// The name a registry value goes by in trace lines: "REGSTR_" and the value's name in
+// upper case ("REGSTR_SSID").
+#include <string>
+
+namespace daduve {
+
+std::string RegTraceName(const char* valueName);
+
+}  // namespace daduve

@@ -1,0 +1,13 @@
+#pragma once
+// The check run when the access point starts on chips 0 and 1 (the caller decides): the
+// adapter's country regions, and a stored channel that the region and mode do not allow.
+
+namespace daduve {
+
+// Reads the region word (bit 7 of a region byte: not selectable) into g_Ap; rewrites a
+// missing or disallowed `Channel` with the first allowed one, in the driver key and in
+// `ApDefault`; writes the selectable regions into the driver key. FALSE when the driver
+// key does not open.
+int CheckRegionAndChannel();
+
+}  // namespace daduve

@@ -1,0 +1,163 @@
+// Havix's adapter discovery against the simulated Net-class devices: its own hardware-ID
+// tables, the identity it keeps, the selection dialog from Havix's resources, and Esc.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "daduve/ap_discovery.h"
+#include "havix_fixture.h"
+#include "resources/daduve/resource.h"
+
+namespace {
+
+constexpr const char* kSelCardCaption = "Select wireless lan card";
+
+std::string OneAdapter(const std::string& hardwareId) {
+    return "[adapter]\n"
+           "hardware_id = " + hardwareId + "\n"
+           "description = Norvane ZQ-4402\n"
+           "friendly_name = Norvane ZQ-4402 #1\n"
+           "instance_id = {11111111-2222-3333-4444-555555555555}\n"
+           "driver = {4d36e972-e325-11ce-bfc1-08002be10318}\\0010\n";
+}
+
+struct TableCase {
+    const char* hardwareId;
+    int chip;  // -1: not Havix's adapter
+    int usb;
+    int ht;
+};
+
+class ApDiscoveryTableTest : public HavixTest, public ::testing::WithParamInterface<TableCase> {};
+
+TEST_P(ApDiscoveryTableTest, HavixTablesDecideWhatIsFound) {
+    const TableCase& c = GetParam();
+    Load(OneAdapter(c.hardwareId));
+    daduve::DiscoveryContext context;
+    const int found = daduve::DiscoverAdapter(context);
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+    EXPECT_EQ(world.OpenDriverHandles(), 0u);
+    if (c.chip < 0) {
+        EXPECT_EQ(found, 0);
+        EXPECT_EQ(g_ChipIndex, -1);
+        EXPECT_EQ(g_DevicePath[0], 0);
+        return;
+    }
+    ASSERT_EQ(found, 1);
+    EXPECT_EQ(g_ChipIndex, c.chip);
+    EXPECT_EQ(g_IsUsbAdapter, c.usb);
+    EXPECT_EQ(g_IsHtChip, c.ht);
+    EXPECT_EQ(std::string(g_NetCfgInstanceId), "{11111111-2222-3333-4444-555555555555}");
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(0));
+    EXPECT_EQ(std::string(g_DriverKeyPath), "System\\CurrentControlSet\\Control\\Class\\" + world.DriverName(0));
+    // Nothing of the station side's identity is kept here.
+    EXPECT_EQ(g_HardwareId[0], 0);
+    EXPECT_EQ(g_AdapterDescription[0], 0);
+    EXPECT_EQ(IsAdapterPresent(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, ApDiscoveryTableTest,
+    ::testing::Values(TableCase{"USB\\VID_F0E1&PID_1101", 1, 1, 0}, TableCase{"USB\\VID_F0E1&PID_1124", 1, 1, 0},
+                      TableCase{"USB\\VID_F0E1&PID_5127&REV_0001", 5, 1, 0},
+                      TableCase{"USB\\VID_F0E1&PID_5128", -1, 0, 0},  // the station's, not Havix's
+                      TableCase{"USB\\VID_F0E1&PID_8116", 8, 1, 1}, TableCase{"USB\\VID_F0E1&PID_8117", -1, 0, 0},
+                      TableCase{"PCI\\VEN_F0E1&DEV_4005&SUBSYS_00000000", 4, 0, 0},
+                      TableCase{"PCI\\VEN_F0E1&DEV_6001", 6, 0, 1}, TableCase{"PCI\\VEN_F0E1&DEV_7002", 7, 0, 1},
+                      TableCase{"PCI\\VEN_F0E1&DEV_7003", -1, 0, 0}, TableCase{"PCI\\VEN_F0E1&DEV_0001", -1, 0, 0},
+                      TableCase{"pci\\ven_f0e1&dev_4001", 4, 0, 0}));
+
+// Answers the selection dialog from a window-less timer inside the dialog's modal loop.
+struct SelCardAnswer {
+    int line = 0;
+    bool pressOk = true;
+    int shown = 0;
+};
+SelCardAnswer* g_answer = nullptr;
+HWND g_lastDialog = nullptr;
+
+void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
+    if (!dialog || dialog == g_lastDialog) return;
+    g_lastDialog = dialog;
+    ++g_answer->shown;
+    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
+    SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    if (g_answer->pressOk) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    else SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+class ApDiscoveryTest : public HavixTest {
+protected:
+    int DiscoverAnswering(SelCardAnswer& answer) {
+        g_answer = &answer;
+        g_lastDialog = nullptr;
+        UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
+        const int found = daduve::DiscoverAdapter(context);
+        KillTimer(nullptr, timer);
+        g_answer = nullptr;
+        return found;
+    }
+    daduve::DiscoveryContext context;
+    int busy = 0;
+};
+
+TEST_F(ApDiscoveryTest, TwoAdaptersAskWithHavixsDialogAndTakeTheChosenOne) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    context.busy = &busy;
+    SelCardAnswer answer;
+    answer.line = 1;
+    ASSERT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(busy, 0);
+    EXPECT_EQ(g_ChipIndex, 7);
+    EXPECT_EQ(g_IsUsbAdapter, 0);
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(1));
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+}
+
+TEST_F(ApDiscoveryTest, EscIsNotAskedAgainUntilTheCandidatesChange) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    SelCardAnswer answer;
+    answer.pressOk = false;
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(g_DevicePath[0], 0);
+
+    // The poll's next rounds: the same two adapters, no dialog, no adapter.
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+    EXPECT_EQ(answer.shown, 1);
+
+    // One of them goes: the other is taken without asking.
+    world.Unplug(1);
+    EXPECT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 1);
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(0));
+
+    // Both again: a new choice, asked again.
+    world.Replug(1);
+    answer.pressOk = true;
+    answer.line = 1;
+    EXPECT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 2);
+    EXPECT_EQ(std::string(g_DevicePath), world.DevicePath(1));
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+}
+
+TEST_F(ApDiscoveryTest, DeviceWhoseDriverDoesNotAnswerIsNoCandidate) {
+    Load(OneAdapter("PCI\\VEN_F0E1&DEV_7001") + "responds = no\n");
+    EXPECT_EQ(daduve::DiscoverAdapter(context), 0);
+    EXPECT_EQ(IsAdapterPresent(), 0);
+}
+
+TEST_F(ApDiscoveryTest, OsCodeOfThisSystemIsALaterWorkstation) {
+    // Wine reports 6.1, workstation: 11 here as for the station utility.
+    EXPECT_EQ(daduve::GetOsVersionCode(), 11);
+    EXPECT_EQ(g_OsCode, 11);
+}
+
+}  // namespace
