@@ -8,48 +8,12 @@
 #include "daduve/ap_wireless_mode.h"
 #include "daduve/havix_trace.h"
 #include "daduve/le_bytes.h"
-#include "daduve/reg_trace_name.h"
 #include "shared/adapter_identity.h"
 
 namespace daduve {
-namespace {
-
-class PageValues {
-public:
-    explicit PageValues(const ApKeyReader& key) : m_Key(key) {}
-
-    bool Text(const char* name, std::string& text) const
-    {
-        return Traced(name, ReadRegText(m_Key, name, kPageBufferBytes, &text));
-    }
-    bool Number(const char* name, int& value) const
-    {
-        return Traced(name, ReadRegNumber(m_Key, name, kPageBufferBytes, &value));
-    }
-    bool NumberU32(const char* name, uint32_t& value) const
-    {
-        return Traced(name, ReadRegNumberU32(m_Key, name, kPageBufferBytes, &value));
-    }
-    bool FirstDword(const char* name, uint32_t& value) const
-    {
-        return Traced(name, ReadRegFirstDword(m_Key, name, kPageBufferBytes, &value));
-    }
-
-private:
-    static bool Traced(const char* name, bool ok)
-    {
-        if (!ok)
-            Trace("RegQueryValueEx '%s' failed\n", RegTraceName(name).c_str());
-        return ok;
-    }
-    const ApKeyReader& m_Key;
-};
-
-}  // namespace
-
 void ReadConfigFromRegistry(const ApKeyReader& key, DaduVeSettings& s, ApDriver& driver)
 {
-    const PageValues v(key);
+    const TracedValues v(key, kPageBufferBytes);
     SecurityConfig& sec = s.Security;
 
     if (v.Text("SSID", s.SSID))

@@ -3,7 +3,9 @@
 #include <cstring>
 
 #include "daduve/ap_numbers.h"
+#include "daduve/havix_trace.h"
 #include "daduve/mac_entry.h"
+#include "daduve/reg_trace_name.h"
 
 namespace daduve {
 
@@ -44,7 +46,8 @@ bool ReadRegFirstDword(const ApKeyReader& key, const char* name, size_t bufferBy
     if (!key.Read(name, bufferBytes, &data))
         return false;
     uint8_t bytes[4] = {};
-    std::memcpy(bytes, data.bytes.data(), data.bytes.size() < 4 ? data.bytes.size() : 4);
+    if (!data.bytes.empty())
+        std::memcpy(bytes, data.bytes.data(), data.bytes.size() < 4 ? data.bytes.size() : 4);
     *value = static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
              static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
     return true;
@@ -58,6 +61,42 @@ std::vector<std::string> ReadRegMacList(const ApKeyReader& key, const char* name
         return {};
     const size_t size = data.bytes.size() < bufferBytes ? data.bytes.size() : bufferBytes;
     return ParseMacMultiString(data.bytes.data(), size, maxEntries);
+}
+
+namespace {
+
+bool Traced(const char* name, bool ok)
+{
+    if (!ok)
+        Trace("RegQueryValueEx '%s' failed\n", RegTraceName(name).c_str());
+    return ok;
+}
+
+}  // namespace
+
+bool TracedValues::Text(const char* name, std::string& text) const
+{
+    return Traced(name, ReadRegText(m_Key, name, m_nBufferBytes, &text));
+}
+
+bool TracedValues::Number(const char* name, int& value) const
+{
+    return Traced(name, ReadRegNumber(m_Key, name, m_nBufferBytes, &value));
+}
+
+bool TracedValues::NumberU32(const char* name, uint32_t& value) const
+{
+    return Traced(name, ReadRegNumberU32(m_Key, name, m_nBufferBytes, &value));
+}
+
+bool TracedValues::FirstDword(const char* name, uint32_t& value) const
+{
+    return Traced(name, ReadRegFirstDword(m_Key, name, m_nBufferBytes, &value));
+}
+
+std::vector<std::string> TracedValues::MacList(const char* name, size_t maxEntries) const
+{
+    return ReadRegMacList(m_Key, name, m_nBufferBytes, maxEntries);
 }
 
 }  // namespace daduve

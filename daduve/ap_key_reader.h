@@ -11,6 +11,7 @@ namespace daduve {
 
 // Registry value types, as the registry numbers them.
 constexpr uint32_t kRegSz = 1;
+constexpr uint32_t kRegBinary = 3;
 constexpr uint32_t kRegDword = 4;
 constexpr uint32_t kRegMultiSz = 7;
 
@@ -45,5 +46,21 @@ bool ReadRegFirstDword(const ApKeyReader& key, const char* name, size_t bufferBy
 // valid, distinct 12-digit entries. Empty when missing or unreadable.
 std::vector<std::string> ReadRegMacList(const ApKeyReader& key, const char* name, size_t bufferBytes,
                                         size_t maxEntries);
+
+// The readers above with one buffer size, each value that cannot be read traced by name.
+class TracedValues {
+public:
+    TracedValues(const ApKeyReader& key, size_t bufferBytes) : m_Key(key), m_nBufferBytes(bufferBytes) {}
+
+    bool Text(const char* name, std::string& text) const;
+    bool Number(const char* name, int& value) const;
+    bool NumberU32(const char* name, uint32_t& value) const;
+    bool FirstDword(const char* name, uint32_t& value) const;
+    std::vector<std::string> MacList(const char* name, size_t maxEntries) const;
+
+private:
+    const ApKeyReader& m_Key;
+    size_t m_nBufferBytes;
+};
 
 }  // namespace daduve

@@ -1,5 +1,7 @@
 #include "daduve/mac_list_page.h"
 
+#include <algorithm>
+
 #include "daduve/mac_entry.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
@@ -10,11 +12,35 @@
 namespace daduve {
 namespace {
 
-constexpr int kEditWidth = 90;       // pixels, over the row's left part
-constexpr int kModifyOffset = 91;
-constexpr int kCancelOffset = 147;
+constexpr int kEditWidth = 90;  // pixels, over the row's left part, unless the digits need more
 constexpr int kButtonWidth = 55;
 constexpr int kMacDigits = 12;
+
+// Width of an edit that shows 12 of the widest hex digits in its font, with its margins
+// and border.
+int EditWidthForDigits(HWND edit)
+{
+    HDC dc = ::GetDC(edit);
+    if (!dc)
+        return kEditWidth;
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const char* digits : {"000000000000", "DDDDDDDDDDDD", "dddddddddddd"}) {
+        SIZE size{};
+        ::GetTextExtentPoint32A(dc, digits, kMacDigits, &size);
+        if (size.cx > widest)
+            widest = size.cx;
+    }
+    ::SelectObject(dc, old);
+    ::ReleaseDC(edit, dc);
+    const LRESULT margins = ::SendMessageA(edit, EM_GETMARGINS, 0, 0);
+    RECT window{}, client{};
+    ::GetWindowRect(edit, &window);
+    ::GetClientRect(edit, &client);
+    const int frame = (window.right - window.left) - (client.right - client.left);
+    // The edit keeps a pixel or two beside its margins before it scrolls.
+    return widest + LOWORD(margins) + HIWORD(margins) + frame + 4;
+}
 
 }  // namespace
 
@@ -202,14 +228,17 @@ void CMacListPage::PlaceEditor(int row)
     ::SendMessageA(List(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
     ::MapWindowPoints(List(), m_hWnd, reinterpret_cast<POINT*>(&r), 2);
     const int height = r.bottom - r.top - 1;
+    HWND edit = GetDlgItem(IDC_MODIFY_EDIT);
+    const int editWidth = std::max(kEditWidth, EditWidthForDigits(edit));
+    // Edit, then Modify and Cancel, each a pixel after the one before.
     struct Piece {
         int id;
         int offset;
         int width;
     };
-    const Piece pieces[] = {{IDC_MODIFY_EDIT, 0, kEditWidth},
-                            {IDC_MAC_MODIFY, kModifyOffset, kButtonWidth},
-                            {IDC_MAC_MODIFY_CANCEL, kCancelOffset, kButtonWidth}};
+    const Piece pieces[] = {{IDC_MODIFY_EDIT, 0, editWidth},
+                            {IDC_MAC_MODIFY, editWidth + 1, kButtonWidth},
+                            {IDC_MAC_MODIFY_CANCEL, editWidth + 1 + kButtonWidth + 1, kButtonWidth}};
     for (const Piece& p : pieces) {
         HWND w = GetDlgItem(p.id);
         ::SetWindowPos(w, HWND_TOP, r.left + p.offset, r.top, p.width, height, SWP_SHOWWINDOW);

@@ -12,7 +12,6 @@
 #include "daduve/havix_trace.h"
 #include "daduve/le_bytes.h"
 #include "daduve/push_steps.h"
-#include "daduve/reg_trace_name.h"
 #include "daduve/wds_record.h"
 #include "shared/adapter_identity.h"
 
@@ -28,42 +27,6 @@ int AdjustStartupEncryption(int auth, int enc)
 }
 
 namespace {
-
-// The values of the start-up push: 1024-byte buffers, each failure traced by its name.
-class StartupValues {
-public:
-    explicit StartupValues(const ApKeyReader& key) : m_Key(key) {}
-
-    bool Text(const char* name, std::string* text) const
-    {
-        return Traced(name, ReadRegText(m_Key, name, kStartupBufferBytes, text));
-    }
-    bool Number(const char* name, int* value) const
-    {
-        return Traced(name, ReadRegNumber(m_Key, name, kStartupBufferBytes, value));
-    }
-    bool NumberU32(const char* name, uint32_t* value) const
-    {
-        return Traced(name, ReadRegNumberU32(m_Key, name, kStartupBufferBytes, value));
-    }
-    bool FirstDword(const char* name, uint32_t* value) const
-    {
-        return Traced(name, ReadRegFirstDword(m_Key, name, kStartupBufferBytes, value));
-    }
-    std::vector<std::string> MacList(const char* name, size_t max) const
-    {
-        return ReadRegMacList(m_Key, name, kStartupBufferBytes, max);
-    }
-
-private:
-    static bool Traced(const char* name, bool ok)
-    {
-        if (!ok)
-            Trace("RegQueryValueEx '%s' failed\n", RegTraceName(name).c_str());
-        return ok;
-    }
-    const ApKeyReader& m_Key;
-};
 
 // The SSID the access point broadcasts: the stored one, or "DaduVE-xx" from the MAC
 // address when it is empty (queried once, when first needed).
@@ -90,21 +53,21 @@ private:
 
 void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSync* sheet)
 {
-    const StartupValues v(key);
+    const TracedValues v(key, kStartupBufferBytes);
     PushSteps p(driver);
 
     std::string storedSsid;
-    v.Text("SSID", &storedSsid);
+    v.Text("SSID", storedSsid);
     BroadcastSsid ssid(driver, CutSsid(storedSsid));
 
     int mode = g_Ap.phyMode;
-    v.Number("WirelessMode", &mode);
+    v.Number("WirelessMode", mode);
     NormalizeWirelessMode(mode);
     g_Ap.phyMode = mode;
     p.SetU32(kOidSetPhyMode, static_cast<uint32_t>(mode));
 
     uint32_t transmit = 0;
-    if (g_IsHtChip && v.FirstDword("TransmitSetting", &transmit)) {
+    if (g_IsHtChip && v.FirstDword("TransmitSetting", transmit)) {
         const TransmitSettingFields f = UnpackTransmitSetting(transmit);
         HtSetting h;
         h.phyMode = f.phyMode;
@@ -119,11 +82,11 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     }
 
     int txPower = 0;
-    if (v.Number("TXPower", &txPower))
+    if (v.Number("TXPower", txPower))
         p.SetU32(kOidSetTxPower, TxPowerPercent(txPower));
 
     int rate = 0;
-    if (mode != 6 && v.Number("TransRate", &rate)) {
+    if (mode != 6 && v.Number("TransRate", rate)) {
         if ((mode == 1 && rate > 4) || (mode == 2 && rate > 8))
             rate = 0;
         p.Set(kOidDesiredRates, DesiredRatesFor(mode, rate));
@@ -132,26 +95,26 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     int autoChannel = 0;
     uint32_t frequency = 0;
     bool tune = false;
-    if (!v.Number("AutoChannelSelect", &autoChannel) || autoChannel == 0) {
+    if (!v.Number("AutoChannelSelect", autoChannel) || autoChannel == 0) {
         int channel = 0;
-        tune = v.Number("Channel", &channel) && ChannelToFrequencyKhz(channel, &frequency);
+        tune = v.Number("Channel", channel) && ChannelToFrequencyKhz(channel, &frequency);
     }
     int beacon = 0;
-    const bool haveBeacon = v.Number("BeaconPeriod", &beacon);
+    const bool haveBeacon = v.Number("BeaconPeriod", beacon);
     p.Configuration(haveBeacon ? &beacon : nullptr, tune ? &frequency : nullptr);
 
     int preamble = 0;
-    if (v.Number("PreambleType", &preamble))
+    if (v.Number("PreambleType", preamble))
         p.SetU32IfDiffers(kOidQueryPreamble, kOidSetPreamble, preamble == 1 ? 1 : 0);
     int threshold = 0;
-    if (v.Number("RtsThresh", &threshold))
+    if (v.Number("RtsThresh", threshold))
         p.SetU32IfDiffers(kOidRtsThreshold, kOidRtsThreshold, static_cast<uint32_t>(threshold));
-    if (v.Number("FragThresh", &threshold))
+    if (v.Number("FragThresh", threshold))
         p.SetU32IfDiffers(kOidFragmentationThreshold, kOidFragmentationThreshold, static_cast<uint32_t>(threshold));
 
     p.ApOptions([&](uint8_t* o) {
         int value = 0;
-        if (v.Number("BGProtection", &value))
+        if (v.Number("BGProtection", value))
             PutU32(o + kOptBgProtection, (mode == 0 || mode == 3) ? static_cast<uint32_t>(value) : 0u);
         static const struct {
             const char* name;
@@ -159,20 +122,20 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
         } kFields[] = {{"TXBurst", kOptTxBurst},   {"TurboRate", kOptTurboRate}, {"NoForwarding", kOptNoForwarding},
                        {"HideSSID", kOptHideSsid}, {"ShortSlot", kOptShortSlot}};
         for (const auto& f : kFields)
-            if (v.Number(f.name, &value))
+            if (v.Number(f.name, value))
                 PutU32(o + f.offset, static_cast<uint32_t>(value));
-        if (v.Number("IdleTime", &value))
+        if (v.Number("IdleTime", value))
             PutU16(o + kOptIdleTime, static_cast<uint16_t>(value));
     });
 
     int auth = g_Ap.authenType;
-    if (v.Number("AuthenType", &auth)) {
+    if (v.Number("AuthenType", auth)) {
         g_Ap.authenType = auth;
         p.SetU32(kOidAuthenticationMode, static_cast<uint32_t>(auth));
     }
 
     int encryption = 1;
-    const bool haveEncryption = v.Number("Encryption", &encryption);
+    const bool haveEncryption = v.Number("Encryption", encryption);
     encryption = AdjustStartupEncryption(auth, encryption);
     if (haveEncryption) {
         g_Ap.wdsAllowed = encryption < 4 ? 1 : 0;
@@ -184,33 +147,33 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     if (auth == 2 || auth == 3) {
         uint32_t ip = 0, port = 0;
         std::string secret;
-        v.NumberU32("RadiusIP", &ip);
-        v.NumberU32("RadiusPort", &port);
-        v.Text("RadiusKey", &secret);
+        v.NumberU32("RadiusIP", ip);
+        v.NumberU32("RadiusPort", port);
+        v.Text("RadiusKey", secret);
         p.SetIfDiffers(kOidQueryRadius, kOidSetRadius, BuildRadiusRecord(ip, port, secret));
     }
     if (IsPskAuthentication(auth)) {
         std::string psk;
-        if (v.Text("WPAPSK", &psk)) {
+        if (v.Text("WPAPSK", psk)) {
             g_Ap.passphrase = psk;
             p.AddPsk(psk, ssid.Get());
         }
     }
     if (auth == 3 || IsPskAuthentication(auth) || auth == 6 || auth == 8) {
         uint32_t method = 0, interval = 0;
-        v.NumberU32("RekeyMethod", &method);
-        v.NumberU32("RekeyInterval", &interval);
+        v.NumberU32("RekeyMethod", method);
+        v.NumberU32("RekeyInterval", interval);
         p.SetIfDiffers(kOidQueryRekey, kOidSetRekey, BuildRekeyRecord(method, interval));
     }
 
     if (encryption == 0 || auth == 1) {
         int defaultKey = 0;
-        v.Number("WEPKeyUse", &defaultKey);
+        v.Number("WEPKeyUse", defaultKey);
         std::string keys[4];
         bool readable[4];
         for (int n = 0; n < 4; ++n) {
             const std::string name = "WEPKey" + std::to_string(n + 1);
-            readable[n] = v.Text(name.c_str(), &keys[n]);
+            readable[n] = v.Text(name.c_str(), keys[n]);
         }
         p.WepKeys(keys, readable, defaultKey);
     }
@@ -218,7 +181,7 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     p.Ssid(ssid.Get());
 
     int policy = kPolicyDisable;
-    v.Number("AccessControlPolicy", &policy);
+    v.Number("AccessControlPolicy", policy);
     if (policy < kPolicyDisable || policy > kPolicyRejectAll)
         policy = kPolicyDisable;
     std::vector<std::string> stations;
@@ -229,7 +192,7 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     int wdsEnable = 1;
     std::vector<std::string> peers;
     bool withKey = false;
-    if (v.Number("WdsEnable", &wdsEnable) && wdsEnable == 0) {
+    if (v.Number("WdsEnable", wdsEnable) && wdsEnable == 0) {
         peers = v.MacList("WdsList", kWdsMaxPeers);
         withKey = IsPskAuthentication(auth);
     }

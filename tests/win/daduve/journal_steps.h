@@ -82,8 +82,12 @@ inline void ExpectJournal(const platform::sim::World& world, const std::vector<S
                           << Describe(want.oid, want.set);
             continue;
         }
-        if (want.checkBytes) EXPECT_EQ(Hex(got.in), Hex(want.bytes)) << "call " << i << ": " << Describe(got.oid, true);
-        if (want.set) EXPECT_TRUE(got.result) << "call " << i << " refused: " << Describe(got.oid, true);
+        if (want.checkBytes) {
+            EXPECT_EQ(Hex(got.in), Hex(want.bytes)) << "call " << i << ": " << Describe(got.oid, true);
+        }
+        if (want.set) {
+            EXPECT_TRUE(got.result) << "call " << i << " refused: " << Describe(got.oid, true);
+        }
     }
 }
 

@@ -216,7 +216,8 @@ TEST_F(PagesTest, AccessControlModifyReplacesTheRowInPlace) {
     for (int id : {IDC_PAGE_APPLY, IDC_ACL_POLICY, IDC_ACL_LIST, IDC_MAC_EDIT, IDC_MAC_ADD, IDC_MAC_DELETE,
                    IDC_MAC_REMOVE_ALL})
         EXPECT_FALSE(Enabled(acl, id)) << id;
-    // The editor lies over the row: 90 pixels, then Modify and Cancel.
+    // The editor lies over the row: at least 90 pixels, as wide as its 12 digits need, then
+    // Modify and Cancel, a pixel apart.
     RECT row{}, edit{}, modify{}, cancel{};
     SendMessageA(acl.GetDlgItem(IDC_ACL_LIST), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
     MapWindowPoints(acl.GetDlgItem(IDC_ACL_LIST), nullptr, reinterpret_cast<POINT*>(&row), 2);
@@ -225,11 +226,25 @@ TEST_F(PagesTest, AccessControlModifyReplacesTheRowInPlace) {
     GetWindowRect(acl.GetDlgItem(IDC_MAC_MODIFY_CANCEL), &cancel);
     EXPECT_EQ(edit.left, row.left);
     EXPECT_EQ(edit.top, row.top);
-    EXPECT_EQ(edit.right - edit.left, 90);
+    EXPECT_GE(edit.right - edit.left, 90);
     EXPECT_EQ(edit.bottom - edit.top, row.bottom - row.top - 1);
-    EXPECT_EQ(modify.left, row.left + 91);
-    EXPECT_EQ(cancel.left, row.left + 147);
+    EXPECT_EQ(modify.left, edit.right + 1);
+    EXPECT_EQ(modify.right - modify.left, 55);
+    EXPECT_EQ(cancel.left, modify.right + 1);
     EXPECT_EQ(cancel.right - cancel.left, 55);
+    {
+        HWND editor = acl.GetDlgItem(IDC_MODIFY_EDIT);
+        HDC dc = GetDC(editor);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(editor, WM_GETFONT, 0, 0)));
+        SIZE digits{};
+        GetTextExtentPoint32A(dc, "00aabbccddee", 12, &digits);
+        SelectObject(dc, old);
+        ReleaseDC(editor, dc);
+        RECT client{};
+        GetClientRect(editor, &client);
+        const LRESULT margins = SendMessageA(editor, EM_GETMARGINS, 0, 0);
+        EXPECT_LE(digits.cx + LOWORD(margins) + HIWORD(margins), client.right) << "the digits are cut";
+    }
 
     // Unchanged: the row itself holds it. Not an address: refused. The editor stays.
     Command(acl, IDC_MAC_MODIFY);
@@ -418,7 +433,8 @@ TEST_F(PagesTest, DISABLED_Screenshot) {
     Open(page);
     MoveWindow(sheet.m_hWnd, 40, 40, sheet.GetWindowRect().right - sheet.GetWindowRect().left,
                sheet.GetWindowRect().bottom - sheet.GetWindowRect().top, TRUE);
-    if (std::getenv("PAGES_SHOW_MODIFY")) {
+    const char* modify = std::getenv("PAGES_SHOW_MODIFY");
+    if (modify && *modify) {
         if (page == 0) DoubleClick(acl, IDC_ACL_LIST, 1);
         else DoubleClick(wds, IDC_WDS_LIST, 1);
     }

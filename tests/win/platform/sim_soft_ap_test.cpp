@@ -56,8 +56,11 @@ TEST_P(SimRecordTest, DriverRefusesMalformedRecordsAndKeepsNothingOfThem) {
     Load(kOneAdapter);
     Bytes record = GetParam().record;
     EXPECT_EQ(Call(GetParam().oid, record), GetParam().error);
-    if (GetParam().error != ERROR_SUCCESS) EXPECT_TRUE(world_.LastSet(0, QueryOidOf(GetParam().oid)).empty());
-    else EXPECT_EQ(world_.LastSet(0, QueryOidOf(GetParam().oid)), GetParam().record);
+    if (GetParam().error != ERROR_SUCCESS) {
+        EXPECT_TRUE(world_.LastSet(0, QueryOidOf(GetParam().oid)).empty());
+    } else {
+        EXPECT_EQ(world_.LastSet(0, QueryOidOf(GetParam().oid)), GetParam().record);
+    }
 }
 
 Bytes Key(std::uint32_t length, std::uint32_t keyLength, std::size_t size) {
