@@ -1,6 +1,7 @@
 #include "daduve/mac_entry.h"
 
 #include "shared/hex_text.h"
+#include "shared/mac_text.h"
 
 namespace daduve {
 
@@ -35,10 +36,7 @@ std::string MacDigits(const std::string& display)
 
 bool MacBytes(const std::string& digits, uint8_t out[6])
 {
-    if (digits.size() != 12 || !IsHexText(digits.c_str(), 12))
-        return false;
-    HexStringToBytes(digits.c_str(), out, 6);
-    return true;
+    return digits.size() == 12 && ParseMacText(digits, out);
 }
 
 bool SameMacText(const std::string& a, const std::string& b)

@@ -10,6 +10,7 @@
 #include "daduve/ap_discovery.h"
 #include "havix_fixture.h"
 #include "resources/daduve/resource.h"
+#include "tests/win/layout_check.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct SelCardAnswer {
     int line = 0;
     bool pressOk = true;
+    bool checkLayout = false;
     int shown = 0;
 };
 SelCardAnswer* g_answer = nullptr;
@@ -84,6 +86,7 @@ void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
     if (!dialog || dialog == g_lastDialog) return;
     g_lastDialog = dialog;
     ++g_answer->shown;
+    if (g_answer->checkLayout) testutil::ExpectTidyLayout(dialog);
     HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
     SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
@@ -111,6 +114,7 @@ TEST_F(ApDiscoveryTest, TwoAdaptersAskWithHavixsDialogAndTakeTheChosenOne) {
     context.busy = &busy;
     SelCardAnswer answer;
     answer.line = 1;
+    answer.checkLayout = true;
     ASSERT_EQ(DiscoverAnswering(answer), 1);
     EXPECT_EQ(answer.shown, 1);
     EXPECT_EQ(busy, 0);

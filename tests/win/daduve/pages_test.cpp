@@ -20,6 +20,7 @@
 #include "havix_fixture.h"
 #include "journal_steps.h"
 #include "resources/daduve/resource.h"
+#include "tests/win/layout_check.h"
 
 namespace {
 
@@ -331,6 +332,23 @@ TEST_F(PagesTest, AccessControlApplyWithoutApDefaultDoesNothing) {
     Command(acl, IDC_PAGE_APPLY);
     EXPECT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, ApDefault()));
     EXPECT_TRUE(world.Journal().empty());
+}
+
+TEST_F(PagesTest, BothPagesAreLaidOutWithoutOverlapOrCutText) {
+    SetText(DriverKey(), "AccessControlPolicy", "1");
+    SetMultiString(DriverKey(), "AccessControlList", {"001122334455", "00aabbccddee"});
+    SetMultiString(ApDefault(), "WdsList", {"0073FF123456"});
+    Open();
+    {
+        SCOPED_TRACE("Access Control");
+        testutil::ExpectTidyLayout(acl.m_hWnd);
+    }
+    sheet.SetActivePage(1);
+    fw::PumpPending();
+    {
+        SCOPED_TRACE("WDS");
+        testutil::ExpectTidyLayout(wds.m_hWnd);
+    }
 }
 
 // ---- WDS
