@@ -265,6 +265,22 @@ DLS_TABLES = {
 }
 
 
+# Station files ([Config]) and "_wsc" files for settings_readers.
+SETTINGS = {
+    "wpa2_psk": ("[Config]\nCurProfile=Home\nWSC=0\nSSID=Lantern Home\nNetworkType=1\nAuthMode=7\nCipherMode=6\n"
+                 "WPAPSK=lantern-harbour-42\nPSMode=1\nActiveTime=2024, 3, 9, 14, 5, 59\n", ""),
+    "wep_shared": ("[Config]\nSSID=Quay WEP\nAuthMode=1\nCipherMode=0\nWEPKeyUse=3\nWEPKey1=1122334455\n"
+                   "WEPKey3=00112233445566778899AABBCC\nWEPKey4=7\n", ""),
+    "wpa_none_adhoc": ("[Config]\nSSID=IEEE\nNetworkType=0\nChannel=6\nAuthMode=5\nCipherMode=4\nWPAPSK=password\n", ""),
+    "eap": ("[Config]\nSSID=Office\nAuthMode=6\nCipherMode=6\nUse8021X=1\nAuthenProtocol=25\nTunnelProtocol=26\n"
+            "ID=alice\nUseClientCert=1\nClientCertLen=20\nClientCertData=00112233445566778899aabbccddeeff00112233\n"
+            "PACFilePath=C:\\pac\\file.pac\n", ""),
+    "wsc": ("[Config]\nWSC=1\n", "[Common]\nConfigMode=0\nPinCode=12345670\nNumber=2\n[Profile0]\nSSID=Lantern Home\n"
+            "AuthType=32\nEncryType=8\nKeyIndex=0\nKeyLength=18\nKey=lantern-harbour-42\nMacAddress=021122334477\n"
+            "[Profile1]\nSSID=Quay WEP\nAuthType=1\nEncryType=2\nKeyIndex=1\nKeyLength=10\nKey=1122334455\n"),
+}
+
+
 def write(target, name, data):
     d = os.path.join(HERE, "corpus", target)
     os.makedirs(d, exist_ok=True)
@@ -287,6 +303,8 @@ def main():
                                                                for i in range(3)))
     for name, data in DLS_TABLES.items():
         write("dls_table", name, data)
+    for name, (station, wsc) in SETTINGS.items():
+        write("settings_readers", name, station.encode() + b"\0" + wsc.encode())
 
 
 if __name__ == "__main__":

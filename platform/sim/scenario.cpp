@@ -346,6 +346,7 @@ private:
             const NetworkSpec& n = result.networks.back();
             if (n.appearAt >= 0 && n.vanishAt >= 0 && n.vanishAt <= n.appearAt)
                 throw Fail{"vanish_at must come after appear_at"};
+            if (n.hasKey) CheckNetworkKey(n);
         } else if (section_ == kConnection) {
             line_ = result.connections.back().line;
             for (const char* k : {"name", "guid", "description"})
@@ -723,6 +724,14 @@ private:
             Mac m = ParseMac(value);
             if ((m[0] & 1) || m == Mac{}) throw Fail{"dls_peer must be a unicast MAC address"};
             n.dlsPeers.push_back(m);
+        } else if (key == "key") {
+            Once(key);
+            n.key = ParseLimitedText(value, "key", 64);
+            if (n.key.empty()) throw Fail{"key is empty"};
+            n.hasKey = true;
+        } else if (key == "key_index") {
+            Once(key);
+            n.keyIndex = static_cast<int>(ParseInt(value, 0, 3, "key_index"));
         } else if (key == "ie") {
             Bytes b = ParseHexBytes(value);
             if (b.size() < 2 || b.size() != static_cast<std::size_t>(b[1]) + 2)
@@ -807,6 +816,30 @@ private:
             else throw Fail{"state must be running or stopped"};
         } else {
             throw Fail{"unknown key '" + key + "' in [service]"};
+        }
+    }
+
+    // A key of the form the network's security takes.
+    static void CheckNetworkKey(const NetworkSpec& n) {
+        auto allHex = [](const std::string& k) {
+            for (char c : k)
+                if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+            return true;
+        };
+        const std::size_t size = n.key.size();
+        switch (n.security) {
+        case Security::Open:
+        case Security::Wpa:
+        case Security::Wpa2: throw Fail{"key is for wep, wpa-psk and wpa2-psk networks"};
+        case Security::Wep:
+            if (!(size == 5 || size == 13 || ((size == 10 || size == 26) && allHex(n.key))))
+                throw Fail{"a WEP key is 10 or 26 hex digits, or 5 or 13 characters"};
+            break;
+        case Security::WpaPsk:
+        case Security::Wpa2Psk:
+            if (!((size >= 8 && size <= 63) || (size == 64 && allHex(n.key))))
+                throw Fail{"a WPA key is 8 to 63 characters, or 64 hex digits"};
+            break;
         }
     }
 

@@ -103,6 +103,11 @@ struct NetworkSpec {
     Wps wps = kWpsNone;                    // WPS element; PIN/PBC add a device password id
     bool ht = false;                       // 802.11n elements (HT capabilities, HT operation)
     std::vector<Mac> dlsPeers;             // stations of this BSS that accept a direct link
+    // The network's key: a WEP key (10 or 26 hex digits, or 5 or 13 characters) at keyIndex,
+    // or a WPA passphrase (8-63 characters) or 64 hex digits. Without one any key fits.
+    bool hasKey = false;
+    std::string key;
+    int keyIndex = 0;                      // WEP: the slot of the AP's transmit key
 };
 
 // A network connection of the machine, as the home-networking configuration and the IP

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "platform/sim/sim_wlan_bss.h"
+#include "platform/sim/sim_wlan_profile.h"
 #include "platform/sim/sim_wlan_xml.h"
 #include "platform/sim/world_state.h"
 #include "platform/wlan_codes.h"
@@ -32,6 +33,15 @@ std::wstring Widen(const std::string& bytes) {
     int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     w.resize(static_cast<std::size_t>(std::max(n, 0)));
     if (n > 0) MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), w.data(), n);
+    return w;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    std::wstring w;
+    if (text.empty()) return w;
+    int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    w.resize(static_cast<std::size_t>(std::max(n, 0)));
+    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), w.data(), n);
     return w;
 }
 
@@ -409,6 +419,7 @@ public:
 
         // Where the connection goes and what it needs.
         ProfileFacts facts;
+        ProfileKey key;
         std::wstring profileName;
         bool discovery = false;
         DWORD rc = ERROR_SUCCESS;
@@ -418,7 +429,7 @@ public:
             if (p->strProfile)
                 for (const WlanStoredProfile& sp : a->profiles)
                     if (sp.name == p->strProfile) {
-                        facts = ReadProfileXml(sp.xml);
+                        CheckProfileDocument(sp.xml, &facts, &key, nullptr);
                         profileName = sp.name;
                         rc = ERROR_SUCCESS;
                     }
@@ -426,9 +437,8 @@ public:
             break;
         }
         case wlan_connection_mode_temporary_profile:
-            facts = p->strProfile ? ReadProfileXml(p->strProfile) : ProfileFacts{};
-            profileName = Widen(facts.name);
-            if (!facts.wellFormed) rc = ERROR_BAD_PROFILE;
+            if (!p->strProfile || !CheckProfileDocument(p->strProfile, &facts, &key, nullptr)) rc = ERROR_BAD_PROFILE;
+            profileName = FromUtf8(facts.name);
             break;
         case wlan_connection_mode_discovery_secure:
         case wlan_connection_mode_discovery_unsecure:
@@ -468,6 +478,7 @@ public:
                             ? best->security == Security::Open
                             : SecurityFits(facts, *best);
             if (!fits || best->connectFails) reason = kWlanReasonAssociationFailure;
+            else if (!discovery) reason = KeyFailure(key, *best);
         }
         call.reason = reason;
         s.wlanConnects.push_back(call);
@@ -504,13 +515,9 @@ public:
         s.Sync();
         AdapterState* a = nullptr;
         if (DWORD rc = Find(s, clientHandle, iface, &a)) return Log(s, "WlanSetProfile", 0, rc);
-        ProfileFacts f = ReadProfileXml(profileXml);
-        if (!f.wellFormed || f.name.empty()) {
-            *reasonCode = kWlanReasonUnknown;
-            return Log(s, "WlanSetProfile", 0, ERROR_BAD_PROFILE);
-        }
-        *reasonCode = kWlanReasonSuccess;
-        const std::wstring name = Widen(f.name);
+        ProfileFacts f;
+        if (!CheckProfileDocument(profileXml, &f, nullptr, reasonCode)) return Log(s, "WlanSetProfile", 0, ERROR_BAD_PROFILE);
+        const std::wstring name = FromUtf8(f.name);
         for (WlanStoredProfile& p : a->profiles) {
             if (p.name != name) continue;
             if (!overwrite) return Log(s, "WlanSetProfile", 0, ERROR_ALREADY_EXISTS);
@@ -601,6 +608,12 @@ public:
         for (AdapterState& x : s.adapters)
             if (x.present && IsEqualGUID(GuidOf(x), *iface)) a = &x;
         if (!a) return Log(s, "WlanUIEditProfile", 0, ERROR_NOT_FOUND);
+        // The editor edits a stored profile of that interface, nothing else.
+        if (std::none_of(a->profiles.begin(), a->profiles.end(),
+                         [&](const WlanStoredProfile& p) { return p.name == profileName; })) {
+            if (reasonCode) *reasonCode = kWlanReasonProfileMissing;
+            return Log(s, "WlanUIEditProfile", 0, ERROR_NOT_FOUND);
+        }
         ++s.editorsOpen;
         s.editorCv.wait(lock, [&] { return !s.editorHeld; });
         --s.editorsOpen;

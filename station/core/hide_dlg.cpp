@@ -133,7 +133,7 @@ void CHideDlg::InitDevice(int openSheet) {
     g_Supports5GHz = ofdm;
 
     RunOnceInitConfigTxBurst();
-    std::memset(g_WpsCredentialTable, 0, sizeof(g_WpsCredentialTable));
+    std::memset(&g_WpsCredentialTable, 0, sizeof(g_WpsCredentialTable));
 
     uint32_t eeprom = 0;
     if (ReadEepromConfigWord(&eeprom) && eeprom != 0xFFFF) {

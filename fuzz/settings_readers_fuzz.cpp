@@ -1,0 +1,59 @@
+// The readers of the settings files: [Config] of the station file into an apply record (and
+// that record into a service profile document), the WPS credentials of the "_wsc" file, and
+// the activation times of the profile list. Input: the station file's text, a zero byte,
+// then the "_wsc" file's text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "station/core/ini_document.h"
+#include "station/core/wlan_profile_text.h"
+#include "station/profiles/profile_list.h"
+#include "station/profiles/station_config_reader.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+void CheckBlock(const Ndis80211KeyHeader* block, uint32_t length) {
+    if (!block) return;
+    Require(block->KeyLength <= kMaxKeyMaterial && block->Length == KeyBlockSize(block->KeyLength) &&
+            length == block->Length);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const size_t split = input.find('\0');
+    const IniDocument station(input.substr(0, split));
+    const IniDocument wps(split == std::string::npos ? std::string() : input.substr(split + 1));
+
+    CertDesc client{}, server{};
+    StationConfigContext context;
+    context.wpaSupported = 1;
+    context.driverVersion = 0x0600;
+    context.clientCert = &client;
+    context.serverCert = &server;
+    ProfileApplyRecord* record = AllocApplyRecord();
+    ReadStationConfig(*record, station, context);
+    Require(record->SsidLength <= sizeof(record->Ssid));
+    Require(record->WpaPassphraseLength <= sizeof(record->WpaPassphrase));
+    Require(record->AuthMode >= 0 && record->AuthMode <= 7);
+    Require(client.ThumbprintLength <= kCertThumbprintMax && server.ThumbprintLength <= kCertThumbprintMax);
+    CheckBlock(record->WpaNoneKey, record->WpaNoneKeyLength);
+    for (int n = 0; n < kWepKeyCount; ++n) CheckBlock(WepKeyBlock(*record, n), WepKeyLength(*record, n));
+    if (const auto doc = wlan_profile::Build(*record, "Picked")) Require(doc->xml.size() < 4000);
+    FreeApplyRecord(record);
+
+    WpsCredentialTable table;
+    ReadWpsCredentials(station, wps, table);
+    Require(table.Count <= kWpsMaxCredentials);
+    for (const WpsCredential& c : table.Entries) Require(c.SsidLength <= 32 && c.KeyLength <= kWpsMaxKeyLength);
+
+    ParseActiveTime(station.Read("Config", "ActiveTime", 127));
+    return 0;
+}

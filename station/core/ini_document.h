@@ -1,0 +1,25 @@
+#pragma once
+// A private-profile text held in memory and read the way the private-profile functions
+// read a file: section and key names without regard to case, the first section and key of
+// a name win, blanks around names and values ignored, one pair of enclosing quotes taken
+// off a value. Window-less.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "station/core/settings_source.h"
+
+class IniDocument : public SettingsSource {
+public:
+    explicit IniDocument(const std::string& text);
+
+    std::string Read(const char* section, const char* key, size_t maxChars) const override;
+    std::vector<std::string> SectionNames() const;
+
+private:
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> values;
+    };
+    std::vector<Section> m_sections;
+};
