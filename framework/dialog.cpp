@@ -93,6 +93,20 @@ void CDialog::NextDlgCtrl() { SendMessage(WM_NEXTDLGCTL, 0, FALSE); }
 void CDialog::PrevDlgCtrl() { SendMessage(WM_NEXTDLGCTL, 1, FALSE); }
 void CDialog::GotoDlgCtrl(HWND ctrl) { SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(ctrl), TRUE); }
 
+void CDialog::EnableDlgItem(int id, BOOL enable) {
+  HWND item = GetDlgItem(id);
+  if (!item) return;
+  if (!enable && ::GetFocus() == item) {
+    // A disabled window keeps the focus it had, and then no key reaches anything.
+    HWND next = ::GetNextDlgTabItem(m_hWnd, item, FALSE);
+    ::EnableWindow(item, FALSE);
+    if (next && next != item && ::IsWindowEnabled(next)) GotoDlgCtrl(next);
+    else if (HWND root = ::GetAncestor(m_hWnd, GA_ROOT)) ::SendMessageA(root, WM_NEXTDLGCTL, 0, FALSE);
+    return;
+  }
+  ::EnableWindow(item, enable);
+}
+
 LRESULT CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_INITDIALOG) return OnInitDialog();
   return CWnd::WindowProc(msg, wp, lp);

@@ -32,6 +32,9 @@ class CDialog : public CWnd {
   void NextDlgCtrl();
   void PrevDlgCtrl();
   void GotoDlgCtrl(HWND ctrl);
+  // EnableWindow on a control; a control that has the focus passes it to the next control
+  // before it is disabled, so the keyboard keeps working.
+  void EnableDlgItem(int id, BOOL enable);
   bool IsInModalLoop() const { return m_bInModal; }
 
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;

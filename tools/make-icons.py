@@ -423,6 +423,45 @@ def icon_sort(up):
     return draw
 
 
+def draw_profile_card(cv):
+    """A profile: a white index card with a blue title band and two text lines."""
+    s = cv.size / 16.0
+    x0, y0, x1, y1 = 1.5 * s, 2.5 * s, 12.5 * s, 13.5 * s
+
+    def box(inset):
+        return rect(x0 + inset, y0 + inset, x1 - inset, y1 - inset, max(1.0 * s - inset, 0.0))
+    cv.fill(box(0.0), hexcolor("#FFFFFF"))
+    cv.fill(intersect(box(0.0), rect(x0, y0, x1, y0 + 3.0 * s)), hexcolor("#2F6FC0"))
+    cv.fill(outline(box, 1.0), hexcolor("#3A4A60"))
+    grey = hexcolor("#8A96A8")
+    cv.fill(rect(3.5 * s, 7.5 * s, 10.5 * s, 8.5 * s), grey)
+    cv.fill(rect(3.5 * s, 10.0 * s, 8.5 * s, 11.0 * s), grey)
+
+
+def icon_profile_linked(size):
+    """The active profile while the link is on its network: the card with a green tick."""
+    cv = Canvas(size)
+    draw_profile_card(cv)
+    s = size / 16.0
+    light, mid, dark = (hexcolor(c) for c in GREEN)
+    cv.fill(circle(11.5 * s, 11.5 * s, 4.4 * s), dark)
+    cv.fill(circle(11.5 * s, 11.5 * s, 3.6 * s), vgradient(light, mid, 8 * s, 15 * s))
+    w = 1.4 * s if size <= 16 else 1.2 * s
+    cv.fill(line(9.6 * s, 11.7 * s, 11.1 * s, 13.2 * s, w), WHITE)
+    cv.fill(line(11.1 * s, 13.2 * s, 13.6 * s, 9.9 * s, w), WHITE)
+    return cv
+
+
+def icon_profile_active(size):
+    """The active profile while the link is elsewhere or down: the card with an amber dot."""
+    cv = Canvas(size)
+    draw_profile_card(cv)
+    s = size / 16.0
+    cv.fill(circle(11.5 * s, 11.5 * s, 4.0 * s), hexcolor("#8A5A00"))
+    cv.fill(circle(11.5 * s, 11.5 * s, 3.2 * s), vgradient(hexcolor("#FFD66B"), hexcolor("#E59A0A"), 8 * s, 15 * s))
+    return cv
+
+
 # file name, drawing function, sizes
 ICONS = [
     ("lumora.ico", icon_program, (16, 32, 48)),
@@ -437,6 +476,8 @@ ICONS = [
     ("site-open.ico", icon_site_open, (16, 32)),
     ("sort-ascending.ico", icon_sort(True), (16, 32)),
     ("sort-descending.ico", icon_sort(False), (16, 32)),
+    ("profile-linked.ico", icon_profile_linked, (16, 32)),
+    ("profile-active.ico", icon_profile_active, (16, 32)),
 ]
 
 # Icons of the other programs: folder under resources/, file name, drawing function, sizes.

@@ -495,4 +495,42 @@
 #define IDC_ICS_TEXT                 1272
 #define IDS_ICS_PROCEEDING           416
 
+/* Profile page */
+#define IDD_PROFILE_PAGE             129
+#define IDC_PROFILE_ADD              1032
+#define IDC_PROFILE_DELETE           1033
+#define IDC_PROFILE_EDIT             1034
+#define IDC_PROFILE_ACTIVATE         1035
+#define IDC_PROFILE_LIST             1059
+#define IDC_PROFILE_GROUP            1199
+#define IDI_PROFILE_LINKED           174    /* image 0: the active profile, the link on its network */
+#define IDI_PROFILE_ACTIVE           185    /* image 1: the active profile, the link elsewhere */
+#define IDS_PCOL_NAME                39
+#define IDS_PCOL_SSID                40
+#define IDS_PCOL_CHANNEL             41
+#define IDS_PCOL_AUTHENTICATION      42
+#define IDS_PCOL_ENCRYPTION          43
+#define IDS_PCOL_NETWORK_TYPE        44
+#define IDS_PROFILE_ADD              46
+#define IDS_PROFILE_DELETE           47
+#define IDS_PROFILE_EDIT             48
+#define IDS_PROFILE_ACTIVATE         49
+#define IDS_PROFILE_LIST             103
+#define IDS_ENC_TKIP                 113
+#define IDS_ENC_AES                  114
+#define IDS_AUTH_WPA                 116
+#define IDS_AUTH_WPA_PSK             117
+#define IDS_AUTH_WPA_NONE            118
+#define IDS_AUTH_OPEN                146
+#define IDS_AUTH_SHARED              147
+#define IDS_AUTH_AUTO_SWITCH         179    /* a single blank */
+#define IDS_PROFILE                  180
+#define IDS_ADD_PROFILE_CAPTION      185
+#define IDS_PROFILE_NAME_PREFIX      189
+#define IDS_AUTH_LEAP                308
+#define IDS_USE_8021X_SUFFIX         310
+#define IDS_EDIT_PROFILE_CAPTION     314
+#define IDS_AUTH_WPA2                325
+#define IDS_AUTH_WPA2_PSK            326
+
 #endif /* LUMORA_RESOURCE_H */

@@ -42,6 +42,13 @@ constexpr uint32_t kNdisInfrastructure = 1;
 constexpr uint32_t kNdisAutoUnknown = 2;
 
 uint32_t ReadU32(const uint8_t* p);
+
+// A MAC address as one number, for sets and maps keyed by BSSID.
+constexpr uint64_t MacKey(const MacAddress& mac) {
+    uint64_t key = 0;
+    for (uint8_t b : mac) key = key << 8 | b;
+    return key;
+}
 void WriteU32(uint8_t* p, uint32_t v);
 
 // One entry inside a list; only built by ReadBssidList, so the entry's bytes are known to

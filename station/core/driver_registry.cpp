@@ -13,9 +13,11 @@
 #include "station/core/driver_oid_ops.h"
 #include "station/core/radio_defaults.h"
 
+
 namespace {
 
 constexpr int kSetAttempts = 3;
+constexpr size_t kMaxValueBytes = 64u << 20;  // far beyond any value a driver key holds
 
 void SetText(HKEY key, const char* name, const char* text) {
     RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),

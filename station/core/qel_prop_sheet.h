@@ -9,6 +9,7 @@
 #include "station/pages/advance_page.h"
 #include "station/pages/reg_set_page.h"
 #include "station/pages/block_ack_page.h"
+#include "station/pages/profile_page.h"
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
 
@@ -29,7 +30,7 @@ public:
     CLinkStatusPage* LinkStatusPage() { return &m_LinkStatusPage; }
     CStatisticPage* StatisticPage() { return &m_StatisticPage; }
     fw::CPropertyPage* WscPage() { return &m_WscPage; }
-    fw::CPropertyPage* ProfilePage() { return &m_ProfilePage; }
+    CProfilePage* ProfilePage() { return &m_ProfilePage; }
     CAboutPage* AboutPage() { return &m_AboutPage; }
 
     BOOL OnInitDialog() override;
@@ -44,7 +45,7 @@ private:
     void BuildPages();
 
     // Pages are members in construction order; the later issues replace the placeholders.
-    CPendingPage m_ProfilePage{"Profile"};
+    CProfilePage m_ProfilePage;
     CSiteSurvPage m_SiteSurvPage;
     CAboutPage m_AboutPage;
     CLinkStatusPage m_LinkStatusPage;

@@ -60,3 +60,44 @@ HtSettingsRecord UnpackHtSettings(uint32_t word) {
     r[7] = static_cast<uint8_t>((word >> 16) & 0x01);
     return r;
 }
+
+DesiredRates ProfileDesiredRates(int mode, bool hasTransRate, long n, uint32_t htSettingsWord) {
+    if (!hasTransRate) {
+        if (IsHtWirelessMode(mode)) return DesiredRates{};
+        return mode == 1 || mode == 2 || mode == 4 ? DesiredRates{22, 11, 4, 2, 0, 0, 0, 0} : kRatesBG;
+    }
+    if ((mode == 1 && n > 4) || (mode == 2 && n > 8)) n = 0;
+    if (IsHtWirelessMode(mode)) return HtDesiredRates(htSettingsWord);
+    if (mode == 2 || mode == 4) {
+        static const uint8_t kA[8] = {12, 18, 24, 36, 48, 72, 96, 108};
+        if (n >= 1 && n <= 8) return DesiredRates{kA[n - 1], 0, 0, 0, 0, 0, 0, 0};
+        return kRatesA;
+    }
+    static const uint8_t kBG[12] = {2, 4, 11, 22, 12, 18, 24, 36, 48, 72, 96, 108};
+    if (n >= 1 && n <= 12) return DesiredRates{kBG[n - 1], 0, 0, 0, 0, 0, 0, 0};
+    return mode == 1 ? kRatesB : kRatesBG;
+}
+
+uint32_t ProfileHtSettingsWord(int mode, uint8_t extensionChannel, bool hasTransmitSetting, uint32_t setting) {
+    uint32_t word = (static_cast<uint32_t>(mode) & 0x0F) | (static_cast<uint32_t>(extensionChannel & 3) << 17) |
+                    (2u << 14);
+    // MCS (bits 4-10), bandwidth, guard interval, STBC and HT mode come from the stored word.
+    constexpr uint32_t kStored = 0x7Fu << 4 | 1u << 11 | 1u << 12 | 1u << 13 | 1u << 16;
+    if (hasTransmitSetting) word |= setting & kStored;
+    else word |= kHtMcsAuto << 4 | 1u << 11 | 1u << 12 | 1u << 13;
+    return word;
+}
+
+int AdhocOfdmCode(int mode) {
+    switch (mode) {
+        case 0: return 1;
+        case 1: return 0;
+        case 2: return 3;
+        case 3: return 4;
+        case 4: return 2;
+        case 5: return 5;
+        case 6: return 6;
+        case 9: return 9;
+        default: return -1;
+    }
+}

@@ -34,3 +34,16 @@ HtSettingsRecord UnpackHtSettings(uint32_t htSettingsWord);
 
 constexpr uint32_t HtMcsBits(uint32_t htSettingsWord) { return (htSettingsWord >> 4) & 0x7F; }
 constexpr uint32_t kHtMcsAuto = 33;
+
+// The rates a profile applied with the driver's own settings asks for: by the wireless mode
+// alone without a stored TransRate, else the one rate it names (B and G rates 1-12, A rates
+// 1-8; a number past the mode's rates means all of them).
+DesiredRates ProfileDesiredRates(int wirelessMode, bool hasTransRate, long transRate, uint32_t htSettingsWord);
+
+// The 802.11n settings word from the wireless mode, the extension channel the driver
+// reports (byte 6 of its 802.11n answer) and the stored TransmitSetting when there is one.
+uint32_t ProfileHtSettingsWord(int wirelessMode, uint8_t extensionChannel, bool hasTransmitSetting,
+                               uint32_t transmitSetting);
+
+// The driver's ad hoc OFDM code of a wireless mode; -1 for a mode that has none.
+int AdhocOfdmCode(int wirelessMode);

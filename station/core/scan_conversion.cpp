@@ -1,6 +1,7 @@
 #include "station/core/scan_conversion.h"
 
 #include <cstring>
+#include <unordered_set>
 
 namespace {
 
@@ -30,18 +31,15 @@ size_t BuildScanList(const std::vector<BssDescription>& reports, uint8_t* list, 
                      int phyTypes[kBssidListMaxEntries]) {
     std::memset(list, 0, size);
     BssidListWriter writer(list, size);
-    std::vector<MacAddress> listed;
+    std::unordered_set<uint64_t> listed;
     for (const BssDescription& bss : reports) {
         if (writer.Full()) break;
-        bool seen = false;
-        for (const MacAddress& m : listed)
-            if (m == bss.bssid) seen = true;
-        if (seen) continue;
+        if (listed.count(MacKey(bss.bssid))) continue;
         uint32_t index = writer.Count();
         // A report too big for the room left is dropped; a smaller one after it may still fit.
         if (!writer.Append(EntryFieldsOf(bss))) continue;
         phyTypes[index] = bss.phyType;
-        listed.push_back(bss.bssid);
+        listed.insert(MacKey(bss.bssid));
     }
     return writer.Count();
 }

@@ -2,18 +2,12 @@
 
 #include <cstring>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "station/core/channel_frequency.h"
 
 namespace {
-
-bool ScanHasMac(const std::vector<BssidEntryView>& scan, const BssidEntryView& entry) {
-    const MacAddress mac = entry.Mac();
-    for (const BssidEntryView& s : scan)
-        if (s.HasMac(mac.data())) return true;
-    return false;
-}
 
 bool ChannelAllowed(const BssidEntryView& entry, const uint8_t* allowed, size_t count) {
     int channel = -1;
@@ -49,6 +43,8 @@ void BssidLists::Merge(uint64_t now, const uint8_t* allowedChannels, size_t allo
 
     // The scan list goes in whole (re-walked, so a damaged list contributes its sound part).
     const std::vector<BssidEntryView> scan = ReadBssidList(m_scan);
+    std::unordered_set<uint64_t> scanned;
+    for (const BssidEntryView& e : scan) scanned.insert(MacKey(e.Mac()));
     BssidListWriter writer(merged.get());
     for (size_t i = 0; i < scan.size(); ++i) {
         if (!writer.AppendRaw(scan[i])) break;
@@ -59,7 +55,7 @@ void BssidLists::Merge(uint64_t now, const uint8_t* allowedChannels, size_t allo
     const std::vector<BssidEntryView> old = ReadBssidList(m_display);
     for (size_t i = 0; i < old.size() && !writer.Full(); ++i) {
         const BssidEntryView& e = old[i];
-        if (ScanHasMac(scan, e) || !Recent(m_displaySeen[i], now)) continue;
+        if (scanned.count(MacKey(e.Mac())) || !Recent(m_displaySeen[i], now)) continue;
         if (!ChannelAllowed(e, allowedChannels, allowedCount)) continue;
         uint32_t at = writer.Count();
         if (!writer.AppendRaw(e)) continue;

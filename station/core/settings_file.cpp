@@ -4,6 +4,7 @@
 #include "station/core/ini_text.h"
 #include "station/core/qel_config_app.h"
 #include "station/profiles/profile_keys.h"
+#include "station/profiles/profile_list.h"
 
 namespace {
 
@@ -98,8 +99,10 @@ int IniSectionExists(const std::string& name, const char* section) {
     if (!section) return 0;
     std::vector<std::string> list;
     ReadIniSectionNames(name, list);
+    // The private-profile functions take "prof1" for "[PROF1]": so does this test, or a new
+    // profile would silently overwrite an old one.
     for (const std::string& s : list)
-        if (s == section) return 1;
+        if (SameProfileName(s, section)) return 1;
     return 0;
 }
 
@@ -130,4 +133,10 @@ void UpdateIniConfigSection(const std::string& name, const char* section) {
         GetPrivateProfileStringA(section, kProfileKeys[i], "", value, sizeof(value), from.c_str());
         WritePrivateProfileStringA("Config", kProfileKeys[i], value, to.c_str());
     }
+}
+
+std::string IniFileSource::Read(const char* section, const char* key, size_t maxChars) const {
+    std::vector<char> buffer(maxChars + 1, 0);
+    const DWORD n = ReadIniValue(m_name, m_kind, section, key, buffer.data(), static_cast<DWORD>(buffer.size()));
+    return std::string(buffer.data(), n < buffer.size() ? n : buffer.size() - 1);
 }

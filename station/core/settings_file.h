@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "station/core/settings_names.h"
+#include "station/core/settings_source.h"
 
 // Full path of a settings file of the selected chip.
 std::string SettingsFilePath(const std::string& name, int kind, int useProgramDir = 0);
@@ -25,7 +27,8 @@ void ClearIniSection(const std::string& name, const char* section);
 
 // The section names of the "_prof" file in file order, however many there are.
 void ReadIniSectionNames(const std::string& name, std::vector<std::string>& list);
-// 1 when the "_prof" file has a section of exactly that name (case counts), else 0.
+// 1 when the "_prof" file has a section of that name, letter case aside (as the
+// private-profile functions see it), else 0.
 int IniSectionExists(const std::string& name, const char* section);
 
 // Rewrites the "_prof" file without section; every other section stays as it was. The new
@@ -35,3 +38,14 @@ int WriteIniFile(const std::string& name, const char* section);
 
 // Copies each profile key of section in "_prof" into section "Config" of "_sta".
 void UpdateIniConfigSection(const std::string& name, const char* section);
+
+// One settings file read through the private-profile functions.
+class IniFileSource : public SettingsSource {
+public:
+    IniFileSource(std::string name, int kind) : m_name(std::move(name)), m_kind(kind) {}
+    std::string Read(const char* section, const char* key, size_t maxChars) const override;
+
+private:
+    std::string m_name;
+    int m_kind;
+};

@@ -24,6 +24,7 @@
 #include "station/core/signal_quality.h"
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
+#include "station/profiles/profile_globals.h"
 
 namespace site_survey {
 
@@ -202,6 +203,8 @@ FW_BEGIN_MESSAGE_MAP(CSiteSurvPage, fw::CPropertyPage)
     FW_ON_NOTIFY(LVN_ITEMCHANGED, IDC_SITE_LIST, OnItemChanged)
     FW_ON_NOTIFY(LVN_ITEMCHANGING, IDC_SITE_LIST, OnItemChanging)
     FW_ON_NOTIFY(LVN_COLUMNCLICK, IDC_SITE_LIST, OnColumnClick)
+    FW_ON_NOTIFY(LVN_GETDISPINFOA, IDC_SITE_LIST, OnGetDispInfo)
+    FW_ON_NOTIFY(LVN_GETDISPINFOW, IDC_SITE_LIST, OnGetDispInfo)
     FW_ON_MESSAGE(kMsgWlanScanComplete, OnScanComplete)
     FW_ON_WM_TIMER(OnTimer)
     FW_ON_WM_DESTROY(OnDestroy)
@@ -303,26 +306,69 @@ void CSiteSurvPage::SortRows() { site_survey::SortRows(m_Rows, m_nSortColumn, m_
 
 void CSiteSurvPage::FillList() {
     if (!m_List.IsWindow()) return;
+    // The network under the selection and at the top of the view, to find them again.
+    std::string selected, top;
+    const int oldSelection = static_cast<int>(m_List.SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int oldTop = static_cast<int>(m_List.SendMessage(LVM_GETTOPINDEX));
+    if (oldSelection >= 0 && oldSelection < static_cast<int>(m_Shown.size())) selected = m_Shown[oldSelection];
+    if (oldTop >= 0 && oldTop < static_cast<int>(m_Shown.size())) top = m_Shown[oldTop];
+
     m_bFilling = 1;
-    m_List.SendMessage(LVM_DELETEALLITEMS);
+    // The list holds no rows of its own: it asks the page for a row's texts and mark when it
+    // paints one, so a rebuild costs the same for 5 rows as for 200.
+    LVITEMA clear{};
+    clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    m_List.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
+    m_Shown.clear();
+    int newSelection = -1, newTop = -1;
     for (size_t i = 0; i < m_Rows.size(); ++i) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = static_cast<int>(i);
-        item.pszText = m_Rows[i][kSsid].data();
-        int at = static_cast<int>(m_List.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        for (int c = 1; c < kColumnCount; ++c) {
-            LVITEMA sub{};
-            sub.mask = LVIF_TEXT;
-            sub.iItem = at;
-            sub.iSubItem = c;
-            sub.pszText = m_Rows[i][c].data();
-            m_List.SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&sub));
-        }
+        const std::string& bssid = m_Rows[i][kBssid];
+        m_Shown.push_back(bssid);
+        if (!selected.empty() && bssid == selected && newSelection < 0) newSelection = static_cast<int>(i);
+        if (!top.empty() && bssid == top && newTop < 0) newTop = static_cast<int>(i);
     }
+    // A new count redoes the scroll bars, which is slow; the same count only needs a repaint.
+    if (static_cast<size_t>(m_List.SendMessage(LVM_GETITEMCOUNT)) != m_Rows.size())
+        m_List.SendMessage(LVM_SETITEMCOUNT, m_Rows.size(), LVSICF_NOSCROLL);
+    m_nConnectedRow = LinkedRow();
+    if (newSelection >= 0) {
+        LVITEMA state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        m_List.SendMessage(LVM_SETITEMSTATE, newSelection, reinterpret_cast<LPARAM>(&state));
+    }
+    const int nowTop = static_cast<int>(m_List.SendMessage(LVM_GETTOPINDEX));
+    if (newTop >= 0 && newTop != nowTop) {
+        RECT first{};
+        first.left = LVIR_BOUNDS;
+        if (m_List.SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)))
+            m_List.SendMessage(LVM_SCROLL, 0, (newTop - nowTop) * (first.bottom - first.top));
+    }
+    InvalidateRect(m_List.m_hWnd, nullptr, TRUE);
     m_bFilling = 0;
-    MarkConnectedRow(-1);
     UpdateButtons();
+}
+
+void CSiteSurvPage::OnGetDispInfo(NMHDR* header, LRESULT* result) {
+    *result = 0;
+    // The two forms share their layout up to the text pointer's type.
+    auto* info = reinterpret_cast<NMLVDISPINFOA*>(header);
+    const int row = info->item.iItem, column = info->item.iSubItem;
+    if (row < 0 || row >= static_cast<int>(m_Rows.size())) return;
+    if (info->item.mask & LVIF_IMAGE) info->item.iImage = row == m_nConnectedRow ? CSiteListCtrl::kImageConnected : -1;
+    if (!(info->item.mask & LVIF_TEXT) || column < 0 || column >= kColumnCount || !info->item.pszText ||
+        info->item.cchTextMax <= 0)
+        return;
+    const std::string& text = m_Rows[row][column];
+    if (header->code == LVN_GETDISPINFOW) {
+        auto* wide = reinterpret_cast<wchar_t*>(info->item.pszText);
+        int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide, info->item.cchTextMax - 1);
+        wide[n > 0 ? n : 0] = 0;
+        return;
+    }
+    const size_t n = std::min(text.size(), static_cast<size_t>(info->item.cchTextMax - 1));
+    std::memcpy(info->item.pszText, text.data(), n);
+    info->item.pszText[n] = 0;
 }
 
 void CSiteSurvPage::OnColumnClick(NMHDR* header, LRESULT* result) {
@@ -384,47 +430,46 @@ void CSiteSurvPage::RefreshStatus() {
     }
 
     static const uint8_t kNoBssid[6] = {};
-    int row = -1;
-    const bool linked = connected == 1 && g_RadioOn && std::memcmp(g_CurrentBssid, kNoBssid, 6) != 0;
-    if (linked) {
+    m_bLinked = connected == 1 && g_RadioOn && std::memcmp(g_CurrentBssid, kNoBssid, 6) != 0;
+    if (m_bLinked) {
         m_bRescanPending = 0;
-        const std::string ssid = CurrentSsidText();
-        std::string status = fw::LoadStr(IDS_CONNECTED) + " <--> " + ssid;
+        std::string status = fw::LoadStr(IDS_CONNECTED) + " <--> " + CurrentSsidText();
         if (g_KeyErrorFlag) status += " -- " + fw::LoadStr(IDS_ICV_ERROR);
-
         DWORD current = 0;
-        const long long channel = wlan && wlan->QueryOid0006(&current) ? static_cast<long long>(current) : -1;
-        for (size_t i = 0; i < m_Rows.size(); ++i) {
-            uint8_t bssid[6];
-            if (!ParseBssidText(m_Rows[i][kBssid], bssid) || std::memcmp(bssid, g_CurrentBssid, 6) != 0) continue;
-            row = static_cast<int>(i);
-            if (std::atoll(m_Rows[i][kChannel].c_str()) == channel) {
-                const std::string& rowSsid = m_Rows[i][kSsid];
-                if (rowSsid.empty() || rowSsid.compare(0, ssid.size(), ssid) != 0) break;
-            }
-        }
+        m_nLinkChannel = wlan && wlan->QueryOid0006(&current) ? static_cast<long long>(current) : -1;
         SetStatus(status);
     } else {
         SetStatus(fw::LoadStr(g_RadioOn ? IDS_DISCONNECTED : IDS_RF_OFF));
     }
-    MarkConnectedRow(row);
+    MarkConnectedRow(LinkedRow());
+}
+
+int CSiteSurvPage::LinkedRow() const {
+    if (!m_bLinked) return -1;
+    const std::string ssid = CurrentSsidText();
+    int row = -1;
+    for (size_t i = 0; i < m_Rows.size(); ++i) {
+        uint8_t bssid[6];
+        if (!ParseBssidText(m_Rows[i][kBssid], bssid) || std::memcmp(bssid, g_CurrentBssid, 6) != 0) continue;
+        row = static_cast<int>(i);
+        if (std::atoll(m_Rows[i][kChannel].c_str()) == m_nLinkChannel) {
+            const std::string& rowSsid = m_Rows[i][kSsid];
+            if (rowSsid.empty() || rowSsid.compare(0, ssid.size(), ssid) != 0) break;
+        }
+    }
+    return row;
 }
 
 void CSiteSurvPage::MarkConnectedRow(int row) {
-    m_nConnectedRow = -1;
     if (!m_List.IsWindow()) return;
-    m_bFilling = 1;
     const int count = static_cast<int>(m_List.SendMessage(LVM_GETITEMCOUNT));
-    for (int i = 0; i < count; ++i) {
-        LVITEMA item{};
-        item.mask = LVIF_IMAGE;
-        item.iItem = i;
-        item.iImage = i == row ? CSiteListCtrl::kImageConnected : -1;
-        m_List.SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    if (row >= 0 && row < count) m_nConnectedRow = row;
-    m_bFilling = 0;
-    if (count > 0) m_List.SendMessage(LVM_REDRAWITEMS, 0, count - 1);
+    if (row >= count) row = -1;
+    if (row == m_nConnectedRow) return;
+    const int old = m_nConnectedRow;
+    m_nConnectedRow = row;
+    // Only the rows whose mark changes are drawn again.
+    for (int i : {old, row})
+        if (i >= 0 && i < count) m_List.SendMessage(LVM_REDRAWITEMS, i, i);
 }
 
 void CSiteSurvPage::UpdateButtons() {
@@ -439,9 +484,8 @@ void CSiteSurvPage::UpdateButtons() {
     } else {
         const BOOL rescan = g_RadioOn && !m_bRescanPending;
         const int items = static_cast<int>(m_List.SendMessage(LVM_GETITEMCOUNT));
-        // Connect ends in the profile editor: without it neither button can do its work.
         const BOOL connect = g_ConfigToolMode == 2 && !m_bRescanPending && g_RadioOn && items > 0 &&
-                             (g_WpaSupported || SelectedAuthClass() == 0) && ProfileAdder() != nullptr;
+                             (g_WpaSupported || SelectedAuthClass() == 0);
         EnableButtons(rescan, connect);
     }
     --m_nUpdateDepth;
@@ -450,9 +494,9 @@ void CSiteSurvPage::UpdateButtons() {
 BOOL CSiteSurvPage::InterfaceFound() const { return Wlan() && Wlan()->IsInterfaceFound(); }
 
 void CSiteSurvPage::EnableButtons(BOOL rescan, BOOL connect) {
-    ::EnableWindow(GetDlgItem(IDC_SITE_RESCAN), rescan);
-    ::EnableWindow(GetDlgItem(IDC_SITE_CONNECT), connect);
-    ::EnableWindow(GetDlgItem(IDC_SITE_ADD_PROFILE), connect);
+    EnableDlgItem(IDC_SITE_RESCAN, rescan);
+    EnableDlgItem(IDC_SITE_CONNECT, connect);
+    EnableDlgItem(IDC_SITE_ADD_PROFILE, connect);
 }
 
 void CSiteSurvPage::SetStatus(const std::string& text) { SetDlgItemText(IDC_SITE_STATUS, text); }
@@ -504,6 +548,8 @@ void CSiteSurvPage::OnItemChanging(NMHDR*, LRESULT* result) { *result = 0; }
 
 void CSiteSurvPage::OnConnect() {
     g_WpsSessionActive = 0;
+    g_ActivatedFromProfile = 0;
+    g_ActivatedFromSiteSurvey = 1;
     if (g_ConfigToolMode != 2) return;
     const int row = SelectedRow();
     if (row < 0) {

@@ -85,6 +85,7 @@ protected:
     void OnItemChanged(NMHDR*, LRESULT* result);
     void OnItemChanging(NMHDR*, LRESULT* result);
     void OnColumnClick(NMHDR* header, LRESULT* result);
+    void OnGetDispInfo(NMHDR* header, LRESULT* result);
     void OnTimer(UINT_PTR id);
     void OnDestroy();
     FW_DECLARE_MESSAGE_MAP()
@@ -95,6 +96,8 @@ private:
     void FillList();
     void UpdateHeader();
     void MarkConnectedRow(int row);
+    // The row of the network the adapter is on, by the link state of the last status tick.
+    int LinkedRow() const;
     void SetStatus(const std::string& text);
     int SelectedRow() const;
     int SelectedAuthClass() const;
@@ -113,6 +116,9 @@ private:
     int m_bRescanPending = 0;
     int m_nPendingTicks = 0;  // status ticks spent waiting for the scan
     int m_nConnectedRow = -1;
+    int m_bLinked = 0;             // connected at the last status tick
+    long long m_nLinkChannel = -1; // the driver's channel then
+    std::vector<std::string> m_Shown;  // BSSID text of each list item, in list order
     // Filling the list changes items, which notifies the page, which may rebuild the list:
     // without an interface that loop never ends.
     int m_nUpdateDepth = 0;

@@ -68,3 +68,40 @@ TEST(RateTables, HtSettingsUnpackEachFieldFromItsBits) {
 }
 
 }  // namespace
+
+TEST(RateTables, ProfileRatesByModeAndTransRate) {
+    const uint32_t htAuto = kHtMcsAuto << 4, htFixed = 7u << 4;
+    const struct {
+        int mode;
+        bool has;
+        long n;
+        uint32_t ht;
+        DesiredRates expected;
+    } cases[] = {
+        {4, true, 3, 0, {24, 0, 0, 0, 0, 0, 0, 0}},
+        {2, true, 8, 0, {108, 0, 0, 0, 0, 0, 0, 0}},
+        {2, true, 9, 0, {108, 96, 72, 48, 36, 24, 18, 12}},  // past the A rates: all of them
+        {1, true, 4, 0, {22, 0, 0, 0, 0, 0, 0, 0}},
+        {1, true, 5, 0, {22, 11, 4, 2, 0, 0, 0, 0}},
+        {3, true, 12, 0, {108, 0, 0, 0, 0, 0, 0, 0}},
+        {0, true, 0, 0, {108, 96, 72, 48, 22, 11, 4, 2}},
+        {6, true, 1, htAuto, {108, 96, 72, 48, 22, 11, 4, 2}},
+        {9, true, 1, htFixed, {108, 0, 0, 0, 0, 0, 0, 0}},
+        // Without TransRate the mode alone decides.
+        {5, false, 0, htAuto, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {4, false, 0, 0, {22, 11, 4, 2, 0, 0, 0, 0}},
+        {3, false, 0, 0, {108, 96, 72, 48, 22, 11, 4, 2}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProfileDesiredRates(c.mode, c.has, c.n, c.ht), c.expected) << c.mode << " " << c.has << " " << c.n;
+}
+
+TEST(RateTables, ProfileHtWordAndAdhocOfdmCode) {
+    // Absent TransmitSetting: automatic MCS, 40 MHz, short guard interval, STBC, HT mode off.
+    EXPECT_EQ(ProfileHtSettingsWord(9, 0xFF, false, 0), 9u | 33u << 4 | 1u << 11 | 1u << 12 | 1u << 13 | 2u << 14 | 3u << 17);
+    // Stored: only its MCS, bandwidth, guard interval, STBC and HT-mode bits count.
+    EXPECT_EQ(ProfileHtSettingsWord(6, 1, true, 0xFFFFFFFF),
+              6u | 0x7Fu << 4 | 1u << 11 | 1u << 12 | 1u << 13 | 2u << 14 | 1u << 16 | 1u << 17);
+    const int codes[10] = {1, 0, 3, 4, 2, 5, 6, -1, -1, 9};
+    for (int mode = 0; mode < 10; ++mode) EXPECT_EQ(AdhocOfdmCode(mode), codes[mode]) << mode;
+}

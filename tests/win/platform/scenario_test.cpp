@@ -153,6 +153,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nsecurity = wpa3\n", 10, "security"},
         BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nie = dd 05 01\n", 10, "ie"},
         BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nrates = 1 2.3\n", 10, "0.5"},
+        // A key of the form the network's security takes (reported at the section's header).
+        BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nsecurity = wpa2-psk\nkey = short\n", 6,
+                "8 to 63"},
+        BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nsecurity = wep\nkey = 12345\n"
+                "key_index = 4\n", 12, "key_index"},
+        BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nsecurity = wep\nkey = 123456789G\n", 6,
+                "10 or 26 hex"},
+        BadLine{"[network]\nssid = x\nbssid = 02:00:00:00:00:01\nchannel = 6\nkey = password\n", 6, "key is for"},
         BadLine{"[adapter]\nhardware_id = X\ndescription = Y\ninstance_id = {6F2A9C14-3B7E-4D21-9A58-0C4E1B7D3F92}\n"
                 "driver = {4d36e972-e325-11ce-bfc1-08002be10318}\\0008\n",
                 6, "instance_id used by two"}));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/native_wifi.h"
+#include "platform/sim/sim_wlan_xml.h"
 #include "sim_fixture.h"
 
 using namespace platform::sim;
@@ -290,6 +291,21 @@ appear_at = 500
 vanish_at = 1500
 )";
 
+// A document the service takes: the profile namespace, the elements in schema order.
+std::wstring ProfileDoc(const std::wstring& name, const std::wstring& ssid, const std::wstring& auth,
+                        const std::wstring& enc, const std::wstring& keyPart = L"", const std::wstring& extra = L"") {
+    return L"<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\"><name>" +
+           name + L"</name><SSIDConfig><SSID><name>" + ssid +
+           L"</name></SSID></SSIDConfig><connectionType>ESS</connectionType>" + extra +
+           L"<MSM><security><authEncryption><authentication>" + auth + L"</authentication><encryption>" + enc +
+           L"</encryption><useOneX>false</useOneX></authEncryption>" + keyPart + L"</security></MSM></WLANProfile>";
+}
+
+std::wstring SharedKey(const std::wstring& type, const std::wstring& material) {
+    return L"<sharedKey><keyType>" + type + L"</keyType><protected>false</protected><keyMaterial>" + material +
+           L"</keyMaterial></sharedKey>";
+}
+
 TEST_F(SimWlan, BssListCarriesTheBeaconElementsOfEachNetwork) {
     Load(std::string(kOneAdapter) + kAir);
     world_.clock().Advance(500);
@@ -381,9 +397,7 @@ TEST_F(SimWlan, NetworksComeAndGoAndAStoredProfileAddsAnEntryInFront) {
     EXPECT_EQ(ssids().size(), 4u);
 
     DWORD reason = 1;
-    ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0,
-                                          L"<WLANProfile><name>Mill</name><SSIDConfig><SSID><name>Old Mill</name>"
-                                          L"</SSID></SSIDConfig><connectionType>ESS</connectionType></WLANProfile>",
+    ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0, ProfileDoc(L"Mill", L"Old&#32;Mill", L"WPAPSK", L"TKIP").c_str(),
                                           nullptr, TRUE, &reason),
               static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(ssids(), (std::vector<std::string>{"Harbor Open", "Lantern 5G", "Old Mill+profile", "Old Mill", ""}));
@@ -403,11 +417,9 @@ connect = fail
     Open();
     GUID g = world_.InterfaceGuid(0);
     auto profile = [](const wchar_t* ssid, const wchar_t* auth, const wchar_t* enc) {
-        return std::wstring(L"<WLANProfile><name>P</name><SSIDConfig><SSID><name>") + ssid +
-               L"</name></SSID></SSIDConfig><connectionType>ESS</connectionType><MSM><security><authEncryption>"
-               L"<authentication>" + auth + L"</authentication><encryption>" + enc +
-               L"</encryption></authEncryption></security></MSM></WLANProfile>";
+        return ProfileDoc(L"P", ssid, auth, enc);
     };
+    const std::wstring temporary = ProfileDoc(L"T", L"Harbor Open", L"open", L"none");
     DOT11_BSSID_LIST other{};
     other.uNumOfEntries = other.uTotalNumOfEntries = 1;
     other.BSSIDs[0][0] = 0x02;
@@ -434,10 +446,9 @@ connect = fail
         {"network refuses", profile(L"Broken Gate", L"open", L"none"), wlan_connection_mode_profile, nullptr, nullptr,
          L"P", ERROR_SUCCESS, false},
         {"temporary profile", L"", wlan_connection_mode_temporary_profile, nullptr, nullptr,
-         L"<WLANProfile><name>T</name><SSIDConfig><SSID><name>Harbor Open</name></SSID></SSIDConfig><MSM><security>"
-         L"<authEncryption><authentication>open</authentication><encryption>none</encryption></authEncryption>"
-         L"</security></MSM></WLANProfile>",
-         ERROR_SUCCESS, true},
+         temporary.c_str(), ERROR_SUCCESS, true},
+        {"temporary profile the service refuses", L"", wlan_connection_mode_temporary_profile, nullptr, nullptr,
+         L"<WLANProfile><name>T</name></WLANProfile>", ERROR_BAD_PROFILE, false},
         {"discovery secure, secured network", L"", wlan_connection_mode_discovery_secure, "Old Mill", nullptr, L"",
          ERROR_SUCCESS, true},
         {"discovery unsecure, secured network", L"", wlan_connection_mode_discovery_unsecure, "Old Mill", nullptr, L"",
@@ -478,15 +489,20 @@ TEST_F(SimWlan, ProfilesAreStoredAsTheyCame) {
     Open();
     GUID g = world_.InterfaceGuid(0);
     platform::NativeWifi& w = platform::Wlan();
-    const wchar_t* first = L"<WLANProfile>\n  <name>Home &amp; Away</name>\n</WLANProfile>";
-    const wchar_t* second = L"<WLANProfile><name>Home &amp; Away</name><connectionMode>manual</connectionMode></WLANProfile>";
+    const std::wstring first = L"<WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\">\n"
+                               L"  <name>Home &amp; Away</name>\n  <SSIDConfig><SSID><hex>486F6D65</hex></SSID>"
+                               L"</SSIDConfig>\n  <connectionType>ESS</connectionType>\n  <MSM><security><authEncryption>"
+                               L"<authentication>open</authentication><encryption>none</encryption></authEncryption>"
+                               L"</security></MSM>\n</WLANProfile>";
+    const std::wstring second = ProfileDoc(L"Home &amp; Away", L"Home", L"open", L"none", L"",
+                                           L"<connectionMode>manual</connectionMode>");
     DWORD reason = 99;
-    ASSERT_EQ(w.SetProfile(handle_, &g, 2, first, nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(w.SetProfile(handle_, &g, 2, first.c_str(), nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(reason, 0u);
-    EXPECT_EQ(w.SetProfile(handle_, &g, 2, second, nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-    EXPECT_EQ(w.SetProfile(handle_, &g, 0, L"<WLANProfile><name>Other</name></WLANProfile>", nullptr, TRUE, &reason),
+    EXPECT_EQ(w.SetProfile(handle_, &g, 2, second.c_str(), nullptr, FALSE, &reason), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(w.SetProfile(handle_, &g, 0, ProfileDoc(L"Other", L"Other", L"open", L"none").c_str(), nullptr, TRUE, &reason),
               static_cast<DWORD>(ERROR_SUCCESS));
-    ASSERT_EQ(w.SetProfile(handle_, &g, 0, second, nullptr, TRUE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(w.SetProfile(handle_, &g, 0, second.c_str(), nullptr, TRUE, &reason), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(w.SetProfile(handle_, &g, 0, L"<WLANProfile><SSIDConfig/>", nullptr, TRUE, &reason),
               static_cast<DWORD>(ERROR_BAD_PROFILE));
 
@@ -498,7 +514,7 @@ TEST_F(SimWlan, ProfilesAreStoredAsTheyCame) {
     wchar_t* xml = nullptr;
     DWORD flags = 7, access = 0;
     ASSERT_EQ(w.GetProfile(handle_, &g, L"Home & Away", &xml, &flags, &access), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_STREQ(xml, second);
+    EXPECT_STREQ(xml, second.c_str());
     EXPECT_EQ(flags, 0u);
     w.FreeMemory(xml);
     WLAN_PROFILE_INFO_LIST* list = nullptr;
@@ -509,6 +525,151 @@ TEST_F(SimWlan, ProfilesAreStoredAsTheyCame) {
     EXPECT_EQ(w.DeleteProfile(handle_, &g, L"Other"), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(w.DeleteProfile(handle_, &g, L"Other"), static_cast<DWORD>(ERROR_NOT_FOUND));
     EXPECT_EQ(world_.WlanProfiles(0).size(), 1u);
+}
+
+// What the service refuses, each with its reason, against one document it takes.
+TEST_F(SimWlan, ProfileDocumentsAreCheckedAsTheServiceChecksThem) {
+    Load(kOneAdapter);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    const std::wstring ns = L" xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\"";
+    const std::wstring ok = ProfileDoc(L"P", L"Net", L"WPA2PSK", L"AES", SharedKey(L"passPhrase", L"lantern-harbour"));
+    auto replace = [&](std::wstring doc, const std::wstring& from, const std::wstring& to) {
+        size_t at = doc.find(from);
+        EXPECT_NE(at, std::wstring::npos) << platform::sim::ToUtf8(from);
+        if (at != std::wstring::npos) doc.replace(at, from.size(), to);
+        return doc;
+    };
+    const std::wstring oneX =
+        L"<OneX xmlns=\"http://www.microsoft.com/networking/OneX/v1\"><EAPConfig><EapHostConfig "
+        L"xmlns=\"http://www.microsoft.com/provisioning/EapHostConfig\"><EapMethod>"
+        L"<Type xmlns=\"http://www.microsoft.com/provisioning/EapCommon\">25</Type>"
+        L"<VendorId xmlns=\"http://www.microsoft.com/provisioning/EapCommon\">0</VendorId>"
+        L"<VendorType xmlns=\"http://www.microsoft.com/provisioning/EapCommon\">0</VendorType>"
+        L"<AuthorId xmlns=\"http://www.microsoft.com/provisioning/EapCommon\">0</AuthorId></EapMethod>"
+        L"<ConfigBlob></ConfigBlob></EapHostConfig></EAPConfig></OneX>";
+    const std::wstring enterprise = replace(ProfileDoc(L"E", L"Office", L"WPA2", L"AES", oneX), L"<useOneX>false", L"<useOneX>true");
+    struct Case {
+        const char* what;
+        std::wstring xml;
+        DWORD reason;  // 0: stored
+    };
+    const Case cases[] = {
+        {"the document as made", ok, 0},
+        {"802.1X with its EAP block", enterprise, 0},
+        {"open WEP with 5 characters at key index 3",
+         ProfileDoc(L"W", L"Quay", L"open", L"WEP", SharedKey(L"networkKey", L"abcde") + L"<keyIndex>3</keyIndex>"), 0},
+        {"64 hex digits", ProfileDoc(L"H", L"Net", L"WPAPSK", L"TKIP", SharedKey(L"networkKey", std::wstring(64, L'a'))), 0},
+        {"no namespace", replace(ok, ns, L""), 0x80001},
+        {"another namespace", replace(ok, L"WLAN/profile/v1", L"WLAN/profile/v9"), 0x80001},
+        {"not well formed", replace(ok, L"</name>", L"</nam>"), 0x80001},
+        {"unknown entity", replace(ok, L"<name>P", L"<name>&nbsp;P"), 0x80001},
+        {"no name", replace(ok, L"<name>P</name>", L""), 0x80001},
+        {"empty name", replace(ok, L"<name>P</name>", L"<name></name>"), 0x80003},
+        {"elements out of order", replace(replace(ok, L"<connectionType>ESS</connectionType>", L""), L"<SSIDConfig>",
+                                          L"<connectionType>ESS</connectionType><SSIDConfig>"), 0x80001},
+        {"unknown element", replace(ok, L"<MSM>", L"<colour>blue</colour><MSM>"), 0x80001},
+        {"unknown connection type", replace(ok, L">ESS<", L">BSS<"), 0x8000D},
+        {"SSID of 33 characters", replace(ok, L"<name>Net</name>", L"<name>" + std::wstring(33, L'n') + L"</name>"), 0x80013},
+        {"SSID without hex or name", replace(ok, L"<SSID><name>Net</name></SSID>", L"<SSID></SSID>"), 0x80013},
+        {"ad hoc joined automatically", replace(ok, L"<connectionType>ESS</connectionType>",
+                                                L"<connectionType>IBSS</connectionType><connectionMode>auto</connectionMode>"), 0x8000E},
+        {"autoSwitch on a manual network", replace(ok, L"<connectionType>ESS</connectionType>",
+                                                   L"<connectionType>ESS</connectionType><connectionMode>manual</connectionMode>"
+                                                   L"<autoSwitch>true</autoSwitch>"), 0x80011},
+        {"no security", replace(ok, ok.substr(ok.find(L"<MSM>"), ok.find(L"</WLANProfile>") - ok.find(L"<MSM>")), L""), 0x80006},
+        {"unknown authentication", replace(ok, L"WPA2PSK", L"WPA3SAE"), 0x80001},
+        {"shared without WEP", ProfileDoc(L"X", L"Net", L"shared", L"none"), 0x40009},
+        {"WPA2 without 802.1X", ProfileDoc(L"X", L"Net", L"WPA2", L"AES"), 0x4000A},
+        {"802.1X on a PSK network", replace(ok, L"<useOneX>false", L"<useOneX>true"), 0x4000B},
+        {"802.1X without its OneX part", replace(enterprise, oneX, L""), 0x80006},
+        {"a key on an open network", ProfileDoc(L"X", L"Net", L"open", L"none", SharedKey(L"passPhrase", L"12345678")), 0x40002},
+        {"a passphrase for WEP", ProfileDoc(L"X", L"Net", L"open", L"WEP", SharedKey(L"passPhrase", L"abcde")), 0x40018},
+        {"WEP key of 7 characters", ProfileDoc(L"X", L"Net", L"open", L"WEP", SharedKey(L"networkKey", L"abcdefg")), 0x40003},
+        {"WEP hex key with a letter past F", ProfileDoc(L"X", L"Net", L"open", L"WEP", SharedKey(L"networkKey", L"123456789G")), 0x40017},
+        {"passphrase of 7 characters", replace(ok, L"lantern-harbour", L"lantern"), 0x40004},
+        {"passphrase of 64 characters", replace(ok, L"lantern-harbour", std::wstring(64, L'z')), 0x40004},
+        {"network key that is not hex", ProfileDoc(L"H", L"Net", L"WPAPSK", L"TKIP", SharedKey(L"networkKey", std::wstring(64, L'z'))), 0x40017},
+        {"a tab in a passphrase", replace(ok, L"lantern-harbour", L"lantern&#9;harbour"), 0x40016},
+        {"protected key material", replace(ok, L"<protected>false", L"<protected>true"), 0x40008},
+        {"key index 4", ProfileDoc(L"W", L"Quay", L"open", L"WEP", SharedKey(L"networkKey", L"abcde") + L"<keyIndex>4</keyIndex>"), 0x40001},
+        {"boolean that is no boolean", replace(ok, L"<useOneX>false", L"<useOneX>no"), 0x80001},
+    };
+    for (const Case& c : cases) {
+        DWORD reason = 12345;
+        const DWORD result = platform::Wlan().SetProfile(handle_, &g, 0, c.xml.c_str(), nullptr, TRUE, &reason);
+        EXPECT_EQ(result, c.reason ? static_cast<DWORD>(ERROR_BAD_PROFILE) : static_cast<DWORD>(ERROR_SUCCESS)) << c.what;
+        EXPECT_EQ(reason, c.reason) << c.what;
+    }
+}
+
+TEST_F(SimWlan, TheNetworksKeyDecidesTheConnection) {
+    Load(std::string(kOneAdapter) + R"(
+[network]
+ssid = "IEEE"
+bssid = 02:11:22:33:44:E1
+channel = 6
+security = wpa2-psk
+key = password
+
+[network]
+ssid = "Quay"
+bssid = 02:11:22:33:44:E2
+channel = 1
+security = wep
+key = 1122334455
+key_index = 1
+)");
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    const std::wstring wpa2 = L"WPA2PSK", aes = L"AES";
+    struct Case {
+        const char* what;
+        std::wstring xml;
+        DWORD reason;
+    };
+    const Case cases[] = {
+        {"the passphrase", ProfileDoc(L"P", L"IEEE", wpa2, aes, SharedKey(L"passPhrase", L"password")), 0},
+        // The 802.11i test vector: the same key as 64 hex digits.
+        {"the derived key", ProfileDoc(L"P", L"IEEE", wpa2, aes,
+                                       SharedKey(L"networkKey", L"f42c6fc52df0ebef9ebb4b90b38a5f902e83fe1b135a70e23aed762e9710a12e")), 0},
+        {"a wrong passphrase", ProfileDoc(L"P", L"IEEE", wpa2, aes, SharedKey(L"passPhrase", L"passw0rd")), 0x48014},
+        {"no key at all", ProfileDoc(L"P", L"IEEE", wpa2, aes), 0x48014},
+        {"the WEP key in its slot", ProfileDoc(L"P", L"Quay", L"open", L"WEP", SharedKey(L"networkKey", L"1122334455") + L"<keyIndex>1</keyIndex>"), 0},
+        {"the WEP key in another slot", ProfileDoc(L"P", L"Quay", L"open", L"WEP", SharedKey(L"networkKey", L"1122334455")), 0x38002},
+        {"another WEP key", ProfileDoc(L"P", L"Quay", L"open", L"WEP", SharedKey(L"networkKey", L"1122334466") + L"<keyIndex>1</keyIndex>"), 0x38002},
+    };
+    for (const Case& c : cases) {
+        world_.SetLink(0, false);
+        DWORD reason = 0;
+        if (platform::Wlan().SetProfile(handle_, &g, 0, c.xml.c_str(), nullptr, TRUE, &reason) != ERROR_SUCCESS) {
+            EXPECT_EQ(reason, c.reason) << c.what;
+            continue;
+        }
+        WLAN_CONNECTION_PARAMETERS p{};
+        p.wlanConnectionMode = wlan_connection_mode_profile;
+        p.strProfile = L"P";
+        p.dot11BssType = dot11_BSS_type_infrastructure;
+        ASSERT_EQ(platform::Wlan().Connect(handle_, &g, &p), static_cast<DWORD>(ERROR_SUCCESS)) << c.what;
+        EXPECT_EQ(world_.WlanConnects().back().reason, c.reason) << c.what;
+        EXPECT_EQ(world_.Adapter(0).connected, c.reason == 0) << c.what;
+    }
+    world_.WaitWlanNotificationsDelivered();
+}
+
+TEST_F(SimWlan, TheProfileEditorOpensOnlyAStoredProfile) {
+    Load(kOneAdapter);
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    DWORD reason = 0;
+    EXPECT_EQ(platform::Wlan().UIEditProfile(1, L"Nope", &g, nullptr, WLSecurityPage, &reason),
+              static_cast<DWORD>(ERROR_NOT_FOUND));
+    EXPECT_EQ(reason, 0x80002u);
+    ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0, ProfileDoc(L"Mine", L"Mine", L"open", L"none").c_str(), nullptr,
+                                          TRUE, &reason),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(platform::Wlan().UIEditProfile(1, L"Mine", &g, nullptr, WLSecurityPage, &reason),
+              static_cast<DWORD>(ERROR_SUCCESS));
 }
 
 TEST_F(SimWlan, SetRadioPerPhyChecksItsInput) {

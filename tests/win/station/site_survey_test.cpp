@@ -19,6 +19,8 @@
 #include "station/core/station_globals.h"
 #include "station/pages/hidden_ssid_dlg.h"
 #include "station/pages/site_surv_page.h"
+#include "station/profiles/profile_globals.h"
+#include "station/core/wlan_messages.h"
 #include "station_fixture.h"
 
 namespace {
@@ -140,10 +142,10 @@ TEST_F(SiteSurveyTest, ListShowsTheFiveNetworksInEightColumnsByChannel) {
         EXPECT_EQ(page->GetDlgItemText(IDC_SITE_ADD_PROFILE), "Add to Profile");
         EXPECT_FALSE(IsWindowVisible(page->GetDlgItem(IDC_SITE_CONNECT)));
         EXPECT_TRUE(Enabled(page, IDC_SITE_RESCAN));
-        // The sheet's Profile page cannot open the editor yet: nothing to add a profile with.
+        // Both follow the list: a scan with rows, the radio on, no rescan pending.
         Select(page, 0);
-        EXPECT_FALSE(Enabled(page, IDC_SITE_ADD_PROFILE));
-        EXPECT_FALSE(Enabled(page, IDC_SITE_CONNECT));
+        EXPECT_TRUE(Enabled(page, IDC_SITE_ADD_PROFILE));
+        EXPECT_TRUE(Enabled(page, IDC_SITE_CONNECT));
     });
 }
 
@@ -270,10 +272,13 @@ TEST_F(SiteSurveyTest, ConnectedMarkAndStatusFollowTheLink) {
         EXPECT_EQ(page->ConnectedRow(), harbor);
         for (int i = 0; i < 5; ++i) EXPECT_EQ(ImageOf(page, i), i == harbor ? 0 : -1) << i;
 
-        // The mark follows its row through a new sort.
+        // The mark follows its row through a new sort and a rebuild, at once: no status tick
+        // in between.
         ClickHeader(page, site_survey::kSsid);
-        page->SendMessage(WM_TIMER, kStatusTimer, 0);
         EXPECT_EQ(ImageOf(page, Find(page, "Harbor Open")), 0);
+        page->SendMessage(kMsgWlanScanComplete, 0, 0);
+        EXPECT_EQ(ImageOf(page, Find(page, "Harbor Open")), 0);
+        EXPECT_EQ(page->ConnectedRow(), Find(page, "Harbor Open"));
 
         g_KeyErrorFlag = 1;
         page->SendMessage(WM_TIMER, kStatusTimer, 0);
@@ -291,6 +296,68 @@ TEST_F(SiteSurveyTest, ConnectedMarkAndStatusFollowTheLink) {
         page->SendMessage(WM_TIMER, kStatusTimer, 0);
         EXPECT_EQ(Status(page), "RF OFF");
         EXPECT_FALSE(Enabled(page, IDC_SITE_RESCAN));
+    });
+}
+
+// Rescan from the keyboard disables the button that has the focus: the focus moves on first,
+// or Tab, Enter and Esc would reach nothing.
+TEST_F(SiteSurveyTest, RescanFromTheKeyboardLeavesTheFocusOnAnEnabledControl) {
+    Load(FastScenario());
+    Run([&] {
+        CSiteSurvPage* page = ScannedPage();
+        ASSERT_NE(page, nullptr);
+        world.SetLink(0, false);
+        Poll();
+        page->SendMessage(WM_TIMER, kStatusTimer, 0);
+        ASSERT_TRUE(Enabled(page, IDC_SITE_RESCAN));
+        SetFocus(page->GetDlgItem(IDC_SITE_RESCAN));
+        ASSERT_EQ(GetFocus(), page->GetDlgItem(IDC_SITE_RESCAN));
+        SendMessageA(page->GetDlgItem(IDC_SITE_RESCAN), BM_CLICK, 0, 0);
+        EXPECT_TRUE(page->RescanPending());
+        EXPECT_FALSE(Enabled(page, IDC_SITE_RESCAN));
+        HWND focus = GetFocus();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(IsWindowEnabled(focus));
+        EXPECT_TRUE(IsChild(page->m_hWnd, focus) || IsChild(dialog.m_pSheet->m_hWnd, focus));
+    });
+}
+
+// A rebuild keeps the chosen network chosen and the view where the user scrolled it.
+TEST_F(SiteSurveyTest, RebuildKeepsTheSelectionAndTheScrollPosition) {
+    std::string many;
+    for (int i = 0; i < 40; ++i) {
+        char network[200];
+        std::snprintf(network, sizeof(network),
+                      "[network]\nssid = \"Row %d\"\nbssid = 02:11:22:33:46:%02X\nchannel = 6\nrssi = -70\n\n", 100 + i,
+                      i);
+        many += network;
+    }
+    // It sorts in above them all, heard from the second scan on.
+    many += "[network]\nssid = \"Aardvark\"\nbssid = 02:11:22:33:47:01\nchannel = 6\nappear_at = 5000\n";
+    Load(FastScenario(many));
+    world.clock().SetManual(0);
+    Run([&] {
+        CSiteSurvPage* page = ScannedPage();
+        ASSERT_NE(page, nullptr);
+        ClickHeader(page, site_survey::kSsid);
+        HWND list = ListOf(page);
+        const int chosen = Find(page, "Row 130");
+        ASSERT_GE(chosen, 0);
+        SendMessageA(list, LVM_ENSUREVISIBLE, chosen, FALSE);
+        Select(page, chosen);
+        const int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+        ASSERT_GT(top, 0);
+        const std::string topSsid = Shown(page)[top][site_survey::kSsid];
+
+        world.clock().Advance(6000);
+        page->SendMessage(kMsgWlanScanComplete, 0, 0);
+        ASSERT_LT(Find(page, "Aardvark"), Find(page, "Row 100"));
+        const int selected = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        ASSERT_GE(selected, 0);
+        EXPECT_EQ(Shown(page)[selected][site_survey::kSsid], "Row 130");
+        EXPECT_EQ(selected, chosen + 1);
+        const int newTop = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+        EXPECT_EQ(Shown(page)[newTop][site_survey::kSsid], topSsid);
     });
 }
 
@@ -422,6 +489,9 @@ TEST_F(SiteSurveyTest, AddProfileAndConnectHandTheChosenNetworkToTheProfilePage)
         survey.SendMessage(WM_NOTIFY, IDC_SITE_LIST, reinterpret_cast<LPARAM>(&click));
         ASSERT_EQ(profiles.calls.size(), 2u);
         EXPECT_EQ(profiles.calls[1], (FakeProfilePage::Call{"", 4, 4, 1, 3}));
+        // The activation that follows comes from the Site Survey, not from the Profile page.
+        EXPECT_EQ(g_ActivatedFromProfile, 0);
+        EXPECT_EQ(g_ActivatedFromSiteSurvey, 1);
         const uint8_t hidden[6] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x88};
         EXPECT_EQ(0, memcmp(survey.m_ConnectBssid, hidden, 6));
         EXPECT_EQ(survey.m_bConnectByBssid, 1);

@@ -10,6 +10,7 @@
 #include "station/core/wlan_manager.h"
 #include "station/core/wlan_messages.h"
 #include "station/core/wlan_profile_editor.h"
+#include "shared/wpa_psk.h"
 #include "station/profiles/profile_apply_record.h"
 #include "station_fixture.h"
 #include "wlan_test_util.h"
@@ -154,8 +155,9 @@ TEST_F(WlanConnectorTest, OneXRecordConnectsOnlyFromTheEditorThreadAfterItCloses
     Bind();
     record->Use8021X = 1;
     // An older profile of the same name is replaced, not kept.
-    ASSERT_EQ(manager.ProfileStore()->SetProfile(L"<WLANProfile><name>Lantern Home</name></WLANProfile>"),
-              static_cast<DWORD>(ERROR_SUCCESS));
+    std::wstring older = kLanternXml;
+    older.replace(older.find(L"harbor&#32;lights"), 17, L"older&#32;key");
+    ASSERT_EQ(manager.ProfileStore()->SetProfile(older.c_str()), static_cast<DWORD>(ERROR_SUCCESS));
     world.ClearWlanCalls();
 
     world.HoldWlanProfileEditor(true);
@@ -198,6 +200,12 @@ TEST_F(WlanConnectorTest, OneXRecordConnectsOnlyFromTheEditorThreadAfterItCloses
 
 TEST_F(WlanConnectorTest, TwoEditorsOpenAtOnceKeepTheirOwnProfiles) {
     Bind();
+    // The editor opens stored profiles only.
+    for (const wchar_t* name : {L"First", L"Second"}) {
+        std::wstring doc = kLanternXml;
+        doc.replace(doc.find(L"<name>Lantern Home</name>"), 25, std::wstring(L"<name>") + name + L"</name>");
+        ASSERT_EQ(manager.ProfileStore()->SetProfile(doc.c_str()), static_cast<DWORD>(ERROR_SUCCESS));
+    }
     world.HoldWlanProfileEditor(true);
     WlanConnector& c = *manager.Connector();
     c.StartProfileEditor(target.hwnd(), L"First", dot11_BSS_type_infrastructure, manager.ClientHandle());
@@ -219,8 +227,10 @@ TEST_F(WlanConnectorTest, TwoEditorsOpenAtOnceKeepTheirOwnProfiles) {
 
 TEST_F(WlanConnectorTest, NothingConnectsWithoutAProfileTheServiceTook) {
     Bind();
-    // The document writer of this build: no document, no service call.
+    // A record no valid document can be made for (WPA2 without 802.1X): no service call.
     manager.Connector()->SetProfileXml(std::make_unique<WlanProfileXml>());
+    record->AuthMode = 6;
+    record->CipherMode = 6;
     EXPECT_EQ(manager.Connector()->ConnectRecord(*record), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
     EXPECT_TRUE(CallNames().empty());
 
@@ -233,6 +243,69 @@ TEST_F(WlanConnectorTest, NothingConnectsWithoutAProfileTheServiceTook) {
     EXPECT_NE(manager.Connector()->ConnectRecord(*record), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(CallNames(), std::vector<std::string>{"WlanSetProfile"});
     EXPECT_TRUE(world.WlanConnects().empty());
+}
+
+// The service takes every document the writer makes, and joins where the keys fit.
+TEST_F(WlanConnectorTest, EveryDocumentOfTheWriterIsTakenAndJoinsWhereTheKeyFits) {
+    uint8_t psk[32];
+    ASSERT_EQ(DeriveWpaPsk("harbor lights", reinterpret_cast<const uint8_t*>("Lantern Home"), 12, psk), 1);
+    std::string pskHex;
+    for (uint8_t b : psk) {
+        char two[3];
+        std::snprintf(two, sizeof(two), "%02x", b);
+        pskHex += two;
+    }
+    struct Case {
+        const char* what;
+        const char* ssid;
+        int32_t auth;
+        uint32_t cipher;
+        std::string key;  // WPA key text, or the WEP key of slot 1 as hex
+        DWORD reason;     // of the connection; 0 joined
+    };
+    const Case cases[] = {
+        {"open", "Harbor Open", 0, 1, "", 0},
+        {"open WEP", "Quay WEP", 0, 0, "1122334455", 0},
+        {"shared WEP, another key", "Quay WEP", 1, 0, "1122334466", 0x38002},
+        {"WPA2-PSK passphrase", "Lantern Home", 7, 6, "harbor lights", 0},
+        {"WPA2-PSK as 64 hex digits", "Lantern Home", 7, 6, pskHex, 0},
+        {"WPA2-PSK, a wrong passphrase", "Lantern Home", 7, 6, "harbour lights", 0x48014},
+        {"WPA-PSK where the network is WPA2", "Lantern Home", 4, 4, "harbor lights", 0x38002},
+        {"SSID with a blank and an ampersand", "Fish & Chips", 0, 1, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        world.clock().SetManual(0);
+        Load(testutil::Scenario("default.scn") +
+             "\n[network]\nssid = \"Fish & Chips\"\nbssid = 02:11:22:33:44:F1\nchannel = 6\n");
+        ASSERT_EQ(manager.Setup(kDescription, target.hwnd(), 0), static_cast<DWORD>(ERROR_SUCCESS));
+        world.SetLink(0, false);
+        ProfileApplyRecord* r = AllocApplyRecord();
+        r->SsidLength = static_cast<uint32_t>(std::strlen(c.ssid));
+        std::memcpy(r->Ssid, c.ssid, r->SsidLength);
+        r->NetworkType = 1;
+        r->AuthMode = c.auth;
+        r->CipherMode = c.cipher;
+        if (c.cipher == 0) {
+            uint8_t key[5];
+            for (int i = 0; i < 5; ++i) key[i] = static_cast<uint8_t>(std::stoi(c.key.substr(2 * i, 2), nullptr, 16));
+            r->WepKey1 = AllocKeyBlock(kKeyIndexTransmit, key, 5);
+            r->WepKey1Length = KeyBlockSize(5);
+        } else {
+            std::memcpy(r->WpaPassphrase, c.key.data(), c.key.size());
+            r->WpaPassphraseLength = static_cast<uint32_t>(c.key.size());
+        }
+        world.ClearWlanCalls();
+        EXPECT_EQ(manager.Connector()->ConnectRecord(*r), static_cast<DWORD>(ERROR_SUCCESS));
+        FreeApplyRecord(r);
+        ASSERT_EQ(world.WlanProfiles(0).size(), 1u);
+        EXPECT_EQ(world.WlanProfiles(0)[0].name, std::wstring(c.ssid, c.ssid + std::strlen(c.ssid)));
+        ASSERT_EQ(world.WlanConnects().size(), 1u);
+        EXPECT_EQ(world.WlanConnects()[0].reason, c.reason);
+        EXPECT_EQ(world.Adapter(0).connected, c.reason == 0);
+        world.WaitWlanNotificationsDelivered();
+        target.Drain(world);
+    }
 }
 
 TEST_F(WlanConnectorTest, NativeWifiConnectSetsTheFlagAndPowerThenConnects) {

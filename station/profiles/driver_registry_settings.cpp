@@ -1,0 +1,120 @@
+#include "station/profiles/driver_registry_settings.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "shared/adapter_identity.h"
+#include "shared/oid_access.h"
+#include "shared/wireless_mode.h"
+#include "station/core/driver_registry.h"
+#include "station/core/radio_defaults.h"
+#include "station/core/rate_tables.h"
+#include "station/profiles/station_config_reader.h"
+
+namespace {
+
+constexpr DWORD kOidQueryHtSettings = 0xFF0C0028;
+constexpr DWORD kHtAnswerSize = 12;
+
+// A number the driver key keeps as decimal text, or as a DWORD.
+bool ReadNumber(HKEY key, const char* name, long& value) {
+    char buffer[128] = {};
+    DWORD type = 0, size = sizeof(buffer) - 1;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+        return false;
+    if (type == REG_DWORD && size == sizeof(DWORD)) {
+        DWORD v = 0;
+        std::memcpy(&v, buffer, sizeof(v));
+        value = static_cast<long>(v);
+        return true;
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+    value = SettingsNumber(std::string(buffer, strnlen(buffer, size)));
+    return true;
+}
+
+bool ReadDword(HKEY key, const char* name, DWORD& value) {
+    DWORD type = 0, v = 0, size = sizeof(v);
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&v), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD || size != sizeof(v))
+        return false;
+    value = v;
+    return true;
+}
+
+void SetPhyField(ProfileApplyRecord& record, int field, uint32_t value) {
+    std::memcpy(record.PhyConfig + 4 * field, &value, 4);
+}
+
+void ReadRadioSettings(HKEY key, ProfileApplyRecord& record) {
+    record.ApplyDriverSettings = 1;
+    long value = 0;
+    if (ReadNumber(key, "WirelessMode", value)) g_WirelessMode = static_cast<int>(value);
+    NormalizeWirelessMode(g_WirelessMode);
+    const int mode = g_WirelessMode;
+
+    if (g_IsHtChip) {
+        uint8_t answer[kHtAnswerSize] = {};
+        DWORD returned = 0;
+        QueryOid(kOidQueryHtSettings, answer, sizeof(answer), &returned);
+        DWORD setting = 0;
+        const bool stored = ReadDword(key, "TransmitSetting", setting);
+        g_HtSettingsWord = ProfileHtSettingsWord(mode, answer[6], stored, setting);
+    }
+
+    DWORD returned = 0;
+    QueryOid(kOidQueryRadioBlock, record.PhyConfig, sizeof(record.PhyConfig), &returned);
+
+    if (ReadNumber(key, "CountryRegion", value)) {
+        long band = 0;
+        record.CountryRegion = static_cast<int32_t>(value + (ReadNumber(key, "CountryRegionABand", band) ? 256 * band : 0));
+    }
+    if (ReadNumber(key, "TXBurst", value)) SetPhyField(record, 0, static_cast<uint32_t>(value));
+    if (ReadNumber(key, "TurboRate", value)) SetPhyField(record, 1, static_cast<uint32_t>(value));
+    if (mode == 0 || mode == 3) {
+        if (ReadNumber(key, "BGProtection", value)) SetPhyField(record, 2, static_cast<uint32_t>(value));
+    } else {
+        SetPhyField(record, 2, 0);
+    }
+    if (ReadNumber(key, "ShortSlot", value)) SetPhyField(record, 3, static_cast<uint32_t>(value));
+
+    long rate = 0;
+    const bool hasRate = ReadNumber(key, "TransRate", rate);
+    const DesiredRates rates = ProfileDesiredRates(mode, hasRate, rate, g_HtSettingsWord);
+    std::memcpy(record.DesiredRates, rates.data(), sizeof(record.DesiredRates));
+    std::memcpy(g_DefaultPhyConfig, record.PhyConfig, sizeof(g_DefaultPhyConfig));
+}
+
+}  // namespace
+
+int ReadDriverRegistrySettings(ProfileApplyRecord& record, int withDriverSettings) {
+    HKEY key = OpenDriverKey(nullptr, KEY_READ);
+    if (!key) return 0;
+
+    record.Ccx2Control = 0;
+    BYTE ccx[128] = {};
+    DWORD size = sizeof(ccx);
+    if (RegQueryValueExA(key, "CCX2Control", nullptr, nullptr, ccx, &size) == ERROR_SUCCESS)
+        std::memcpy(&record.Ccx2Control, ccx, 4);
+
+    if (withDriverSettings) ReadRadioSettings(key, record);
+    else record.ApplyDriverSettings = 0;
+    RegCloseKey(key);
+
+    key = OpenDriverKey(nullptr, KEY_ALL_ACCESS);
+    if (!key) return 0;
+    // A mode without an OFDM code leaves the stored value as it is.
+    const int code = AdhocOfdmCode(g_WirelessMode);
+    if (code >= 0) {
+        if (withDriverSettings) SetPhyField(record, 4, static_cast<uint32_t>(code));
+        char text[16];
+        std::snprintf(text, sizeof(text), "%d", code);
+        RegSetValueExA(key, "AdhocOfdm", 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>(std::strlen(text) + 1));
+    }
+    RegCloseKey(key);
+    return 1;
+}
