@@ -62,6 +62,7 @@ public:
         std::lock_guard<std::mutex> lock(s.mutex);
         const AdapterState* a = Member(s, set, data);
         if (!a) return FALSE;
+        if (a->failingProperties.count(property)) return Fail(ERROR_INVALID_DATA);
         std::string v;
         const AdapterSpec& sp = a->spec;
         switch (property) {

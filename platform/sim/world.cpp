@@ -396,6 +396,11 @@ void World::SetResponds(std::size_t i, bool responds) {
     if (i < state_->adapters.size()) state_->adapters[i].spec.responds = responds;
 }
 
+void World::FailDeviceProperty(std::size_t i, DWORD property) {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    if (i < state_->adapters.size()) state_->adapters[i].failingProperties.insert(property);
+}
+
 void World::FailOid(std::uint32_t oid, unsigned times, int adapter) {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->faults.push_back({oid, adapter, times});

@@ -188,6 +188,8 @@ public:
     void Unplug(std::size_t i);
     void Replug(std::size_t i);
     void SetResponds(std::size_t i, bool responds);
+    // The device's SPDRP_* property reads fail (as for a device whose driver is half removed).
+    void FailDeviceProperty(std::size_t i, DWORD property);
     void FailOid(std::uint32_t oidAsSent, unsigned times, int adapter = -1);  // -1: any adapter
     void SetSignal(std::size_t i, std::int32_t first, std::int32_t second);
     void SetSignal(std::size_t i, std::int32_t first);  // the second reading fails

@@ -43,6 +43,7 @@ struct AdapterState {
     BOOL backgroundScan = TRUE;
     std::vector<WlanStoredProfile> profiles;  // in the service's order
     LinkCounterState linkCounters;
+    std::set<DWORD> failingProperties;  // Setup API properties that cannot be read
 };
 
 struct PendingWlanNotification {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -16,6 +17,16 @@
 namespace {
 
 constexpr size_t kIdLength = 21;
+
+// The device's driver instance ("{class GUID}\NNNN"); false when it cannot be read or is empty.
+bool ReadDriverName(HDEVINFO set, SP_DEVINFO_DATA* device, char out[256]) {
+    std::memset(out, 0, 256);
+    if (!platform::Devices().GetDeviceRegistryProperty(set, device, SPDRP_DRIVER, reinterpret_cast<BYTE*>(out), 255,
+                                                       nullptr))
+        return false;
+    out[255] = 0;
+    return out[0] != 0;
+}
 
 int TableChipIndex(const char* hardwareId) {
     int chip = -1;
@@ -36,6 +47,7 @@ int DiscoverAdapter(DiscoveryContext& context) {
     if (set == INVALID_HANDLE_VALUE) return 0;
 
     std::vector<DWORD> candidates;
+    std::vector<std::string> candidatePaths;
     for (DWORD index = 0;; ++index) {
         SP_DEVINFO_DATA device{};
         device.cbSize = sizeof(device);
@@ -48,9 +60,16 @@ int DiscoverAdapter(DiscoveryContext& context) {
 
         char netCfgId[128] = {};
         if (g_OsCode > 6 && !ReadNetCfgInstanceId(set, &device, netCfgId)) continue;
+        // Without its driver key the device cannot be managed: every registry step would act
+        // on the shared Class key instead.
+        char driver[256];
+        if (!ReadDriverName(set, &device, driver)) continue;
         char path[256] = {};
         BuildDevicePath(g_OsCode, netCfgId, chip, path, sizeof(path));
-        if (path[0] && DeviceOpens(path)) candidates.push_back(index);
+        if (path[0] && DeviceOpens(path)) {
+            candidates.push_back(index);
+            candidatePaths.push_back(path);
+        }
     }
 
     if (candidates.empty()) {
@@ -60,22 +79,32 @@ int DiscoverAdapter(DiscoveryContext& context) {
 
     DWORD chosen = candidates[0];
     if (candidates.size() > 1) {
+        // Dismissed before, and the same adapters still: the user has answered already.
+        if (context.declined && *context.declined == candidatePaths) {
+            devices.DestroyDeviceInfoList(set);
+            return 0;
+        }
         if (context.busy) *context.busy = 1;
         CSelCardDlg dialog(set, candidates, fw::CWnd::FromHandle(context.mainWindow));
         INT_PTR answer = dialog.DoModal();
         if (context.busy) *context.busy = 0;
-        // Dismissed without OK: no adapter is chosen this round; the next poll asks again.
+        // Dismissed without OK: no adapter is chosen, and the dialog waits for another set of
+        // adapters or for the user to ask for the sheet.
         if (answer != IDOK || dialog.m_nSelected < 0) {
+            if (context.declined) *context.declined = candidatePaths;
             devices.DestroyDeviceInfoList(set);
             return 0;
         }
         chosen = candidates[static_cast<size_t>(dialog.m_nSelected)];
     }
+    if (context.declined) context.declined->clear();
 
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof(device);
     char hardwareId[256];
-    if (!devices.EnumDeviceInfo(set, chosen, &device) || !ReadHardwareId(set, &device, hardwareId)) {
+    char driver[256];
+    if (!devices.EnumDeviceInfo(set, chosen, &device) || !ReadHardwareId(set, &device, hardwareId) ||
+        !ReadDriverName(set, &device, driver)) {
         devices.DestroyDeviceInfoList(set);
         return 0;
     }
@@ -110,9 +139,6 @@ int DiscoverAdapter(DiscoveryContext& context) {
 
     char oldKeyPath[sizeof(g_DriverKeyPath)];
     std::snprintf(oldKeyPath, sizeof(oldKeyPath), "%s", g_DriverKeyPath);
-    char driver[256] = {};
-    devices.GetDeviceRegistryProperty(set, &device, SPDRP_DRIVER, reinterpret_cast<BYTE*>(driver),
-                                      sizeof(driver) - 1, nullptr);
     BuildDriverKeyPath(g_OsCode, driver, g_DriverKeyPath, sizeof(g_DriverKeyPath));
     if (oldKeyPath[0] && std::strcmp(oldKeyPath, g_DriverKeyPath) != 0 && context.adapterChanged)
         *context.adapterChanged = 1;

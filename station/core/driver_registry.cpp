@@ -165,10 +165,14 @@ void RunOnceInitConfigTxBurst() {
 
 int VerifyCountryRegion() {
     DWORD region = 0;
-    DriverOidOps().QueryOid0003(&region);
-    g_Region24Valid = (region & 0x80) ? 0 : 1;
-    g_Region5Valid = (region & 0x8000) ? 0 : 1;
-    g_RegionWord = region & ~static_cast<DWORD>(0x8080);
+    // Without the driver's region there is no channel list to hold the stored channel
+    // against: region 0's list would rewrite a channel that may well be allowed.
+    const bool regionKnown = DriverOidOps().QueryOid0003(&region) != 0;
+    if (regionKnown) {
+        g_Region24Valid = (region & 0x80) ? 0 : 1;
+        g_Region5Valid = (region & 0x8000) ? 0 : 1;
+        g_RegionWord = region & ~static_cast<DWORD>(0x8080);
+    }
 
     HKEY key = OpenDriverKey(nullptr, KEY_ALL_ACCESS);
     if (!key) return 0;
@@ -177,6 +181,10 @@ int VerifyCountryRegion() {
     int mode = 0;
     if (ReadText(key, "WirelessMode", text) && ParseNumber(text, mode)) g_WirelessMode = mode;
     NormalizeWirelessMode(g_WirelessMode);
+    if (!regionKnown) {
+        RegCloseKey(key);
+        return 1;
+    }
 
     uint8_t channels[kMaxChannelListLength] = {};
     int count = 0;

@@ -65,6 +65,8 @@ FW_BEGIN_MESSAGE_MAP(CHideDlg, fw::CDialog)
     FW_ON_WM_PAINT(OnPaint)
     FW_ON_COMMAND(IDM_TRAY_LAUNCH, OnTrayLaunch)
     FW_ON_COMMAND(IDM_TRAY_EXIT, OnTrayExit)
+    FW_ON_WM_CLOSE(OnClose)
+    FW_ON_MESSAGE(WM_ENDSESSION, OnEndSession)
     FW_ON_WM_TIMER(OnTimer)
     FW_ON_WM_DESTROY(OnDestroy)
     FW_ON_COMMAND(IDM_TRAY_ZERO_CONFIG, OnUseZeroConfig)
@@ -98,6 +100,7 @@ int CHideDlg::Discover() {
     context.allUsers = CQelConfigApp::IsCustomDataDirectory();
     context.busy = &m_bBusy;
     context.adapterChanged = &m_bAdapterChanged;
+    context.declined = &m_DeclinedAdapters;
     return DiscoverAdapter(context);
 }
 
@@ -225,15 +228,48 @@ void CHideDlg::PostToPage(fw::CWnd* page, UINT message, WPARAM wParam, LPARAM lP
 
 void CHideDlg::OnTrayLaunch() {
     if (m_bBusy) return;
-    if (m_bDeviceExist && IsSelDeviceExist()) ShowConfigSheet();
+    if (m_bDeviceExist && IsSelDeviceExist()) {
+        ShowConfigSheet();
+        return;
+    }
+    // The user dismissed the adapter selection; asking for the sheet is asking again.
+    if (!m_bDeviceExist && !m_DeclinedAdapters.empty()) {
+        m_DeclinedAdapters.clear();
+        g_DriverKeyPath[0] = 0;
+        m_bDeviceExist = Discover();
+        if (m_bDeviceExist) {
+            ModifyTrayIcon(IDI_TRAY_DISCONNECTED);
+            InitDevice(1);
+        }
+    }
 }
 
 void CHideDlg::OnTrayExit() {
     if (m_bBusy) return;
+    ExitProgram();
+}
+
+void CHideDlg::ExitProgram() {
     CloseSheet(false);
     DeleteTrayIcon();
     KillPollTimers();
     EndDialog(1);
+}
+
+void CHideDlg::OnClose() {
+    // An end-task closes the window: the same steps as Exit, so nothing is lost.
+    if (m_bBusy) return;
+    ExitProgram();
+}
+
+LRESULT CHideDlg::OnEndSession(WPARAM ending, LPARAM) {
+    // The process ends right after this message: save now, the window is not destroyed.
+    if (ending) {
+        ExitProgram();
+        if (!m_bSkipDefaultSave) SaveDriverKeyToDefault();
+        m_bSkipDefaultSave = 1;
+    }
+    return 0;
 }
 
 void CHideDlg::OnDestroy() {
@@ -376,11 +412,16 @@ HICON CHideDlg::TrayIconHandle(UINT iconId) {
 }
 
 void CHideDlg::BuildTooltip(UINT iconId, char* tip, size_t size) const {
-    char ssid[33] = {};
     uint32_t length = 0;
     std::memcpy(&length, g_CurrentSsid, 4);
     if (length > 32) length = 32;
-    std::memcpy(ssid, g_CurrentSsid + 4, length);
+    // The shell takes "&" for a mnemonic mark: doubled, it shows as itself.
+    std::string ssid;
+    for (uint32_t i = 0; i < length && g_CurrentSsid[4 + i]; ++i) {
+        const char c = static_cast<char>(g_CurrentSsid[4 + i]);
+        ssid += c;
+        if (c == '&') ssid += '&';
+    }
 
     UINT stringId = IDS_TIP_DISCONNECTED;
     switch (iconId) {
@@ -396,7 +437,7 @@ void CHideDlg::BuildTooltip(UINT iconId, char* tip, size_t size) const {
     if (stringId == IDS_TIP_WEP_ERROR)
         std::snprintf(tip, size, format.c_str(), fw::LoadStr(IDS_ICV_ERROR).c_str());
     else if (format.find("%s") != std::string::npos)
-        std::snprintf(tip, size, format.c_str(), ssid);
+        std::snprintf(tip, size, format.c_str(), ssid.c_str());
     else
         std::snprintf(tip, size, "%s", format.c_str());
 }
@@ -446,7 +487,9 @@ BOOL CHideDlg::ModifyTrayIcon(UINT iconId) {
         ok = platform::Tray().Notify(NIM_ADD, &data);
         if (ok) m_bTrayAdded = 1;
     }
-    if (IsSheetOpen()) m_pSheet->SetIcon(data.hIcon, FALSE);
+    // The sheet's caption is redrawn for every new icon: only a change is sent.
+    if (IsSheetOpen() && reinterpret_cast<HICON>(m_pSheet->SendMessage(WM_GETICON, ICON_SMALL)) != data.hIcon)
+        m_pSheet->SetIcon(data.hIcon, FALSE);
     return ok;
 }
 

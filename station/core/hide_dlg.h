@@ -3,6 +3,7 @@
 // adapter and its link, and the binding to the adapter's driver and Native Wifi interface.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -33,6 +34,8 @@ public:
     int m_bAdapterChanged = 0;
     CQelPropSheet* m_pSheet = nullptr;
     UINT_PTR m_nTimer3 = 0;
+    // Adapters whose selection the user dismissed (see DiscoveryContext::declined).
+    std::vector<std::string> m_DeclinedAdapters;
 
     BOOL AddTrayIcon();
     BOOL DeleteTrayIcon();
@@ -72,6 +75,10 @@ protected:
     void OnPaint();
     void OnTrayLaunch();
     void OnTrayExit();
+    // The exit steps of the tray's Exit, also for a close or an end of the session.
+    void ExitProgram();
+    void OnClose();
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
     void OnTimer(UINT_PTR id);
     void OnDestroy();
     LRESULT OnDriverEvent(WPARAM, LPARAM);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "resources/station/resource.h"
 #include "station/core/adapter_discovery.h"
@@ -51,6 +52,7 @@ protected:
         context.wlan = &wlan;
         context.busy = &busy;
         context.adapterChanged = &adapterChanged;
+        context.declined = &declined;
         return DiscoverAdapter(context);
     }
     int DiscoverAnswering(SelCardAnswer& answer) {
@@ -66,6 +68,7 @@ protected:
     WlanManager wlan;
     int busy = 0;
     int adapterChanged = 0;
+    std::vector<std::string> declined;
 };
 
 TEST_F(DiscoveryTest, OneAdapterIsBoundWithoutAsking) {
@@ -107,7 +110,7 @@ TEST_F(DiscoveryTest, TwoAdaptersAskOnceAndTakeTheChosenOne) {
     EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
 }
 
-TEST_F(DiscoveryTest, EscInSelectionChoosesNothingThisRound) {
+TEST_F(DiscoveryTest, EscInSelectionIsNotAskedAgainUntilTheAdaptersChange) {
     Load(testutil::Scenario("two-adapters.scn"));
     SelCardAnswer answer;
     answer.pressOk = false;
@@ -117,11 +120,42 @@ TEST_F(DiscoveryTest, EscInSelectionChoosesNothingThisRound) {
     EXPECT_EQ(g_DevicePath[0], 0);
     EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
 
-    // The next round asks again.
+    // The same two adapters: the user has answered; no dialog every two seconds.
     SelCardAnswer again;
+    EXPECT_EQ(DiscoverAnswering(again), 0);
+    EXPECT_EQ(again.shown, 0);
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
+
+    // One of them goes: the one left is taken without a question.
+    world.Unplug(1);
     EXPECT_EQ(DiscoverAnswering(again), 1);
-    EXPECT_EQ(again.shown, 1);
+    EXPECT_EQ(again.shown, 0);
+    EXPECT_TRUE(declined.empty());
+
+    // Both again: a new set of adapters, so the dialog comes back.
+    world.Replug(1);
+    SelCardAnswer third;
+    EXPECT_EQ(DiscoverAnswering(third), 1);
+    EXPECT_EQ(third.shown, 1);
     EXPECT_EQ(g_ChipIndex, 5);
+}
+
+// A device whose driver instance cannot be read has no driver key of its own: it is no
+// candidate (its registry steps would otherwise act on the shared Class key).
+TEST_F(DiscoveryTest, DeviceWithoutADriverInstanceIsNoCandidate) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    world.FailDeviceProperty(0, SPDRP_DRIVER);
+    SelCardAnswer answer;
+    ASSERT_EQ(DiscoverAnswering(answer), 1);
+    EXPECT_EQ(answer.shown, 0);
+    EXPECT_EQ(g_ChipIndex, 7);
+    EXPECT_EQ(std::string(g_DriverKeyPath), "System\\CurrentControlSet\\Control\\Class\\" + world.DriverName(1));
+
+    world.FailDeviceProperty(1, SPDRP_DRIVER);
+    g_DriverKeyPath[0] = 0;
+    EXPECT_EQ(DiscoverAnswering(answer), 0);
+    EXPECT_EQ(g_DriverKeyPath[0], 0);
+    EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
 }
 
 TEST_F(DiscoveryTest, DeviceWhosePathDoesNotOpenIsNoCandidate) {

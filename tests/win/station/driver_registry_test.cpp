@@ -313,6 +313,27 @@ TEST_F(DriverRegistryTest, ChannelCheckAgainstTheCountryRegion) {
     }
 }
 
+// The region query failing says nothing about the stored channel: it stays, in the driver key
+// and in Default, and the region the last answer gave stays in force.
+TEST_F(DriverRegistryTest, FailedRegionQueryLeavesTheChannelAlone) {
+    LoadBound(testutil::Scenario("default.scn"));
+    g_ChipIndex = 5;
+    g_RegionWord = 0x0005;
+    g_Region24Valid = 1;
+    g_Region5Valid = 1;
+    const std::string saved = key_ + "\\Default";
+    testutil::SetValue(HKEY_LOCAL_MACHINE, saved, "Channel", REG_SZ, "14", 3);
+    testutil::SetText(key_, "Channel", "14");
+    testutil::SetText(key_, "WirelessMode", "0");
+    world.FailOid(0xFF0C0003, 1);
+    EXPECT_EQ(VerifyCountryRegion(), 1);
+    EXPECT_EQ(ReadText(key_, "Channel"), "14");
+    EXPECT_EQ(ReadText(saved, "Channel"), "14");
+    EXPECT_EQ(g_RegionWord, 0x0005u);
+    EXPECT_EQ(g_WirelessMode, 0);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, saved.c_str());
+}
+
 TEST_F(DriverRegistryTest, CcxControlValueAndOid) {
     LoadBound(testutil::Scenario("default.scn"));
     DWORD value = 77;

@@ -21,6 +21,29 @@ namespace {
 
 const std::string kTipFirstLine = "Norvane Wireless LAN Card\n";
 
+int g_SetIconCount = 0;
+LRESULT CALLBACK CountSetIcon(int code, WPARAM wp, LPARAM lp) {
+    const auto* msg = reinterpret_cast<const CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && msg->message == WM_SETICON && msg->wParam == ICON_SMALL) ++g_SetIconCount;
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+// Answers the adapter selection dialog whenever it shows: OK or Esc, and counts it.
+struct SelCardAnswers {
+    bool ok = false;
+    int shown = 0;
+    HWND last = nullptr;
+};
+SelCardAnswers* g_selCard = nullptr;
+void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = testutil::FindThreadWindow("Select wireless lan card");
+    if (!g_selCard || !dialog || dialog == g_selCard->last) return;
+    g_selCard->last = dialog;
+    ++g_selCard->shown;
+    if (g_selCard->ok) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    else SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
 class MainWindowTest : public MainWindowFixture {
 protected:
     HICON Icon(UINT id) { return CHideDlg::TrayIconHandle(id); }
@@ -98,10 +121,14 @@ TEST_F(MainWindowTest, LinkWithoutBssidAndKeyErrorAndPercentInSsid) {
         EXPECT_EQ(world.Tray().icon, Icon(IDI_TRAY_DISCONNECTED));
         EXPECT_EQ(world.Tray().tip, kTipFirstLine + "Disconnected");
 
-        // An SSID is shown as it is, a '%' included.
+        // An SSID is shown as it is, a '%' included; the shell would take "&" for a mnemonic
+        // mark, so it goes there doubled.
         world.SetLink(0, true, "100%s free %d", platform::sim::Mac{2, 0x11, 0x22, 0x33, 0x44, 0x55});
         Poll();
         EXPECT_EQ(world.Tray().tip, kTipFirstLine + "Status : Good (100%s free %d)");
+        world.SetLink(0, true, "Fish & Chips", platform::sim::Mac{2, 0x11, 0x22, 0x33, 0x44, 0x55});
+        Poll();
+        EXPECT_EQ(world.Tray().tip, kTipFirstLine + "Status : Good (Fish && Chips)");
 
         g_KeyErrorFlag = 1;
         Poll();
@@ -214,9 +241,16 @@ TEST_F(MainWindowTest, SheetOpensOnSiteSurveyAndEndsTenPixelsBelowOk) {
         GetWindowRect(okButton, &ok);
         EXPECT_EQ(window.bottom, ok.bottom + 10);
 
-        // The sheet's small icon follows the tray picture.
+        // The sheet's small icon follows the tray picture, and is sent only when it changes.
+        g_SetIconCount = 0;
+        HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, CountSetIcon, nullptr, GetCurrentThreadId());
         Poll();
         EXPECT_EQ(reinterpret_cast<HICON>(sheet->SendMessage(WM_GETICON, ICON_SMALL, 0)), Icon(IDI_TRAY_GOOD));
+        EXPECT_EQ(g_SetIconCount, 1);
+        Poll();
+        Poll();
+        EXPECT_EQ(g_SetIconCount, 1);
+        UnhookWindowsHookEx(hook);
 
         // Enter is swallowed; OK closes like Cancel; Launch builds a new sheet.
         MSG enter{sheet->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
@@ -378,6 +412,40 @@ TEST_F(MainWindowTest, NoAdapterStartsDisconnectedThenShowsNotExist) {
         EXPECT_FALSE(dialog.CanSwitchToAp());
     });
     EXPECT_EQ(dialog.m_bDeviceExist, 0);
+}
+
+// Esc in the selection dialog at start: no adapter, and no dialog again every two seconds;
+// asking for the sheet from the tray asks again.
+TEST_F(MainWindowTest, DismissedAdapterSelectionWaitsForTheTray) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    SelCardAnswers answers;
+    g_selCard = &answers;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
+    // The steps wait until the start-up, with its selection dialog, is over.
+    std::function<void()> steps = [&] {
+        if (!world.Tray().present) {
+            testutil::AtNextTick(steps, 20);
+            return;
+        }
+        EXPECT_EQ(answers.shown, 1);
+        EXPECT_EQ(dialog.m_bDeviceExist, 0);
+        Poll();
+        Poll();
+        fw::PumpMessages(100);
+        EXPECT_EQ(answers.shown, 1);
+        EXPECT_EQ(world.Tray().icon, Icon(IDI_TRAY_NO_ADAPTER));
+
+        answers.ok = true;
+        dialog.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
+        EXPECT_EQ(answers.shown, 2);
+        EXPECT_EQ(dialog.m_bDeviceExist, 1);
+        EXPECT_TRUE(SheetShown());
+        dialog.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
+    };
+    testutil::AtNextTick(steps, 20);
+    EXPECT_EQ(dialog.DoModal(), 1);
+    KillTimer(nullptr, timer);
+    g_selCard = nullptr;
 }
 
 TEST_F(MainWindowTest, SwitchToApModeIsOfferedOnlyWithBothProgramsBesideUs) {

@@ -79,6 +79,36 @@ TEST_F(ModeSwitchTest, StartSeedsApDefaultChecksTheChannelAndExitSavesDefault) {
     EXPECT_FALSE(trayAtEnd_);
 }
 
+// An end-task (WM_CLOSE) and the end of the session take the steps of the tray's Exit: the
+// icon goes and Default is saved; Esc and Enter still do nothing.
+TEST_F(ModeSwitchTest, CloseAndEndOfSessionExitAsTheTrayExitDoes) {
+    const std::string saved = key_ + "\\Default";
+    for (UINT message : {static_cast<UINT>(WM_CLOSE), static_cast<UINT>(WM_ENDSESSION)}) {
+        SCOPED_TRACE(message);
+        testutil::SetText(saved, "WirelessMode", "old");
+        CHideDlg dialog;
+        dialog.m_bOpenSheetAtStart = 0;
+        bool aliveAfterKeys = false, trayAfterMessage = true;
+        std::string savedBeforeReturn;
+        testutil::AtNextTick([&] {
+            dialog.SendMessage(WM_COMMAND, IDCANCEL, 0);
+            dialog.SendMessage(WM_COMMAND, IDOK, 0);
+            aliveAfterKeys = dialog.IsWindow() && world.Tray().present;
+            dialog.SendMessage(message, message == WM_ENDSESSION ? TRUE : 0, 0);
+            // The session may end the process as soon as the message returns.
+            savedBeforeReturn = ReadText(saved, "WirelessMode");
+            trayAfterMessage = world.Tray().present;
+        });
+        EXPECT_EQ(dialog.DoModal(), 1);
+        EXPECT_TRUE(aliveAfterKeys);
+        EXPECT_FALSE(trayAfterMessage);
+        if (message == WM_ENDSESSION) {
+            EXPECT_EQ(savedBeforeReturn, "9");
+        }
+        EXPECT_EQ(ReadText(saved, "WirelessMode"), "9");
+    }
+}
+
 TEST_F(ModeSwitchTest, SwitchToApModeSavesDefaultFirstThenHandsOverToTheTool) {
     const std::string saved = key_ + "\\Default", ap = key_ + "\\ApDefault";
     testutil::SetText(saved, "Marker", "kept");

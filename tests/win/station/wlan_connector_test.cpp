@@ -5,6 +5,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "driver_key_util.h"
 #include "station/core/wlan_manager.h"
@@ -306,6 +307,48 @@ TEST_F(WlanConnectorTest, EveryDocumentOfTheWriterIsTakenAndJoinsWhereTheKeyFits
         world.WaitWlanNotificationsDelivered();
         target.Drain(world);
     }
+}
+
+// The store finds, lists and deletes whatever the service holds, however long a name or a
+// document is.
+TEST_F(WlanConnectorTest, StoreFindsListsAndDeletesLongNamesAndDocuments) {
+    Bind();
+    WlanProfileStore& store = *manager.ProfileStore();
+    const std::string longName(60, 'n');
+    std::wstring named = kLanternXml;
+    named.replace(named.find(L"<name>Lantern Home</name>"), 25,
+                  L"<name>" + std::wstring(longName.begin(), longName.end()) + L"</name>");
+    // A document far beyond 3,000 characters: the service keeps comments as they came.
+    std::wstring big = kLanternXml;
+    big.insert(big.find(L"<MSM>"), L"<!--" + std::wstring(5000, L'x') + L"-->");
+    big.replace(big.find(L"<name>Lantern Home</name>"), 25, L"<name>Big</name>");
+    ASSERT_EQ(store.SetProfile(named.c_str()), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(store.SetProfile(big.c_str()), static_cast<DWORD>(ERROR_SUCCESS));
+
+    EXPECT_EQ(store.FindProfile(longName.c_str()), 1);
+    EXPECT_EQ(store.FindProfile(longName.substr(0, 40).c_str()), 0) << "the whole name counts";
+    EXPECT_EQ(store.FindProfile("Big"), 1);
+    EXPECT_EQ(store.FindProfile("big"), 0);
+
+    std::vector<WlanProfileSummary> list;
+    ASSERT_EQ(store.ListProfiles(&list), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, longName);
+    EXPECT_EQ(list[1].name, "Big");
+    for (const auto& summary : list) {
+        EXPECT_EQ(summary.ssid, "Lantern Home");
+        EXPECT_EQ(summary.connectionType, "ESS");
+        EXPECT_EQ(summary.authentication, "WPA2PSK");
+        EXPECT_EQ(summary.encryption, "AES");
+        EXPECT_TRUE(summary.reserved.empty());
+    }
+    EXPECT_EQ(WlanProfileStore::TagText("<a><b x=\"1\">\n  text \n</b></a>", "b"), "text");
+    EXPECT_EQ(WlanProfileStore::TagText("<bb>no</bb>", "b"), "");
+
+    EXPECT_EQ(store.DeleteAllProfiles(), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_TRUE(world.WlanProfiles(0).empty());
+    EXPECT_EQ(store.FindProfile("Big"), 0);
+    EXPECT_EQ(world.LiveWlanAllocations(), 0u);
 }
 
 TEST_F(WlanConnectorTest, NativeWifiConnectSetsTheFlagAndPowerThenConnects) {
