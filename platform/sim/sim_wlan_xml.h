@@ -1,6 +1,6 @@
 #pragma once
 // What the simulated service reads from a profile document: the elements that decide where
-// and how a connection goes. Namespace prefixes and attributes are ignored.
+// and how a connection goes (sim_wlan_profile.h checks the document and fills them).
 #include <string>
 
 namespace platform::sim {
@@ -9,13 +9,14 @@ struct ProfileFacts {
     bool wellFormed = false;   // a WLANProfile root was found
     std::string name;          // WLANProfile/name, entities decoded
     bool hasSsid = false;
-    std::string ssid;          // SSIDConfig/SSID/name, or the bytes of SSIDConfig/SSID/hex
+    std::string ssid;          // the bytes of SSIDConfig/SSID/hex, else its name
     bool ibss = false;         // connectionType IBSS
     std::string authentication;
     std::string encryption;
     bool oneX = false;
 };
 
+// The facts of a document the service takes; wellFormed false (and nothing else) otherwise.
 ProfileFacts ReadProfileXml(const std::wstring& xml);
 std::string ToUtf8(const std::wstring& text);
 

@@ -2,14 +2,14 @@
 
 #include <cctype>
 
-namespace {
-
-std::string Trim(const std::string& s) {
+std::string TrimIniText(const std::string& s) {
     size_t b = 0, e = s.size();
     while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
     while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
     return s.substr(b, e - b);
 }
+
+namespace {
 
 bool SameName(const std::string& a, const char* b) {
     size_t i = 0;
@@ -25,20 +25,20 @@ IniDocument::IniDocument(const std::string& text) {
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();
-        const std::string line = Trim(text.substr(pos, end - pos));
+        const std::string line = TrimIniText(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
             size_t close = line.find(']');
-            m_sections.push_back(Section{Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
+            m_sections.push_back(Section{TrimIniText(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
             continue;
         }
         size_t equals = line.find('=');
         if (equals == std::string::npos || m_sections.empty()) continue;
-        std::string value = Trim(line.substr(equals + 1));
+        std::string value = TrimIniText(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
-        m_sections.back().values.emplace_back(Trim(line.substr(0, equals)), value);
+        m_sections.back().values.emplace_back(TrimIniText(line.substr(0, equals)), value);
     }
 }
 

@@ -9,6 +9,9 @@
 
 #include "station/core/settings_source.h"
 
+// Without the blanks at both ends, as names and values are read.
+std::string TrimIniText(const std::string& text);
+
 class IniDocument : public SettingsSource {
 public:
     explicit IniDocument(const std::string& text);

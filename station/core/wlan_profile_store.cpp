@@ -2,17 +2,9 @@
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
+#include "station/core/ansi_text.h"
 
 namespace {
-
-std::wstring Widen(const char* text) {
-    int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (n <= 1) return {};
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, w.data(), n);
-    w.resize(static_cast<size_t>(n - 1));
-    return w;
-}
 
 std::string Narrow(const std::wstring& text) {
     if (text.empty()) return {};
@@ -55,7 +47,7 @@ DWORD WlanProfileStore::DeleteAllProfiles() {
 }
 
 int WlanProfileStore::FindProfile(const char* name) {
-    const std::wstring wanted = Widen(name);
+    const std::wstring wanted = WidenAnsi(name ? name : "");
     WLAN_PROFILE_INFO_LIST* list = nullptr;
     int found = 0;
     if (platform::Wlan().GetProfileList(*m_pClientHandle, m_pInterfaceGuid, &list) == ERROR_SUCCESS && list)

@@ -11,6 +11,7 @@
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
 #include "station/core/action_data.h"
+#include "station/core/ansi_text.h"
 #include "station/core/driver_registry.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/settings_file.h"
@@ -66,14 +67,6 @@ std::string ReadProfileValue(const std::string& section, const char* key) {
 
 void WriteStationValue(const char* key, const char* value) {
     WriteIniValue(g_NetCfgInstanceId, kSettingsStation, "Config", key, value);
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 // The first word of an authentication column: "WPA2-PSK " and "Open - Use 802.1X" alike.
@@ -345,7 +338,7 @@ void CProfilePage::OnDelete() {
 
     if (g_pHideDlg && !texts[1].empty()) {
         if (WlanProfileStore* store = g_pHideDlg->m_WlanManager.ProfileStore()) {
-            if (store->FindProfile(texts[1].c_str())) store->DeleteProfile(Widen(texts[1]).c_str());
+            if (store->FindProfile(texts[1].c_str())) store->DeleteProfile(WidenAnsi(texts[1]).c_str());
         }
     }
     m_List.SendMessage(LVM_DELETEITEM, row);

@@ -12,8 +12,8 @@
 #include "framework/property_page.h"
 #include "shared/site_list_ctrl.h"
 
-// What the sheet's Profile page offers this page. The page that can open the profile editor
-// implements it; while no page of the sheet does, Connect and Add Profile stay disabled.
+// What the sheet's Profile page offers this page: the profile editor for a chosen network,
+// and the name of the active profile.
 class IProfileAdder {
 public:
     virtual ~IProfileAdder() = default;

@@ -3,18 +3,13 @@
 #include <cctype>
 #include <cstdio>
 
-namespace {
+#include "station/core/ini_document.h"
 
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
-    return s.substr(b, e - b);
-}
+namespace {
 
 // A field as the decimal number it starts with; false when it has none.
 bool FieldNumber(const std::string& field, long& value) {
-    const std::string t = Trim(field);
+    const std::string t = TrimIniText(field);
     size_t i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
@@ -106,4 +101,4 @@ bool SameProfileName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string TrimProfileName(const std::string& name) { return Trim(name); }
+std::string TrimProfileName(const std::string& name) { return TrimIniText(name); }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
 #include "station/pages/profile_page.h"
+#include "station/profiles/apply_profile.h"
 #include "station/profiles/profile_globals.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"
@@ -48,29 +50,14 @@ class ProfilePageTest : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof(temp), temp);
-        dir_ = std::string(temp) + "lumora-profiles-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(GetTickCount()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-        GetCurrentDirectoryA(sizeof(cwd_), cwd_);
-        SetCurrentDirectoryA(dir_.c_str());
-        WritePrivateProfileStringA("config", "type", "2", ".\\setting");
-        WritePrivateProfileStringA("config", "dir", dir_.c_str(), ".\\setting");
-        CQelConfigApp::ReadDataDirectory();
+        data_ = std::make_unique<testutil::TempDataDirectory>("lumora-profiles");
+        ASSERT_TRUE(data_->Made());
+        dir_ = data_->Path();
         FreeCurrentAction();
     }
     void TearDown() override {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, File("_prof").c_str());
-        SetCurrentDirectoryA(cwd_);
-        WIN32_FIND_DATAA found;
-        HANDLE h = FindFirstFileA((dir_ + "*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do DeleteFileA((dir_ + found.cFileName).c_str());
-            while (FindNextFileA(h, &found));
-            FindClose(h);
-        }
-        RemoveDirectoryA(dir_.c_str());
+        data_.reset();
         FreeCurrentAction();
         g_WpsSessionActive = 0;
         MainWindowFixture::TearDown();
@@ -137,8 +124,8 @@ protected:
         return sets;
     }
 
+    std::unique_ptr<testutil::TempDataDirectory> data_;
     std::string dir_;
-    char cwd_[MAX_PATH] = {};
 };
 
 TEST_F(ProfilePageTest, ListsTheProfilesNewestActivationFirstWithTheirTexts) {
@@ -379,6 +366,20 @@ TEST_F(ProfilePageTest, StartUpInAWpsSessionConnectsNothingThroughTheService) {
         EXPECT_EQ(g_WpsSessionActive, 1);
         EXPECT_EQ(g_ProfileApplied, 0);
         EXPECT_TRUE(world.WlanConnects().empty());
+    });
+}
+
+// A name longer than the record's field is cut to it, terminated; never written past it.
+TEST_F(ProfilePageTest, LongProfileNameStaysInsideTheRecord) {
+    Load(testutil::Scenario("default.scn"));
+    dialog.m_bOpenSheetAtStart = 0;
+    Run([&] {
+        const std::string name(150, 'p');
+        ApplyProfile(0, name.c_str(), 1);
+        ASSERT_NE(g_pCurrentAction, nullptr);
+        EXPECT_EQ(std::string(g_pCurrentAction->ProfileName, strnlen(g_pCurrentAction->ProfileName, 100)),
+                  std::string(99, 'p'));
+        EXPECT_EQ(g_pCurrentAction->ApplyFlag, 1u) << "the field after the name is the record's own";
     });
 }
 

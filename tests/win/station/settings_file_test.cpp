@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,33 +22,14 @@ class SettingsFileTest : public StationTest {
 protected:
     void SetUp() override {
         StationTest::SetUp();
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof(temp), temp);
-        dir_ = std::string(temp) + "lumora-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(GetTickCount()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-        GetCurrentDirectoryA(sizeof(cwd_), cwd_);
-        // The data directory comes from ".\setting", as at start-up.
-        SetCurrentDirectoryA(dir_.c_str());
-        WritePrivateProfileStringA("config", "type", "2", ".\\setting");
-        WritePrivateProfileStringA("config", "dir", dir_.c_str(), ".\\setting");
-        CQelConfigApp::ReadDataDirectory();
+        data_ = std::make_unique<testutil::TempDataDirectory>("lumora-settings");
+        ASSERT_TRUE(data_->Made());
+        dir_ = data_->Path();
         ASSERT_EQ(CQelConfigApp::DataDirectory(), dir_);
         g_ChipIndex = 5;
     }
     void TearDown() override {
-        SetCurrentDirectoryA(cwd_);
-        WIN32_FIND_DATAA found;
-        HANDLE h = FindFirstFileA((dir_ + "*").c_str(), &found);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string path = dir_ + found.cFileName;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveDirectoryA(path.c_str());
-                else DeleteFileA(path.c_str());
-            } while (FindNextFileA(h, &found));
-            FindClose(h);
-        }
-        RemoveDirectoryA(dir_.c_str());
+        data_.reset();
         StationTest::TearDown();
     }
 
@@ -69,8 +51,8 @@ protected:
         return names;
     }
 
+    std::unique_ptr<testutil::TempDataDirectory> data_;
     std::string dir_;
-    char cwd_[MAX_PATH] = {};
 };
 
 TEST_F(SettingsFileTest, ValuesRoundTripInTheFileOfTheirKind) {

@@ -97,3 +97,51 @@ inline bool SaveScreen(const std::string& path) {
 }
 
 }  // namespace testutil
+
+#include "station/core/qel_config_app.h"
+
+namespace testutil {
+
+// A data directory of the test's own, named by the ".\\setting" file in it as at start-up
+// (the test runs in it meanwhile); removed with everything in it.
+class TempDataDirectory {
+public:
+    explicit TempDataDirectory(const char* tag) {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof(temp), temp);
+        path_ = std::string(temp) + tag + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(GetTickCount()) + "\\";
+        made_ = CreateDirectoryA(path_.c_str(), nullptr) != FALSE;
+        GetCurrentDirectoryA(sizeof(cwd_), cwd_);
+        SetCurrentDirectoryA(path_.c_str());
+        WritePrivateProfileStringA("config", "type", "2", ".\\setting");
+        WritePrivateProfileStringA("config", "dir", path_.c_str(), ".\\setting");
+        CQelConfigApp::ReadDataDirectory();
+    }
+    ~TempDataDirectory() {
+        SetCurrentDirectoryA(cwd_);
+        WIN32_FIND_DATAA found;
+        HANDLE h = FindFirstFileA((path_ + "*").c_str(), &found);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string path = path_ + found.cFileName;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveDirectoryA(path.c_str());
+                else DeleteFileA(path.c_str());
+            } while (FindNextFileA(h, &found));
+            FindClose(h);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    TempDataDirectory(const TempDataDirectory&) = delete;
+    TempDataDirectory& operator=(const TempDataDirectory&) = delete;
+
+    bool Made() const { return made_; }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    bool made_ = false;
+    char cwd_[MAX_PATH] = {};
+};
+
+}  // namespace testutil
