@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -205,6 +206,8 @@ FW_BEGIN_MESSAGE_MAP(CSiteSurvPage, fw::CPropertyPage)
     FW_ON_NOTIFY(LVN_COLUMNCLICK, IDC_SITE_LIST, OnColumnClick)
     FW_ON_NOTIFY(LVN_GETDISPINFOA, IDC_SITE_LIST, OnGetDispInfo)
     FW_ON_NOTIFY(LVN_GETDISPINFOW, IDC_SITE_LIST, OnGetDispInfo)
+    FW_ON_NOTIFY(LVN_ODFINDITEMA, IDC_SITE_LIST, OnFindItem)
+    FW_ON_NOTIFY(LVN_ODFINDITEMW, IDC_SITE_LIST, OnFindItem)
     FW_ON_MESSAGE(kMsgWlanScanComplete, OnScanComplete)
     FW_ON_WM_TIMER(OnTimer)
     FW_ON_WM_DESTROY(OnDestroy)
@@ -347,6 +350,40 @@ void CSiteSurvPage::FillList() {
     InvalidateRect(m_List.m_hWnd, nullptr, TRUE);
     m_bFilling = 0;
     UpdateButtons();
+}
+
+void CSiteSurvPage::OnFindItem(NMHDR* header, LRESULT* result) {
+    // Typing in the list goes to the next network whose SSID starts with what was typed.
+    *result = -1;
+    // The two forms share their layout up to the text pointer's type.
+    const auto* find = reinterpret_cast<const NMLVFINDITEMA*>(header);
+    if (!(find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find->lvfi.psz || m_Rows.empty()) return;
+    std::string typed;
+    if (header->code == LVN_ODFINDITEMW) {
+        const auto* wide = reinterpret_cast<const wchar_t*>(find->lvfi.psz);
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+        if (n > 1) {
+            typed.resize(static_cast<size_t>(n));
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, typed.data(), n, nullptr, nullptr);
+            typed.resize(static_cast<size_t>(n - 1));
+        }
+    } else {
+        typed = find->lvfi.psz;
+    }
+    const int count = static_cast<int>(m_Rows.size());
+    const int start = find->iStart >= 0 && find->iStart < count ? find->iStart : 0;
+    for (int k = 0; k < count; ++k) {
+        const int row = (start + k) % count;
+        const std::string& ssid = m_Rows[row][kSsid];
+        if (ssid.size() < typed.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < typed.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(ssid[i])) == std::tolower(static_cast<unsigned char>(typed[i]));
+        if (same) {
+            *result = row;
+            return;
+        }
+    }
 }
 
 void CSiteSurvPage::OnGetDispInfo(NMHDR* header, LRESULT* result) {

@@ -86,6 +86,7 @@ protected:
     void OnItemChanging(NMHDR*, LRESULT* result);
     void OnColumnClick(NMHDR* header, LRESULT* result);
     void OnGetDispInfo(NMHDR* header, LRESULT* result);
+    void OnFindItem(NMHDR* header, LRESULT* result);
     void OnTimer(UINT_PTR id);
     void OnDestroy();
     FW_DECLARE_MESSAGE_MAP()

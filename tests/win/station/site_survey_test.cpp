@@ -142,6 +142,14 @@ TEST_F(SiteSurveyTest, ListShowsTheFiveNetworksInEightColumnsByChannel) {
         EXPECT_EQ(page->GetDlgItemText(IDC_SITE_ADD_PROFILE), "Add to Profile");
         EXPECT_FALSE(IsWindowVisible(page->GetDlgItem(IDC_SITE_CONNECT)));
         EXPECT_TRUE(Enabled(page, IDC_SITE_RESCAN));
+        // Typing in the list finds the next network by the start of its SSID.
+        LVFINDINFOA find{};
+        find.flags = LVFI_STRING | LVFI_PARTIAL;
+        find.psz = "lant";
+        EXPECT_EQ(SendMessageA(ListOf(page), LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), 3);
+        find.psz = "nowhere";
+        EXPECT_EQ(SendMessageA(ListOf(page), LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), -1);
+
         // Both follow the list: a scan with rows, the radio on, no rescan pending.
         Select(page, 0);
         EXPECT_TRUE(Enabled(page, IDC_SITE_ADD_PROFILE));
