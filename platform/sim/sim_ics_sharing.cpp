@@ -28,6 +28,7 @@ public:
         World::State& s = w_.Internal();
         std::lock_guard<std::mutex> lock(s.mutex);
         s.Sync();
+        ReadPersistedSharing(s);
         for (ConnectionSpec& c : s.connections) {
             if (c.sharing == IcsRole::None) continue;
             c.sharing = IcsRole::None;
@@ -42,6 +43,7 @@ public:
         World::State& s = w_.Internal();
         std::lock_guard<std::mutex> lock(s.mutex);
         s.Sync();
+        ReadPersistedSharing(s);
         for (ConnectionSpec& c : s.connections) {
             if ((matchByGuid ? c.guid : c.name) != wanted) continue;
             HRESULT hr = Enable(s, c, sharingType);
@@ -94,25 +96,32 @@ void AttachPersistedSharing(World::State& s, const std::string& scenarioPath) {
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_READ | KEY_WRITE,
                         nullptr, &k, &disposition) != ERROR_SUCCESS)
         return;
-    if (disposition == REG_OPENED_EXISTING_KEY) {
-        // An earlier program of this run changed the sharing: its state holds.
-        for (ConnectionSpec& c : s.connections) {
-            char text[16] = {};
-            DWORD type = 0, size = sizeof text - 1;
-            if (RegQueryValueExA(k, c.guid.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
-                    ERROR_SUCCESS ||
-                type != REG_SZ)
-                continue;
-            text[size < sizeof text ? size : sizeof text - 1] = 0;
-            const std::string v = text;
-            if (v == "none") c.sharing = IcsRole::None;
-            else if (v == "public") c.sharing = IcsRole::Public;
-            else if (v == "private") c.sharing = IcsRole::Private;
-        }
-    }
     RegCloseKey(k);
     s.sharingKey = key;
-    PersistSharing(s);
+    // A program of this run that is already going keeps the sharing: writing this program's
+    // start state over it would undo what that one changed meanwhile.
+    if (disposition == REG_OPENED_EXISTING_KEY) ReadPersistedSharing(s);
+    else PersistSharing(s);
+}
+
+void ReadPersistedSharing(World::State& s) {
+    if (s.sharingKey.empty()) return;
+    HKEY k = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, s.sharingKey.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return;
+    for (ConnectionSpec& c : s.connections) {
+        char text[16] = {};
+        DWORD type = 0, size = sizeof text - 1;
+        if (RegQueryValueExA(k, c.guid.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size) !=
+                ERROR_SUCCESS ||
+            type != REG_SZ)
+            continue;
+        text[size < sizeof text ? size : sizeof text - 1] = 0;
+        const std::string v = text;
+        if (v == "none") c.sharing = IcsRole::None;
+        else if (v == "public") c.sharing = IcsRole::Public;
+        else if (v == "private") c.sharing = IcsRole::Private;
+    }
+    RegCloseKey(k);
 }
 
 void PersistSharing(const World::State& s) {

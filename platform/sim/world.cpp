@@ -550,6 +550,7 @@ std::size_t World::LiveDeviceInfoSets() const {
 
 std::vector<ConnectionSpec> World::Connections() const {
     std::lock_guard<std::mutex> lock(state_->mutex);
+    ReadPersistedSharing(*state_);
     return state_->connections;
 }
 

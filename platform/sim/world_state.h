@@ -141,7 +141,7 @@ struct World::State {
     std::thread eventsThread;
 
     // Connections and their sharing; sharingKey names the registry key that keeps the
-    // sharing for later programs of the same scenario file (empty: kept in memory only).
+    // sharing for every program of the same scenario file (empty: kept in memory only).
     std::vector<ConnectionSpec> connections;
     std::vector<SharingCall> sharingCalls;
     std::string sharingKey;
@@ -206,8 +206,10 @@ std::unique_ptr<IpHelper> MakeSimIpHelper(World& w);
 std::unique_ptr<IcsSharing> MakeSimIcsSharing(World& w);
 
 // Connection sharing of a world loaded from a file: kept in a volatile registry key named
-// after the file, so that later programs of the same run see it. Caller holds the mutex.
+// after the file, so that every program of the same run, also one running at the same time,
+// works on one machine-wide state. Caller holds the mutex.
 void AttachPersistedSharing(World::State& s, const std::string& scenarioPath);
+void ReadPersistedSharing(World::State& s);  // the state as the other programs left it
 void PersistSharing(const World::State& s);
 // The full IP configuration listing of the connections, in the Windows XP layout.
 std::string IpConfigListing(const std::vector<ConnectionSpec>& connections);

@@ -89,6 +89,18 @@ const std::string kPpp =
     "        NetBIOS over Tcpip. . . . . . . . : Disabled\n"
     "\n";
 
+// A dial-up whose description names a soft-AP card: dial-up blocks are never taken as the
+// soft AP.
+const std::string kPppOnCard =
+    "PPP adapter Card Dial-up:\n"
+    "\n"
+    "        Connection-specific DNS Suffix  . : \n"
+    "        Description . . . . . . . . . . . : Norvane ZQ-4402 Wireless LAN Card\n"
+    "        Physical Address. . . . . . . . . : 00-53-45-00-00-02\n"
+    "        Dhcp Enabled. . . . . . . . . . . : No\n"
+    "        IP Address. . . . . . . . . . . . : 10.64.64.65\n"
+    "\n";
+
 // Only seen while the dial-up is not connected: no "Connection-specific" line.
 const std::string kPppNotDialled =
     "PPP adapter Quay Dial-up:\n"
@@ -149,6 +161,10 @@ TEST(QuennetListing, ListingsOfTheWindowsXpLayout) {
         {"disconnected: listed without an address", kHead + kDisconnected, {kDisconnectedRecord}, ""},
         {"dial-up", kHead + kPpp, {kPppRecord}, ""},
         {"dial-up not connected is left out", kHead + kPppNotDialled + kWiredStatic, {kWiredStaticRecord}, ""},
+        {"a dial-up is listed whatever its description",
+         kHead + kPppOnCard,
+         {{"Card Dial-up", "Norvane ZQ-4402 Wireless LAN Card", "00-53-45-00-00-02", "10.64.64.65"}},
+         ""},
         {"the soft-AP card is not offered",
          kHead + kWiredDhcp + kSoftAp + kPpp,
          {kWiredDhcpRecord, kPppRecord},

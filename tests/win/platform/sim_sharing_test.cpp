@@ -235,3 +235,38 @@ TEST(SimSharingRun, ALaterProgramOfTheSameScenarioFileSeesTheSharing) {
     fresh.DiscardPersistedSharing();
     DeleteFileA(path.c_str());
 }
+
+// Havix starts both without waiting: the dialog's program loads the file while the
+// "ICS_DOWN" one is still at work, and the two share one machine-wide state.
+TEST(SimSharingRun, ProgramsRunningAtTheSameTimeSeeEachOthersChanges) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string path = std::string(temp) + "sim-sharing-both-" + std::to_string(GetCurrentProcessId()) + ".scn";
+    {
+        std::ofstream f(path, std::ios::binary);
+        f << kConnections;
+    }
+    World down, dialog;
+    ASSERT_TRUE(down.LoadFile(path)) << down.LoadError().Text();
+    ASSERT_TRUE(dialog.LoadFile(path));
+    platform::sim::Install(&down);
+    platform::Sharing().DisableAllIcs();
+    platform::sim::Uninstall();
+    EXPECT_EQ(RoleOf(dialog, "Local Area Connection"), IcsRole::None) << "turned off by the other program";
+
+    platform::sim::Install(&dialog);
+    platform::Sharing().DisableAllIcs();
+    EXPECT_TRUE(dialog.SharingCalls().empty()) << "nothing was left to turn off";
+    platform::Sharing().EnableIcsOnConnection("Harbor Dial-up", platform::kIcsSharingPublic, 0);
+    platform::sim::Uninstall();
+    EXPECT_EQ(RoleOf(down, "Harbor Dial-up"), IcsRole::Public);
+    World later;
+    ASSERT_TRUE(later.LoadFile(path));
+    EXPECT_EQ(RoleOf(later, "Harbor Dial-up"), IcsRole::Public);
+    EXPECT_EQ(RoleOf(later, "Local Area Connection"), IcsRole::None);
+    EXPECT_EQ(RoleOf(later, "Wireless Network Connection"), IcsRole::None)
+        << "the private side the dialog's program started with stays off";
+
+    later.DiscardPersistedSharing();
+    DeleteFileA(path.c_str());
+}
