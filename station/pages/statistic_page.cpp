@@ -57,7 +57,7 @@ FW_BEGIN_MESSAGE_MAP(CStatisticPage, fw::CPropertyPage)
 FW_END_MESSAGE_MAP()
 
 CStatisticPage::CStatisticPage() : fw::CPropertyPage(IDD_STATISTICS, IDS_STATISTICS) {
-    for (std::string& value : m_strValue) value = "0";
+    for (std::string& value : m_strValue) value.assign(1, '0');  // not = "0": gcc 12 (i686) warns falsely on it
 }
 
 void CStatisticPage::DoDataExchange(fw::CDataExchange* dx) {
@@ -116,7 +116,7 @@ void CStatisticPage::OnTimer(UINT_PTR) {
 }
 
 void CStatisticPage::OnResetCounters() {
-    for (std::string& value : m_strValue) value = "0";
+    for (std::string& value : m_strValue) value.assign(1, '0');  // not = "0": gcc 12 (i686) warns falsely on it
     UpdateData(FALSE);
     DWORD returned = 0;
     SetOid(kOidResetCounters, nullptr, 0, &returned, kResetTries);
