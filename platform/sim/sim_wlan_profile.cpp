@@ -421,7 +421,7 @@ void CheckProfile(const Node& root, ProfileFacts& facts, ProfileKey& key) {
     if (root.ns != kProfileNs || root.name != "WLANProfile") Refuse(kWlanReasonInvalidProfileSchema);
     auto f = Sequence(root, kProfileNs,
                       {{"name", 1, 1}, {"SSIDConfig", 1, 256}, {"connectionType", 1, 1}, {"connectionMode", 0, 1},
-                       {"autoSwitch", 0, 1}, {nullptr, 0, kMany}, {"MSM", 0, 1}, {"IHV", 0, 1}, {nullptr, 0, kMany}});
+                       {"autoSwitch", 0, 1}, {"MSM", 0, 1}, {"IHV", 0, 1}, {nullptr, 0, kMany}});
     const Node& name = *One(f, "name");
     if (!name.children.empty()) Refuse(kWlanReasonInvalidProfileSchema);
     const size_t nameLength = Utf8Length(name.text);
@@ -465,7 +465,8 @@ void CheckProfile(const Node& root, ProfileFacts& facts, ProfileKey& key) {
     const Node* modeNode = One(f, "connectionMode");
     const bool manual = modeNode && Enum(*modeNode, {"auto", "manual"}, kWlanReasonInvalidProfileSchema) == "manual";
     const bool autoSwitch = One(f, "autoSwitch") && Boolean(*One(f, "autoSwitch"));
-    if (facts.ibss && !manual && modeNode) Refuse(kWlanReasonInvalidAdhocConnectionMode);
+    // An absent mode is "auto", which an ad hoc network cannot have.
+    if (facts.ibss && !manual) Refuse(kWlanReasonInvalidAdhocConnectionMode);
     if (facts.ibss && nonBroadcast) Refuse(kWlanReasonNonBroadcastSetForAdhoc);
     if (facts.ibss && autoSwitch) Refuse(kWlanReasonAutoSwitchSetForAdhoc);
     if (manual && autoSwitch) Refuse(kWlanReasonAutoSwitchSetForManualConnection);

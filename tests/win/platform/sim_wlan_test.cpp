@@ -569,11 +569,18 @@ TEST_F(SimWlan, ProfileDocumentsAreCheckedAsTheServiceChecksThem) {
         {"elements out of order", replace(replace(ok, L"<connectionType>ESS</connectionType>", L""), L"<SSIDConfig>",
                                           L"<connectionType>ESS</connectionType><SSIDConfig>"), 0x80001},
         {"unknown element", replace(ok, L"<MSM>", L"<colour>blue</colour><MSM>"), 0x80001},
+        // Elements of other namespaces go after everything of the profile's own.
+        {"foreign element before MSM", replace(ok, L"<MSM>", L"<colour xmlns=\"urn:x\">blue</colour><MSM>"), 0x80001},
+        {"foreign element at the end", replace(ok, L"</WLANProfile>", L"<colour xmlns=\"urn:x\">blue</colour></WLANProfile>"), 0},
         {"unknown connection type", replace(ok, L">ESS<", L">BSS<"), 0x8000D},
         {"SSID of 33 characters", replace(ok, L"<name>Net</name>", L"<name>" + std::wstring(33, L'n') + L"</name>"), 0x80013},
         {"SSID without hex or name", replace(ok, L"<SSID><name>Net</name></SSID>", L"<SSID></SSID>"), 0x80013},
         {"ad hoc joined automatically", replace(ok, L"<connectionType>ESS</connectionType>",
                                                 L"<connectionType>IBSS</connectionType><connectionMode>auto</connectionMode>"), 0x8000E},
+        {"ad hoc without a connection mode, so auto", replace(ok, L"<connectionType>ESS</connectionType>",
+                                                              L"<connectionType>IBSS</connectionType>"), 0x8000E},
+        {"ad hoc joined by hand", replace(ok, L"<connectionType>ESS</connectionType>",
+                                          L"<connectionType>IBSS</connectionType><connectionMode>manual</connectionMode>"), 0},
         {"autoSwitch on a manual network", replace(ok, L"<connectionType>ESS</connectionType>",
                                                    L"<connectionType>ESS</connectionType><connectionMode>manual</connectionMode>"
                                                    L"<autoSwitch>true</autoSwitch>"), 0x80011},

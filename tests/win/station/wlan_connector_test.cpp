@@ -263,6 +263,7 @@ TEST_F(WlanConnectorTest, EveryDocumentOfTheWriterIsTakenAndJoinsWhereTheKeyFits
         uint32_t cipher;
         std::string key;  // WPA key text, or the WEP key of slot 1 as hex
         DWORD reason;     // of the connection; 0 joined
+        uint32_t networkType = 1;
     };
     const Case cases[] = {
         {"open", "Harbor Open", 0, 1, "", 0},
@@ -273,18 +274,20 @@ TEST_F(WlanConnectorTest, EveryDocumentOfTheWriterIsTakenAndJoinsWhereTheKeyFits
         {"WPA2-PSK, a wrong passphrase", "Lantern Home", 7, 6, "harbour lights", 0x48014},
         {"WPA-PSK where the network is WPA2", "Lantern Home", 4, 4, "harbor lights", 0x38002},
         {"SSID with a blank and an ampersand", "Fish & Chips", 0, 1, "", 0},
+        {"ad hoc, joined by hand", "Cabin", 0, 1, "", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         world.clock().SetManual(0);
         Load(testutil::Scenario("default.scn") +
-             "\n[network]\nssid = \"Fish & Chips\"\nbssid = 02:11:22:33:44:F1\nchannel = 6\n");
+             "\n[network]\nssid = \"Fish & Chips\"\nbssid = 02:11:22:33:44:F1\nchannel = 6\n"
+             "\n[network]\nssid = \"Cabin\"\nbssid = 02:11:22:33:44:F2\nchannel = 6\ntype = adhoc\n");
         ASSERT_EQ(manager.Setup(kDescription, target.hwnd(), 0), static_cast<DWORD>(ERROR_SUCCESS));
         world.SetLink(0, false);
         ProfileApplyRecord* r = AllocApplyRecord();
         r->SsidLength = static_cast<uint32_t>(std::strlen(c.ssid));
         std::memcpy(r->Ssid, c.ssid, r->SsidLength);
-        r->NetworkType = 1;
+        r->NetworkType = c.networkType;
         r->AuthMode = c.auth;
         r->CipherMode = c.cipher;
         if (c.cipher == 0) {
