@@ -191,7 +191,8 @@ void CMacListPage::OnDelete()
     const LRESULT row = ::SendMessageA(List(), LB_GETCURSEL, 0, 0);
     if (row != LB_ERR)
         ::SendMessageA(List(), LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-    ::EnableWindow(GetDlgItem(IDC_MAC_ADD), TRUE);
+    // Without a selection nothing went: a full list keeps Add off, or its clicks would do nothing.
+    ::EnableWindow(GetDlgItem(IDC_MAC_ADD), static_cast<size_t>(RowCount()) < m_nMaxRows);
 }
 
 void CMacListPage::OnRemoveAll()

@@ -190,6 +190,11 @@ TEST_F(PagesTest, AccessControlHoldsThirtyTwoRowsAndDeleteOrRemoveAllMakeRoom) {
     EXPECT_FALSE(Enabled(acl, IDC_MAC_ADD));
     Add(acl, "020000000099");  // the 33rd, even if the click gets through
     EXPECT_EQ(acl.Rows().size(), 32u);
+    // Delete without a selection removes nothing and leaves the full list's Add off.
+    SendMessageA(acl.GetDlgItem(IDC_ACL_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    Command(acl, IDC_MAC_DELETE);
+    EXPECT_EQ(acl.Rows().size(), 32u);
+    EXPECT_FALSE(Enabled(acl, IDC_MAC_ADD));
 
     SendMessageA(acl.GetDlgItem(IDC_ACL_LIST), LB_SETCURSEL, 5, 0);
     Command(acl, IDC_MAC_DELETE);
