@@ -17,6 +17,7 @@ constexpr uint32_t kOidNetworkTypesSupported = 0x0D010203;  // count, then up to
 constexpr uint32_t kOidFragmentationThreshold = 0x0D010209; // 4 bytes
 constexpr uint32_t kOidRtsThreshold = 0x0D01020A;           // 4 bytes
 constexpr uint32_t kOidConfiguration = 0x0D010211;          // NDIS_802_11_CONFIGURATION, 32 bytes
+constexpr uint32_t kOidRssi = 0x0D010206;                   // OID_802_11_RSSI, 4 bytes, dBm
 
 // Private OIDs: query, set.
 constexpr uint32_t kOidQueryPreamble = 0x0D710101, kOidSetPreamble = 0x0DF10101;        // 4 bytes
@@ -25,6 +26,8 @@ constexpr uint32_t kOidSetPhyMode = 0x0DF1010C;                                 
 constexpr uint32_t kOidQueryApOptions = 0x0D71010F, kOidSetApOptions = 0x0DF1010F;      // 32 bytes
 constexpr uint32_t kOidSetAccessControl = 0x0DF10110;                                   // 264 bytes
 constexpr uint32_t kOidSetWds = 0x0DF10112;                                             // 60 bytes
+constexpr uint32_t kOidQueryRegister = 0x0D710105;                                      // 12 bytes: kind, offset, value
+constexpr uint32_t kOidQueryEventTable = 0x0D71010A;                                    // 168 bytes
 constexpr uint32_t kOidQueryRadius = 0x0D710113, kOidSetRadius = 0x0DF10113;            // 72 bytes
 constexpr uint32_t kOidQueryRekey = 0x0D710114, kOidSetRekey = 0x0DF10114;              // 8 bytes
 constexpr uint32_t kOidSetTxPower = 0x0DF10118;                                         // 4 bytes, percent

@@ -20,6 +20,9 @@ struct ApState {
     int allowBw40InBgBand = 0;  // driver key's AllowBW40InBGBand is "1"
     int checkBuild = 0;         // mirror of the driver key's bCheckBuild: traces go to the file
     int wdsAllowed = 0;         // the encryption in use allows WDS
+    // The access-point start read the EEPROM word the Config page's channel list waits for
+    // (twice; only the first is looked at).
+    int eepromReadDone[2] = {0, 0};
 
     int Region24() const { return static_cast<int>(regionWord & 0x7F); }
     int Region5() const { return static_cast<int>((regionWord >> 8) & 0x7F); }

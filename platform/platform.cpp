@@ -90,6 +90,10 @@ ServiceControl& Services() {
     sim::World* w = Current();
     return w ? w->Services() : win32::RealServices();
 }
+BridgePort& Bridge() {
+    sim::World* w = Current();
+    return w ? w->Bridge() : win32::RealBridge();
+}
 
 namespace sim {
 void Install(World* world) { g_installed.store(world); }

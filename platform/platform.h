@@ -2,8 +2,8 @@
 // The one switch between the real Win32 platform and the simulated adapter world.
 // Everything outside platform/ reaches the driver, the Setup API, the Native Wifi
 // service, the driver's WMI events, outside programs, the tray, message boxes, the
-// adapters' IP configuration, the connection-sharing configuration and the service
-// control manager only through these accessors.
+// adapters' IP configuration, the connection-sharing configuration, the service control
+// manager and the bridge driver only through these accessors.
 #include "platform/device_enum.h"
 #include "platform/driver_port.h"
 
@@ -17,6 +17,7 @@ class MessageBoxes;
 class IpHelper;
 class IcsSharing;
 class ServiceControl;
+class BridgePort;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -33,5 +34,6 @@ MessageBoxes& Boxes();
 IpHelper& Ip();
 IcsSharing& Sharing();
 ServiceControl& Services();
+BridgePort& Bridge();
 
 }  // namespace platform

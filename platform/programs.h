@@ -1,6 +1,6 @@
 #pragma once
 // Outside programs started by command line (the mode-switch and bridging tools, the selector),
-// and documents opened through the shell (the vendor's web page).
+// documents opened through the shell (the vendor's web page), and Windows Help files.
 #include <windows.h>
 
 namespace platform {
@@ -13,6 +13,8 @@ public:
     // As ::ShellExecuteA: a value above 32 means the shell opened it. Callable from any thread.
     virtual HINSTANCE ShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
                                    const char* directory, int show) = 0;
+    // As ::WinHelpA: FALSE when Windows Help could not be started.
+    virtual BOOL WinHelp(HWND owner, const char* file, UINT command, ULONG_PTR data) = 0;
 };
 
 }  // namespace platform

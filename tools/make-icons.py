@@ -6,8 +6,9 @@ small supersampled raster, so the output is byte-identical on every run:
 shapes use only +, -, *, / and comparisons (no trigonometry), which IEEE
 floats give the same everywhere.
 
-    tools/make-icons.py                   write resources/station/icons/*.ico and *.bmp
-                                          and resources/icsselect/icons/*.ico
+    tools/make-icons.py                   write resources/station/icons/*.ico and *.bmp,
+                                          resources/icsselect/icons/*.ico and
+                                          resources/daduve/icons/*.ico
     tools/make-icons.py --check           exit 1 when a file in the tree is stale
     tools/make-icons.py --preview out.png also write a contact sheet to look at
 """
@@ -462,6 +463,51 @@ def icon_profile_active(size):
     return cv
 
 
+def draw_tower(cv, cx, top, bottom, half_base, colour, width):
+    """An access point's mast: two legs spreading from the tip, a cross bar, and the tip."""
+    cv.fill(line(cx, top, cx - half_base, bottom, width), colour)
+    cv.fill(line(cx, top, cx + half_base, bottom, width), colour)
+    y = top + (bottom - top) * 0.6
+    spread = half_base * 0.6
+    cv.fill(line(cx - spread, y, cx + spread, y, width), colour)
+    cv.fill(circle(cx, top, width * (0.7 if cv.size <= 16 else 1.1)), colour)
+
+
+def draw_ap_waves(cv, cx, cy, radii, width, colour):
+    """Waves on both sides of the mast tip."""
+    for r in radii:
+        cv.fill(arc(cx, cy, r - width / 2, r + width / 2, (1.0, -1.25), (1.0, 1.0)), colour)
+        cv.fill(arc(cx, cy, r - width / 2, r + width / 2, (-1.0, 1.0), (-1.0, -1.25)), colour)
+
+
+def icon_havix(size):
+    """The soft access point: a mast sending waves over the card."""
+    cv = Canvas(size)
+    s = size / 16.0
+    w = 1.2 if size <= 16 else 0.9 * s
+    draw_ap_waves(cv, 8 * s, 3.2 * s, (2.8 * s, 5.0 * s), w, hexcolor("#1E9A26"))
+    draw_tower(cv, 8 * s, 3.2 * s, 12.5 * s, 3.0 * s, hexcolor("#3A3A3A"), w)
+    x0, y0, x1, y1 = 1 * s, 11 * s, 15 * s, 15 * s
+
+    def box(inset):
+        return rect(x0 + inset, y0 + inset, x1 - inset, y1 - inset, max(1.0 * s - inset, 0.0))
+    cv.fill(box(0.0), vgradient(hexcolor("#5C8FD0"), hexcolor("#24508E"), y0, y1))
+    cv.fill(outline(box, 1.0), hexcolor("#14305A"))
+    return cv
+
+
+def icon_ap_signal(filled, palette):
+    """The soft access point's tray picture: the bars with a small mast in the free corner."""
+    def draw(size):
+        cv = Canvas(size)
+        draw_bars(cv, filled, palette)
+        s = size / 16.0
+        w = 1.0 if size <= 16 else 0.8 * s
+        draw_tower(cv, 3.5 * s, 1.0 * s, 7.5 * s, 2.5 * s, hexcolor("#1C3C66"), w)
+        return cv
+    return draw
+
+
 # file name, drawing function, sizes
 ICONS = [
     ("lumora.ico", icon_program, (16, 32, 48)),
@@ -483,6 +529,12 @@ ICONS = [
 # Icons of the other programs: folder under resources/, file name, drawing function, sizes.
 PROGRAM_ICONS = [
     ("icsselect", "pelcor.ico", icon_pelcor, (16, 32, 48)),
+    ("daduve", "havix.ico", icon_havix, (16, 32, 48)),
+    ("daduve", "signal-good.ico", icon_ap_signal(4, GREEN), (16, 32)),
+    ("daduve", "signal-normal.ico", icon_ap_signal(3, AMBER), (16, 32)),
+    ("daduve", "signal-weak.ico", icon_ap_signal(2, ORANGE_RED), (16, 32)),
+    ("daduve", "disconnected.ico", icon_disconnected, (16, 32)),
+    ("daduve", "no-adapter.ico", icon_no_adapter, (16, 32)),
 ]
 
 # The station's bitmaps (no alpha): file name, drawing function, size; drawn over the dialog

@@ -292,6 +292,11 @@ public:
                 section_ = kService;
                 result.services.emplace_back();
                 result.services.back().line = n;
+            } else if (name == "bridge") {
+                if (result.bridge.present) throw Fail{"only one [bridge] section"};
+                section_ = kBridge;
+                result.bridge.present = true;
+                result.bridge.line = n;
             } else {
                 throw Fail{"unknown section [" + name + "]"};
             }
@@ -301,6 +306,7 @@ public:
         if (section_ == kAdapter) AdapterLine(s);
         else if (section_ == kConnection) ConnectionLine(s);
         else if (section_ == kService) ServiceLine(s);
+        else if (section_ == kBridge) BridgeLine(s);
         else NetworkLine(s);
     }
 
@@ -323,7 +329,7 @@ public:
     int line() const { return line_; }
 
 private:
-    enum Section { kNone, kAdapter, kNetwork, kConnection, kService };
+    enum Section { kNone, kAdapter, kNetwork, kConnection, kService, kBridge };
     Section section_ = kNone;
     int line_ = 0;
     std::set<std::string> seen_;
@@ -339,6 +345,7 @@ private:
             for (const char* k : {"hardware_id", "description", "instance_id", "driver"})
                 if (!seen_.count(k)) throw Fail{std::string("[adapter] lacks ") + k};
             if (a.unplugAt >= 0 && a.unplugAt == a.replugAt) throw Fail{"unplug_at and replug_at are equal"};
+            CheckApStations(a.softAp);
         } else if (section_ == kNetwork) {
             line_ = result.networks.back().line;
             for (const char* k : {"ssid", "bssid", "channel"})
@@ -536,7 +543,7 @@ private:
             a.ipMask = ParseIpv4(w[1]);
             a.ipGateway = w.size() == 3 ? ParseIpv4(w[2]) : "0.0.0.0";
             a.hasIp = true;
-        } else if (!LinkStatsKey(key, value, &a.linkStats)) {
+        } else if (!LinkStatsKey(key, value, &a.linkStats) && !SoftApKey(key, value, &a.softAp)) {
             throw Fail{"unknown key '" + key + "' in [adapter]"};
         }
     }
@@ -574,6 +581,98 @@ private:
             return false;
         }
         return true;
+    }
+
+    // The adapter as an access point: its RSSI, stations and event table; false for a key
+    // that is not one of them.
+    bool SoftApKey(const std::string& key, const std::string& value, SoftApSpec* ap) {
+        if (key == "rssi") {
+            Once(key);
+            ap->rssi = static_cast<std::int32_t>(ParseInt(value, -150, 0, "rssi"));
+            ap->hasRssi = true;
+        } else if (key == "rssi_at") {
+            std::vector<std::string> w = Split(value);
+            if (w.size() != 2) throw Fail{"rssi_at = <ms> <dBm>"};
+            ap->rssiAt.emplace_back(ParseInt(w[0], 0, 1ll << 40, "rssi_at"),
+                                    static_cast<std::int32_t>(ParseInt(w[1], -150, 0, "rssi")));
+        } else if (key == "ap_station") {
+            ap->stations.push_back(ApStation(value));
+        } else if (key == "ap_event_at") {
+            std::vector<std::string> w = Split(value);
+            if (w.size() < 2 || w.size() > 3) throw Fail{"ap_event_at = <ms> <code> [<mac>]"};
+            ApEventSpec e;
+            e.at = ParseInt(w[0], 0, 1ll << 40, "ap_event_at");
+            e.code = static_cast<std::uint16_t>(ParseInt(w[1], 0, 0xFFFF, "event code"));
+            if (w.size() == 3) e.mac = ParseMac(w[2]);
+            ap->events.push_back(e);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // "<mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms>]"
+    static ApStationSpec ApStation(const std::string& value) {
+        static const char* const kUsage = "ap_station = <mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms>]";
+        std::vector<std::string> w = Split(value);
+        if (w.size() < 2) throw Fail{kUsage};
+        ApStationSpec st;
+        st.mac = ParseMac(w[0]);
+        if ((st.mac[0] & 1) || st.mac == Mac{}) throw Fail{"ap_station must be a unicast MAC address"};
+        st.aid = static_cast<std::uint8_t>(ParseInt(w[1], 1, 255, "aid"));
+        std::set<std::string> given;
+        for (std::size_t i = 2; i < w.size();) {
+            const std::string word = Lower(w[i++]);
+            if (!given.insert(word).second) throw Fail{"'" + word + "' given twice in ap_station"};
+            if (word == "power_save") {
+                st.powerSave = true;
+            } else if (word == "rate") {
+                std::string rate;
+                while (i < w.size() && Lower(w[i]) != "power_save" && Lower(w[i]) != "join" && Lower(w[i]) != "leave")
+                    rate += w[i++] + " ";
+                const std::uint32_t word16 = RateWord(rate);
+                if (word16 > 0xFFFF) throw Fail{"the station's rate word has 16 bits"};
+                st.rateWord = static_cast<std::uint16_t>(word16);
+            } else if ((word == "join" || word == "leave") && i < w.size()) {
+                (word == "join" ? st.joinAt : st.leaveAt) = ParseInt(w[i++], 0, 1ll << 40, word.c_str());
+            } else {
+                throw Fail{kUsage};
+            }
+        }
+        if (st.joinAt >= 0 && st.leaveAt >= 0 && st.leaveAt <= st.joinAt) throw Fail{"leave must come after join"};
+        return st;
+    }
+
+    // A station's address and association ID are its own among the access point's stations.
+    void CheckApStations(const SoftApSpec& ap) {
+        std::set<Mac> macs;
+        std::set<int> aids;
+        for (const ApStationSpec& st : ap.stations) {
+            if (!macs.insert(st.mac).second) throw Fail{"ap_station address given twice"};
+            if (!aids.insert(st.aid).second) throw Fail{"ap_station aid given twice"};
+        }
+        if (ap.stations.size() > 32) throw Fail{"an access point holds at most 32 stations"};
+    }
+
+    void BridgeLine(const std::string& s) {
+        BridgeSpec& b = result.bridge;
+        std::string key, value;
+        if (!SplitAssign(s, &key, &value)) throw Fail{"expected 'key = value'"};
+        key = Lower(key);
+        Once(key);
+        if (key == "version") {
+            b.version = static_cast<std::uint32_t>(ParseInt(value, 0, 0xFFFFFFFEll, "version"));
+        } else if (key == "bridging") {
+            b.bridging = ParseBool(value);
+        } else if (key == "pending") {
+            std::string v = Lower(Trim(value));
+            if (v == "no") b.pending = BridgePending::kNo;
+            else if (v == "later") b.pending = BridgePending::kLater;
+            else if (v == "never") b.pending = BridgePending::kNever;
+            else throw Fail{"pending must be no, later or never"};
+        } else {
+            throw Fail{"unknown key '" + key + "' in [bridge]"};
+        }
     }
 
     // "counter <name> = <start> [<per second> [<swing percent>]]"

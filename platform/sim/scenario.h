@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/sim/link_stats_scenario.h"
+#include "platform/sim/soft_ap_scenario.h"
 
 namespace platform::sim {
 
@@ -79,6 +80,7 @@ struct AdapterSpec {
     bool hasIp = false;
     std::string ipAddress, ipMask, ipGateway;  // no gateway: "0.0.0.0"
     LinkStatsSpec linkStats;
+    SoftApSpec softAp;
 };
 
 enum class Security { Open, Wep, WpaPsk, Wpa2Psk, Wpa, Wpa2 };
@@ -141,6 +143,7 @@ struct Scenario {
     std::vector<NetworkSpec> networks;
     std::vector<ConnectionSpec> connections;
     std::vector<ServiceSpec> services;
+    BridgeSpec bridge;
 };
 
 struct ParseError {

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/sim/sim_driver_records.h"
+#include "platform/sim/sim_soft_ap.h"
 #include "platform/sim/world_state.h"
 
 namespace platform::sim {
@@ -154,6 +155,9 @@ private:
             answer = NetworkTypesAnswer(a.spec);
         } else if (LinkStatsAnswer(a, oid, &answer)) {
             // the link record, rate words, noise, SNR and counters
+        } else if (DWORD refused = 0; SoftApAnswer(a, oid, length, s.clock.Now(), &answer, &refused)) {
+            // the RSSI, the station table and the event table
+            if (refused != ERROR_SUCCESS) return refused;
         } else if (a.spec.hasMac &&
                    (oid == kOidMacPrivate || oid == kOidPermanentAddress || oid == kOidCurrentAddress)) {
             answer.assign(a.spec.mac.begin(), a.spec.mac.end());

@@ -69,20 +69,7 @@ private:
     World& w_;
 };
 
-std::string SharingKeyFor(const std::string& scenarioPath) {
-    char full[MAX_PATH * 4];
-    DWORD n = GetFullPathNameA(scenarioPath.c_str(), sizeof full, full, nullptr);
-    std::string path = (n > 0 && n < sizeof full) ? std::string(full, n) : scenarioPath;
-    // FNV-1a over the lower-case path: key names are short and cannot hold backslashes.
-    std::uint64_t h = 0xcbf29ce484222325ull;
-    for (char c : path) {
-        h ^= static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
-        h *= 0x100000001b3ull;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
-    return std::string(kSharingRoot) + hex;
-}
+std::string SharingKeyFor(const std::string& scenarioPath) { return ScenarioKeyName(kSharingRoot, scenarioPath); }
 
 }  // namespace
 

@@ -14,11 +14,27 @@ public:
 
     UINT WinExec(const char* commandLine, UINT show) override {
         World::State& s = w_.Internal();
-        std::lock_guard<std::mutex> lock(s.mutex);
-        s.Sync();
-        s.programs.push_back({commandLine ? commandLine : "", show});
-        if (commandLine) ApplyModeSwitch(s, commandLine);
-        if (commandLine && NamesQuennet(commandLine)) WriteQuennetListing(s);
+        const std::string line = commandLine ? commandLine : "";
+        std::vector<std::string> keys;
+        {
+            std::lock_guard<std::mutex> lock(s.mutex);
+            s.Sync();
+            s.programs.push_back({line, show, s.journal.size()});
+            LogRunProgram(s, line);
+            if (commandLine) ApplyModeSwitch(s, commandLine);
+            if (commandLine && NamesQuennet(commandLine)) {
+                WriteQuennetListing(s);
+                return 33;
+            }
+            if (!s.runKey.empty())
+                for (const AdapterState& a : s.adapters)
+                    if (!a.driverName.empty()) keys.push_back(a.driverName);
+        }
+        // One of the suite's programs beside this one starts for real, in the same world; it
+        // shares the adapters from its first moment, even when this program ends at once.
+        KeyBookLock book;
+        if (DWORD pid = StartBesideCaller(line, show))
+            for (const std::string& key : keys) NoteKeyUser(key, pid);
         return 33;
     }
 
@@ -30,6 +46,18 @@ public:
         if (!file || !*file) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(ERROR_FILE_NOT_FOUND));
         s.shellOpens.push_back({verb ? verb : "", file, parameters ? parameters : "", show, GetCurrentThreadId()});
         return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    }
+
+    BOOL WinHelp(HWND owner, const char* file, UINT command, ULONG_PTR data) override {
+        World::State& s = w_.Internal();
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.Sync();
+        if (!file || !*file) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        s.helpRequests.push_back({owner, file, command, data});
+        return TRUE;
     }
 
 private:

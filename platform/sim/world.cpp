@@ -41,14 +41,6 @@ namespace {
 
 constexpr const char* kOwnersKey = "Software\\WlSim\\KeyOwners";
 
-bool ProcessAlive(DWORD pid) {
-    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
-    bool alive = WaitForSingleObject(h, 0) == WAIT_TIMEOUT;
-    CloseHandle(h);
-    return alive;
-}
-
 DWORD KeyOwner(const std::string& driverName) {
     DWORD pid = 0, size = sizeof(pid), type = 0;
     HKEY k;
@@ -61,13 +53,13 @@ DWORD KeyOwner(const std::string& driverName) {
     return pid;
 }
 
-void SetKeyOwner(const std::string& driverName, bool set) {
+// pid 0: nobody owns the key any more.
+void SetKeyOwner(const std::string& driverName, DWORD pid) {
     HKEY k;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOwnersKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &k,
                         nullptr) != ERROR_SUCCESS)
         return;
-    if (set) {
-        DWORD pid = GetCurrentProcessId();
+    if (pid != 0) {
         RegSetValueExA(k, driverName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&pid), sizeof(pid));
     } else {
         RegDeleteValueA(k, driverName.c_str());
@@ -109,18 +101,37 @@ bool CreateDriverKey(AdapterState& a, bool unique, std::string* err) {
 
     if (!unique) {
         std::string path = std::string(kClassKeyRoot) + wanted;
+        KeyBookLock book;
+        const DWORD self = GetCurrentProcessId();
         if (KeyExists(path)) {
             DWORD owner = KeyOwner(wanted);
-            if (owner != 0 && owner != GetCurrentProcessId() && ProcessAlive(owner)) {
+            if (owner == self && IsKeyUser(wanted, self)) {
+                // The program that started this one ended and handed its adapter over.
+                ForgetKeyUser(wanted, self);
+                a.driverName = wanted;
+                a.ownsKey = true;
+                return true;
+            }
+            if (owner != 0 && owner != self && ProcessAlive(owner)) {
                 // Another running program of this world: share its adapter as it stands.
                 a.driverName = wanted;
                 a.ownsKey = false;
+                NoteKeyUser(wanted, self);
+                return true;
+            }
+            if (owner != 0 && owner != self && OtherLiveKeyUser(wanted, self) != 0) {
+                // Its owner ended without handing it on while other programs of the run still
+                // use it: this one takes it over.
+                SetKeyOwner(wanted, self);
+                a.driverName = wanted;
+                a.ownsKey = true;
                 return true;
             }
             if (owner != 0) {
                 // Left behind by a run that ended without cleaning up: start afresh.
                 RegDeleteTreeA(HKEY_LOCAL_MACHINE, path.c_str());
-                SetKeyOwner(wanted, false);
+                SetKeyOwner(wanted, 0);
+                ForgetKeyUsers(wanted);
             }
         }
         if (CreateNewKey(path, &key, &rc)) {
@@ -148,7 +159,7 @@ bool CreateDriverKey(AdapterState& a, bool unique, std::string* err) {
         return false;
     }
     a.ownsKey = true;
-    SetKeyOwner(a.driverName, true);
+    SetKeyOwner(a.driverName, GetCurrentProcessId());
     bool ok = WriteSz(key, "NetCfgInstanceId", a.spec.instanceId) && WriteSz(key, "DriverDesc", a.spec.description);
     for (const RegValue& v : a.spec.values) {
         if (v.isDword)
@@ -163,11 +174,22 @@ bool CreateDriverKey(AdapterState& a, bool unique, std::string* err) {
 }
 
 void RemoveDriverKeys(std::vector<AdapterState>& adapters) {
+    KeyBookLock book;
+    const DWORD self = GetCurrentProcessId();
     for (AdapterState& a : adapters) {
-        if (!a.ownsKey) continue;
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kClassKeyRoot) + a.driverName).c_str());
-        SetKeyOwner(a.driverName, false);
+        if (!a.ownsKey) {
+            if (!a.driverName.empty()) ForgetKeyUser(a.driverName, self);
+            continue;
+        }
         a.ownsKey = false;
+        // Another program of the run still uses the adapter: it goes on with the key.
+        if (DWORD next = OtherLiveKeyUser(a.driverName, self)) {
+            SetKeyOwner(a.driverName, next);
+            continue;
+        }
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, (std::string(kClassKeyRoot) + a.driverName).c_str());
+        SetKeyOwner(a.driverName, 0);
+        ForgetKeyUsers(a.driverName);
     }
 }
 
@@ -187,6 +209,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
     state_->ipHelper = MakeSimIpHelper(*this);
     state_->icsSharing = MakeSimIcsSharing(*this);
     state_->serviceControl = MakeSimServiceControl(*this);
+    state_->bridgePort = MakeSimBridgePort(*this);
 }
 
 World::~World() {
@@ -217,9 +240,13 @@ bool World::LoadText(const std::string& text, bool uniqueInstances) {
     s.connections = sc.connections;
     s.sharingCalls.clear();
     s.sharingKey.clear();
+    s.runKey.clear();
     s.wlanNotes.clear();
     s.services.clear();
     for (const ServiceSpec& sv : sc.services) s.services.push_back({sv.name, sv.running, 0});
+    s.bridge = BridgeState{};
+    s.bridge.spec = sc.bridge;
+    s.bridge.bridging = sc.bridge.bridging;
     for (const AdapterSpec& spec : sc.adapters) {
         AdapterState a;
         a.spec = spec;
@@ -257,6 +284,7 @@ bool World::LoadFile(const std::string& path, bool uniqueInstances) {
     if (!LoadText(ss.str(), uniqueInstances)) return false;
     std::lock_guard<std::mutex> lock(state_->mutex);
     AttachPersistedSharing(*state_, path);
+    AttachRun(*state_, path);
     return true;
 }
 
@@ -501,6 +529,11 @@ std::vector<ProgramStart> World::StartedPrograms() const {
 std::vector<ShellOpen> World::ShellOpens() const {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->shellOpens;
+}
+
+std::vector<HelpRequest> World::HelpRequests() const {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->helpRequests;
 }
 
 void World::SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {

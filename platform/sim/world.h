@@ -30,6 +30,7 @@ class MessageBoxes;
 class IpHelper;
 class IcsSharing;
 class ServiceControl;
+class BridgePort;
 }  // namespace platform
 
 namespace platform::sim {
@@ -75,6 +76,7 @@ struct MessageBoxCall {
 struct ProgramStart {
     std::string commandLine;
     UINT show = 0;
+    std::size_t afterCalls = 0;  // driver calls journaled before it
 };
 
 // One document the shell was asked to open (ShellExecute).
@@ -84,6 +86,14 @@ struct ShellOpen {
     std::string parameters;
     int show = 0;
     DWORD threadId = 0;  // the calling thread
+};
+
+// One Windows Help request (WinHelp).
+struct HelpRequest {
+    HWND owner = nullptr;
+    std::string file;
+    UINT command = 0;
+    ULONG_PTR data = 0;
 };
 
 struct TrayCall {
@@ -146,6 +156,14 @@ struct SharingCall {
     std::string connection;   // its name
     int type = -1;            // EnableSharing: 0 public, 1 private
     HRESULT result = S_OK;
+};
+
+// One request to the bridge driver as it ended (platform/sim/sim_bridge.cpp).
+struct BridgeCall {
+    DWORD code = 0;
+    Bytes in;                 // the input buffer
+    bool pended = false;      // answered ERROR_IO_PENDING first
+    DWORD error = 0;          // how it ended: 0 done, else the error
 };
 
 // Every Native Wifi call in order: the call's name ("WlanScan", "WlanConnect", ...), the
@@ -212,7 +230,13 @@ public:
     Bytes LastSet(std::size_t i, std::uint32_t queryOid) const;  // empty when never set
 
     std::vector<ProgramStart> StartedPrograms() const;
+    // A world loaded from a file: every command line that any program of the run (the
+    // programs started on the same file while another of them runs) handed to WinExec, in
+    // order (platform/sim/sim_run.cpp). DiscardRunLog deletes that log.
+    std::vector<std::string> RunPrograms() const;
+    void DiscardRunLog();
     std::vector<ShellOpen> ShellOpens() const;
+    std::vector<HelpRequest> HelpRequests() const;
 
     // The adapter's IPv4 configuration as GetAdaptersInfo reports it; bound false takes the
     // adapter out of the list (sim_ip_helper.cpp).
@@ -272,6 +296,14 @@ public:
     std::size_t ServiceStops(const std::string& name) const;
     std::size_t OpenServiceHandles() const;
 
+    // The bridge driver (platform/sim/sim_bridge.cpp): its requests as they ended, whether it
+    // bridges now, its open handles, and the pending requests whose handle was closed while
+    // nobody waited for them (the driver would write into buffers gone by then).
+    std::vector<BridgeCall> BridgeCalls() const;
+    bool Bridging() const;
+    std::size_t OpenBridgeHandles() const;
+    std::size_t AbandonedBridgeRequests() const;
+
     bool DriverEventsConnected() const;
     std::size_t DriverEventsDelivered() const;  // batches handed to the subscribed sink
     bool HasWlanNotificationCallback() const;
@@ -288,6 +320,7 @@ public:
     IpHelper& IpPort();
     IcsSharing& Sharing();
     ServiceControl& Services();
+    BridgePort& Bridge();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

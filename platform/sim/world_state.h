@@ -9,6 +9,7 @@
 #include <set>
 #include <thread>
 
+#include "platform/bridge_port.h"
 #include "platform/device_enum.h"
 #include "platform/driver_events.h"
 #include "platform/driver_port.h"
@@ -18,6 +19,7 @@
 #include "platform/native_wifi.h"
 #include "platform/programs.h"
 #include "platform/service_control.h"
+#include "platform/sim/sim_bridge.h"
 #include "platform/sim/sim_driver_tables.h"
 #include "platform/sim/world.h"
 #include "platform/sim/sim_link_stats.h"
@@ -44,6 +46,7 @@ struct AdapterState {
     std::vector<WlanStoredProfile> profiles;  // in the service's order
     LinkCounterState linkCounters;
     std::set<DWORD> failingProperties;  // Setup API properties that cannot be read
+    std::size_t apEventsTaken = 0;      // records of the event table the driver has handed out
 };
 
 struct PendingWlanNotification {
@@ -147,7 +150,9 @@ struct World::State {
     std::string sharingKey;
 
     std::vector<ProgramStart> programs;
+    std::string runKey;  // the log of the programs started in this run (sim_run.cpp)
     std::vector<ShellOpen> shellOpens;
+    std::vector<HelpRequest> helpRequests;
     MessageBoxAnswerer answerer;
     std::vector<MessageBoxCall> boxes;
     TrayRecord tray;
@@ -167,6 +172,10 @@ struct World::State {
     std::vector<ServiceState> services;
     std::map<SC_HANDLE, ServiceHandle> serviceHandles;
     std::unique_ptr<ServiceControl> serviceControl;
+
+    // The ethernet bridge driver (sim_bridge.cpp).
+    BridgeState bridge;
+    std::unique_ptr<BridgePort> bridgePort;
 
     // Caller holds the mutex.
     void Sync();
@@ -214,6 +223,37 @@ void PersistSharing(const World::State& s);
 // The full IP configuration listing of the connections, in the Windows XP layout.
 std::string IpConfigListing(const std::vector<ConnectionSpec>& connections);
 std::unique_ptr<ServiceControl> MakeSimServiceControl(World& w);
+std::unique_ptr<BridgePort> MakeSimBridgePort(World& w);
+
+// Programs of one run (sim_run.cpp). The bookkeeping of the driver keys is done under one
+// lock for all processes.
+class KeyBookLock {
+public:
+    KeyBookLock();
+    ~KeyBookLock();
+    KeyBookLock(const KeyBookLock&) = delete;
+    KeyBookLock& operator=(const KeyBookLock&) = delete;
+
+private:
+    HANDLE mutex_;
+};
+bool ProcessAlive(DWORD pid);
+// The programs that share a driver key they do not own; the owner hands the key to one of
+// them when it ends.
+void NoteKeyUser(const std::string& driverName, DWORD pid);
+bool IsKeyUser(const std::string& driverName, DWORD pid);
+void ForgetKeyUser(const std::string& driverName, DWORD pid);
+void ForgetKeyUsers(const std::string& driverName);
+// A running user other than except (the ended ones are forgotten on the way); 0 when none.
+DWORD OtherLiveKeyUser(const std::string& driverName, DWORD except);
+// root followed by a hash of the scenario file's full path.
+std::string ScenarioKeyName(const char* root, const std::string& scenarioPath);
+// A world loaded from a file logs the programs it starts under a key named after the file.
+void AttachRun(World::State& s, const std::string& scenarioPath);
+void LogRunProgram(const World::State& s, const std::string& commandLine);
+// Starts the program a WinExec command line names when it is an .exe beside this program
+// (the way the suite's programs find each other); its process id, or 0.
+DWORD StartBesideCaller(const std::string& commandLine, UINT show);
 
 // Takes a dying world out of place so that no platform call reaches it afterwards.
 void ForgetWorld(World* world);

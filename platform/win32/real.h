@@ -13,6 +13,7 @@ class MessageBoxes;
 class IpHelper;
 class IcsSharing;
 class ServiceControl;
+class BridgePort;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -27,5 +28,6 @@ MessageBoxes& RealBoxes();
 IpHelper& RealIp();
 IcsSharing& RealSharing();
 ServiceControl& RealServices();
+BridgePort& RealBridge();
 
 }  // namespace platform::win32

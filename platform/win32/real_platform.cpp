@@ -60,6 +60,9 @@ public:
         if (SUCCEEDED(com)) CoUninitialize();
         return result;
     }
+    BOOL WinHelp(HWND owner, const char* file, UINT command, ULONG_PTR data) override {
+        return ::WinHelpA(owner, file, command, data);
+    }
 };
 
 class RealTrayIcon final : public TrayIcon {

@@ -11,8 +11,24 @@
 #endif
 
 /* Dialogs */
+#define IDD_TRAY_WND                 149    /* hidden tray window; its caption is the single-instance key */
 #define IDD_ACCESS_CONTROL           192
 #define IDD_WDS                      196
+#define IDD_PENDING_PAGE             3990   /* a page of the main sheet not in this build yet */
+
+/* Icons: the tray pictures (161 is also the tray icon's notification id, 163 the sheet's icon) */
+#define IDI_HAVIX                    128    /* program icon */
+#define IDI_TRAY_NORMAL              156
+#define IDI_TRAY_WEAK                159
+#define IDI_TRAY_GOOD                161
+#define IDI_TRAY_DISCONNECTED        163
+#define IDI_TRAY_NO_ADAPTER          179
+
+/* Tray menu: its first popup is what gets tracked */
+#define IDR_TRAY_MENU                217
+#define IDM_TRAY_LAUNCH              32774
+#define IDM_TRAY_EXIT                32776
+#define IDM_TRAY_STATION_MODE        32778
 
 /* Controls of the Access Control and WDS pages */
 #define IDC_ACL_POLICY               1132   /* policy drop-down */
@@ -37,10 +53,22 @@
 #define IDC_ACL_LIST_LABEL           1196
 
 /* Strings */
+#define IDS_SHEET_CAPTION            102
 #define IDS_CANCEL                   139
+#define IDS_NOT_READY                182
+#define IDS_CONFIG                   185
 #define IDS_ACCESS_CONTROL           186
 #define IDS_WDS                      187
+#define IDS_STATISTICS               188
+#define IDS_ABOUT                    189
+#define IDS_MAC_TABLE                190
+#define IDS_EVENT_LOG                191
+#define IDS_TIP_DISCONNECTED         200
 #define IDS_MAC_ADDRESS              201
+#define IDS_TIP_GOOD                 202
+#define IDS_TIP_WEAK                 203
+#define IDS_TIP_NORMAL               204
+#define IDS_TIP_NOT_EXIST            205
 #define IDS_DELETE                   218
 #define IDS_REMOVE_ALL               219
 #define IDS_APPLY                    220
@@ -61,5 +89,9 @@
 #define IDS_MULTICAST_MAC            249
 #define IDS_DUPLICATED_MAC           250
 #define IDS_AP_ERROR                 254
+#define IDS_LINK_STATUS              354
+#define IDS_11N_SETTING              3991
+#define IDS_SETTING_REGISTER         3992
+#define IDS_NOT_ADMINISTRATOR        3993
 
 #endif /* HAVIX_RESOURCE_H */

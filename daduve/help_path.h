@@ -1,0 +1,13 @@
+#pragma once
+// Havix's Windows Help file, beside the program: "SorvelCHN.HLP" on systems whose default
+// language is Chinese (Taiwan), "SorvelENG.HLP" on all others. Window-less.
+#include <string>
+
+namespace daduve {
+
+constexpr unsigned kLangChineseTaiwan = 0x0404;
+
+// modulePath is the program's full path.
+std::string HelpFilePath(const std::string& modulePath, unsigned systemLangId);
+
+}  // namespace daduve

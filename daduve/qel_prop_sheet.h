@@ -1,0 +1,66 @@
+#pragma once
+// Havix's visible window: the modeless property sheet of the access point's pages. It holds
+// all ten pages as members and shows Config, Access Control, Mac Table, Event Log,
+// Statistics and About; the 11n Setting page comes and goes with bCheckBuild on an 802.11n
+// adapter, and the WDS page is added and at once removed again.
+#include <windows.h>
+
+#include "daduve/access_control_page.h"
+#include "daduve/ap_sheet_sync.h"
+#include "daduve/pending_page.h"
+#include "daduve/wds_page.h"
+#include "framework/property_sheet.h"
+#include "resources/daduve/resource.h"
+
+namespace daduve {
+
+class CQelPropSheet : public fw::CPropertySheet, public IApSheetSync {
+public:
+    CQelPropSheet(UINT captionId, fw::CWnd* parent = nullptr, UINT firstPage = 0);
+    ~CQelPropSheet() override;
+
+    // The WDS page from g_Ap.wdsAllowed (after the encryption step of either push).
+    void SyncWdsPage() override;
+    // The 11n Setting page from the bCheckBuild mirror g_Ap.checkBuild (every poll).
+    void Sync11nPage();
+
+    fw::CPropertyPage* BlockAckPage() { return &m_BlockAckPage; }
+    fw::CPropertyPage* AboutPage() { return &m_AboutPage; }
+    fw::CPropertyPage* ConfigPage() { return &m_ConfigPage; }
+    CAccessControlPage* AccessControlPage() { return &m_AccessControlPage; }
+    CWdsPage* WdsPage() { return &m_WdsPage; }
+    fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
+    fw::CPropertyPage* EventLogPage() { return &m_EventLogPage; }
+    fw::CPropertyPage* StatisticPage() { return &m_StatisticPage; }
+    fw::CPropertyPage* RegSetPage() { return &m_RegSetPage; }
+    fw::CPropertyPage* LinkStatusPage() { return &m_LinkStatusPage; }
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    void OnHelpButton();
+    BOOL OnHelpInfo(HELPINFO*);
+    FW_DECLARE_MESSAGE_MAP()
+
+private:
+    bool Has(const fw::CPropertyPage* page) const { return GetPageIndex(page) >= 0; }
+    // Adds the WDS page and removes it again at once: it is never left in the sheet.
+    void TouchWdsPage();
+
+    // In declaration order. Pages not in this build are placeholders with their captions;
+    // each is one member, replaced by its page class when that is built.
+    CPendingPage m_BlockAckPage{IDS_11N_SETTING};
+    CPendingPage m_AboutPage{IDS_ABOUT};
+    CPendingPage m_ConfigPage{IDS_CONFIG};
+    CAccessControlPage m_AccessControlPage;
+    CWdsPage m_WdsPage;
+    CPendingPage m_MacTablePage{IDS_MAC_TABLE};
+    CPendingPage m_EventLogPage{IDS_EVENT_LOG};
+    CPendingPage m_StatisticPage{IDS_STATISTICS};
+    // Built but never added: engineering pages kept ready to be wired in.
+    CPendingPage m_RegSetPage{IDS_SETTING_REGISTER};
+    CPendingPage m_LinkStatusPage{IDS_LINK_STATUS};
+};
+
+}  // namespace daduve

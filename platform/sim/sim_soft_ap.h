@@ -1,0 +1,20 @@
+#pragma once
+// The simulated driver as an access point: the RSSI it reports, its table of associated
+// stations and its event table, from the scenario's rssi, ap_station and ap_event_at lines.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/sim/scenario.h"
+
+namespace platform::sim {
+
+struct AdapterState;
+
+// The answer to queryOid at world time now: true when the soft-AP side answers it, with
+// *error ERROR_SUCCESS and the bytes in *answer, or the driver's refusal in *error. length
+// is the caller's buffer. Handing out event records takes them from the table.
+bool SoftApAnswer(AdapterState& a, std::uint32_t queryOid, std::uint32_t length, std::uint64_t now, Bytes* answer,
+                  DWORD* error);
+
+}  // namespace platform::sim
