@@ -357,6 +357,9 @@ LRESULT CTrayWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             OpenConfigSheet();
         else if (lParam == WM_RBUTTONDOWN)
             ShowTrayMenu();
+    } else if (message == WM_WINDOWPOSCHANGING && lParam) {
+        // Never shown, also where no paint comes to hide it (a window above covers it).
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
     } else if (message >= 0xC000 && message <= 0xFFFF) {
         // Registered messages, among them the shell's after the taskbar was re-created.
         DeleteTrayIcon();

@@ -1,0 +1,98 @@
+// The event store of the soft-AP utility: how many records a table of the driver gives, and
+// the merge that keeps the newest 100.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "daduve/event_store.h"
+
+namespace {
+
+using daduve::g_EventArray;
+using daduve::g_EventShownCount;
+
+// A table as the driver fills it: count, four unused bytes, records whose last MAC byte and
+// code count up from first.
+std::vector<uint8_t> Table(uint32_t count, size_t records, uint8_t first = 0) {
+    std::vector<uint8_t> t(daduve::kEventTableBytes, 0);
+    for (int i = 0; i < 4; ++i) t[i] = static_cast<uint8_t>(count >> (8 * i));
+    for (size_t r = 0; r < records && r < daduve::kEventTableRecords; ++r) {
+        uint8_t* p = t.data() + 8 + 16 * r;
+        for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(0x10 + i);
+        p[13] = static_cast<uint8_t>(first + r);
+        p[14] = static_cast<uint8_t>(first + r);
+    }
+    return t;
+}
+
+class EventStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_EventArray.clear();
+        g_EventShownCount = 0;
+    }
+    void TearDown() override { SetUp(); }
+};
+
+TEST_F(EventStoreTest, RecordsTakenAreTheCountButNoMoreThanTenOrTheBytesReturned) {
+    const struct {
+        uint32_t count;
+        size_t returned;
+        size_t taken;
+    } cases[] = {
+        {3, 168, 3},        {10, 168, 10},  {11, 168, 10}, {0xFFFFFFFF, 168, 10},
+        {10, 8 + 16 * 4, 4}, {2, 8 + 16 + 15, 1}, {5, 8, 0},  {5, 7, 0},
+        {5, 0, 0},          {0, 168, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "count " << c.count << ", " << c.returned << " bytes");
+        const auto table = Table(c.count, 10);
+        EXPECT_EQ(daduve::EventTableRecordCount(table.data(), c.returned), c.taken);
+    }
+}
+
+TEST_F(EventStoreTest, RecordsKeepTheirTimeStationAndCode) {
+    auto table = Table(1, 1, 0x45);
+    table[8 + 15] = 0x01;  // code 0x0145
+    daduve::MergeEventTable(table.data(), table.size());
+    ASSERT_EQ(g_EventArray.size(), 1u);
+    EXPECT_EQ(g_EventArray[0].time, 0x1716151413121110ull);
+    EXPECT_EQ(g_EventArray[0].mac[5], 0x45);
+    EXPECT_EQ(g_EventArray[0].code, 0x0145);
+}
+
+TEST_F(EventStoreTest, MergeKeepsTheNewestHundredAndLowersTheShownCount) {
+    const struct {
+        size_t stored;
+        int shown;
+        uint32_t count;
+        size_t size;
+        int shownAfter;
+    } cases[] = {
+        {95, 40, 10, 100, 35},  // five oldest dropped
+        {95, 3, 10, 100, 0},    // not below 0
+        {100, 100, 10, 100, 90},
+        {0, 0, 10, 10, 0},
+        {90, 90, 10, 100, 90},  // exactly full: nothing dropped
+        {100, 50, 0, 100, 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stored << " stored, " << c.count << " new");
+        g_EventArray.assign(c.stored, daduve::EventRecord{});
+        if (c.stored) g_EventArray.back().code = 0x77;
+        g_EventShownCount = c.shown;
+        const auto table = Table(c.count, c.count, 1);
+        daduve::MergeEventTable(table.data(), table.size());
+        EXPECT_EQ(g_EventArray.size(), c.size);
+        EXPECT_EQ(g_EventShownCount, c.shownAfter);
+        if (c.count) {
+            EXPECT_EQ(g_EventArray.back().mac[5], c.count) << "the table's order is kept";
+        }
+        if (c.stored && c.count) {
+            EXPECT_EQ(g_EventArray[c.size - c.count - 1].code, 0x77) << "oldest first";
+        }
+    }
+}
+
+}  // namespace
