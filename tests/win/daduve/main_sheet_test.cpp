@@ -6,11 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "daduve/ap_state.h"
+#include "tests/win/common/screen_picture.h"
 #include "tests/win/layout_check.h"
 #include "tray_fixture.h"
 
@@ -33,38 +33,6 @@ std::vector<std::string> TabTexts(HWND tab) {
 
 bool Visible(HWND h) { return h && IsWindowVisible(h); }
 bool Enabled(HWND h) { return h && IsWindowEnabled(h); }
-
-// A window's picture as a 24-bit BMP file.
-void SaveWindow(HWND window, const std::string& path) {
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(mem, old);
-    const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + stride * static_cast<DWORD>(h);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(static_cast<const char*>(bits), stride * static_cast<DWORD>(h));
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-}
 
 class MainSheetTest : public TrayTest {
 protected:
@@ -234,7 +202,7 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
         for (int i = 0; i < sheet.GetPageCount(); ++i) {
             sheet.SetActivePage(i);
             fw::PumpMessages(300);
-            SaveWindow(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
+            testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
         }
     });
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/sim/world.h"
+#include "tests/win/common/process_windows.h"
 #include "tests/win/common/world_test_util.h"
 
 namespace proctest {
@@ -18,36 +19,8 @@ namespace proctest {
 constexpr const char* kMainTitle = "Tesmar Wireless UI";
 constexpr const char* kSheetTitle = "NORVANE ZQ-4402 Utility";
 
-struct WindowSearch {
-    DWORD pid;
-    const char* title;
-    std::vector<HWND> found;
-};
-
-inline BOOL CALLBACK CollectWindow(HWND w, LPARAM p) {
-    auto* search = reinterpret_cast<WindowSearch*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    char text[128] = {};
-    GetWindowTextA(w, text, sizeof(text));
-    if ((search->pid == 0 || pid == search->pid) && std::string(text) == search->title) search->found.push_back(w);
-    return TRUE;
-}
-
-inline std::vector<HWND> Windows(DWORD pid, const char* title) {
-    WindowSearch search{pid, title, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-inline HWND WaitForWindow(DWORD pid, const char* title, DWORD ms) {
-    for (DWORD waited = 0; waited < ms; waited += 50) {
-        auto found = Windows(pid, title);
-        if (!found.empty()) return found[0];
-        Sleep(50);
-    }
-    return nullptr;
-}
+using testutil::WaitForWindow;
+using testutil::Windows;
 
 // The file name of the program that owns a window, e.g. "Havix.exe".
 inline std::string ProgramOf(HWND window) {

@@ -6,42 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/common/process_windows.h"
+
 namespace {
 
 constexpr const char* kMainTitle = "Tesmar Wireless UI";
 constexpr const char* kSheetTitle = "NORVANE ZQ-4402 Utility";
 
-struct WindowSearch {
-    DWORD pid;
-    const char* title;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND w, LPARAM p) {
-    auto* search = reinterpret_cast<WindowSearch*>(p);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(w, &pid);
-    char text[128] = {};
-    GetWindowTextA(w, text, sizeof(text));
-    if ((search->pid == 0 || pid == search->pid) && std::string(text) == search->title)
-        search->found.push_back(w);
-    return TRUE;
-}
-
-std::vector<HWND> Windows(DWORD pid, const char* title) {
-    WindowSearch search{pid, title, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND WaitForWindow(DWORD pid, const char* title, DWORD ms) {
-    for (DWORD waited = 0; waited < ms; waited += 50) {
-        auto found = Windows(pid, title);
-        if (!found.empty()) return found[0];
-        Sleep(50);
-    }
-    return nullptr;
-}
+using testutil::WaitForWindow;
+using testutil::Windows;
 
 class LumoraProcessTest : public ::testing::Test {
 protected:
