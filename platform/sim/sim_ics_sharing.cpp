@@ -78,6 +78,7 @@ std::unique_ptr<IcsSharing> MakeSimIcsSharing(World& w) { return std::make_uniqu
 void AttachPersistedSharing(World::State& s, const std::string& scenarioPath) {
     if (s.connections.empty()) return;
     const std::string key = SharingKeyFor(scenarioPath);
+    CreateStableKey(kSharingRoot);
     HKEY k = nullptr;
     DWORD disposition = 0;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_READ | KEY_WRITE,

@@ -45,6 +45,15 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
+void CreateStableKey(const char* path) {
+    std::string name = path;
+    while (!name.empty() && name.back() == '\\') name.pop_back();
+    HKEY k = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ, nullptr, &k,
+                        nullptr) == ERROR_SUCCESS)
+        RegCloseKey(k);
+}
+
 bool ProcessAlive(DWORD pid) {
     HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
     if (!h) return GetLastError() == ERROR_ACCESS_DENIED;
@@ -64,6 +73,7 @@ KeyBookLock::~KeyBookLock() {
 }
 
 void NoteKeyUser(const std::string& driverName, DWORD pid) {
+    CreateStableKey(kUsersRoot);
     HKEY k = nullptr;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, UsersKey(driverName).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
                         KEY_READ | KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
@@ -134,6 +144,7 @@ std::string ScenarioKeyName(const char* root, const std::string& scenarioPath) {
 
 void AttachRun(World::State& s, const std::string& scenarioPath) {
     s.runKey = ScenarioKeyName(kRunsRoot, scenarioPath);
+    CreateStableKey(kRunsRoot);
     HKEY k = nullptr;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, s.runKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_READ | KEY_WRITE,
                         nullptr, &k, nullptr) == ERROR_SUCCESS)

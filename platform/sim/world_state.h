@@ -238,6 +238,9 @@ private:
     HANDLE mutex_;
 };
 bool ProcessAlive(DWORD pid);
+// A key that lasts, created before volatile keys below it: a volatile parent would refuse
+// every lasting key created under it later.
+void CreateStableKey(const char* path);
 // The programs that share a driver key they do not own; the owner hands the key to one of
 // them when it ends.
 void NoteKeyUser(const std::string& driverName, DWORD pid);

@@ -204,6 +204,15 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
             fw::PumpMessages(300);
             testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
         }
+        // The tray menu, pictured from inside its loop.
+        SetCursorPos(600, 500);
+        testutil::AtNextTick(
+            [&] {
+                testutil::SaveScreenRect({560, 460, 900, 620}, folder + "\\havix-tray-menu.bmp");
+                EndMenu();
+            },
+            500);
+        window.ShowTrayMenu();
     });
 }
 
