@@ -177,11 +177,13 @@ void RemoveDriverKeys(std::vector<AdapterState>& adapters) {
     KeyBookLock book;
     const DWORD self = GetCurrentProcessId();
     for (AdapterState& a : adapters) {
-        if (!a.ownsKey) {
+        // A program that shared the key may have been handed it meanwhile.
+        const bool owner = a.ownsKey || (!a.driverName.empty() && KeyOwner(a.driverName) == self);
+        a.ownsKey = false;
+        if (!owner) {
             if (!a.driverName.empty()) ForgetKeyUser(a.driverName, self);
             continue;
         }
-        a.ownsKey = false;
         // Another program of the run still uses the adapter: it goes on with the key.
         if (DWORD next = OtherLiveKeyUser(a.driverName, self)) {
             SetKeyOwner(a.driverName, next);
