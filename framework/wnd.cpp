@@ -264,6 +264,13 @@ const MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 void CWnd::ReleaseIfIdle() {
   if (m_nDepth != 0) return;
+  if (m_bDestroyPending) {
+    m_bDestroyPending = false;
+    // The scope's end comes back here and deletes: the teardown must not delete midway.
+    detail::DispatchScope scope(this);
+    if (m_hWnd != nullptr) DestroyWindow();
+    return;
+  }
   bool del = m_bDeletePending;
   m_bDeletePending = false;
   if (m_bPostNcPending) {
@@ -279,6 +286,17 @@ void DeleteLater(CWnd* w) {
   w->m_bDeletePending = true;
   detail::DispatchScope scope(w);  // releases w on leaving, unless a handler still runs
   if (w->m_hWnd != nullptr) w->DestroyWindow();
+}
+
+void DeleteWhenIdle(CWnd* w) {
+  if (!detail::IsAlive(w)) return;
+  if (w->m_nDepth == 0 || w->m_hWnd == nullptr) {
+    DeleteLater(w);
+    return;
+  }
+  w->m_bDeletePending = true;
+  w->m_bDestroyPending = true;
+  w->ShowWindow(SW_HIDE);
 }
 
 }  // namespace fw

@@ -96,12 +96,14 @@ class CWnd {
   friend LRESULT detail::CallWindowProcOf(CWnd* w, UINT msg, WPARAM wp, LPARAM lp);
   friend void detail::AfterNcDestroy(CWnd* w);
   friend void DeleteLater(CWnd* w);
+  friend void DeleteWhenIdle(CWnd* w);
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   void ReleaseIfIdle();
 
   bool m_bSubclassed = false;
   int m_nDepth = 0;  // handlers and modal loops of this window or its children on the stack
   bool m_bDeletePending = false;
+  bool m_bDestroyPending = false;
   bool m_bPostNcPending = false;
   UINT m_curMsg = 0;
   WPARAM m_curWp = 0;
@@ -112,6 +114,9 @@ class CWnd {
 // runs, else when the last one returns (for example after a nested modal loop).
 void DeleteLater(CWnd* w);
 inline void DestroyAndDelete(CWnd* w) { DeleteLater(w); }
+// As DeleteLater, but the window too waits while a handler of w or of its children runs (a
+// page whose handler is inside a nested modal loop keeps its window); it is hidden meanwhile.
+void DeleteWhenIdle(CWnd* w);
 
 // BeginPaint/EndPaint for a WM_PAINT handler.
 class CPaintDC {

@@ -533,4 +533,115 @@
 #define IDS_AUTH_WPA2                325
 #define IDS_AUTH_WPA2_PSK            326
 
+/* ---- Profile editor: System Configuration and Authentication & Security pages, the
+ * security twin dialog ---- */
+#define IDD_SYS_CONFIG               130
+#define IDD_AUTH_SECU                132
+#define IDD_AUTH_SECU_DLG            194    /* nothing opens it */
+/* Controls of IDD_SYS_CONFIG */
+#define IDC_SYS_CAM                  1016   /* radio group: CAM, PSM */
+#define IDC_SYS_PSM                  1017
+#define IDC_SYS_PREAMBLE             1027
+#define IDC_SYS_RTS_SLIDER           1028
+#define IDC_SYS_FRAG_SLIDER          1029
+#define IDC_SYS_TX_POWER             1030
+#define IDC_SYS_NETWORK_TYPE         1031
+#define IDC_SYS_CHANNEL              1032
+#define IDC_SYS_NAME                 1061
+#define IDC_SYS_SSID                 1062
+#define IDC_SYS_CAM_ON_AC            1066
+#define IDC_SYS_RTS_EDIT             1067
+#define IDC_SYS_FRAG_EDIT            1068
+#define IDC_SYS_USE_RTS              1069
+#define IDC_SYS_USE_FRAG             1070
+#define IDC_SYS_CHANNEL_LABEL        1073
+#define IDC_SYS_PREAMBLE_LABEL       1092
+#define IDC_SYS_POWER_GROUP          1200
+#define IDC_SYS_NETWORK_TYPE_LABEL   1201
+#define IDC_SYS_TX_POWER_LABEL       1202
+#define IDC_SYS_NAME_LABEL           1215
+#define IDC_SYS_SSID_LABEL           1216
+/* Controls of IDD_AUTH_SECU and IDD_AUTH_SECU_DLG */
+#define IDC_AUTH_TYPE                1012
+#define IDC_AUTH_KEY1                1062   /* radio group: Key#1 .. Key#4 */
+#define IDC_AUTH_KEY2                1063
+#define IDC_AUTH_KEY3                1064
+#define IDC_AUTH_KEY4                1065
+#define IDC_AUTH_LEAP_TKIP           1067
+#define IDC_AUTH_PSK                 1109
+#define IDC_AUTH_ENCRYPTION          1111
+#define IDC_AUTH_WEP_GROUP           1115
+#define IDC_AUTH_FORMAT1             1116
+#define IDC_AUTH_FORMAT2             1117
+#define IDC_AUTH_FORMAT3             1118
+#define IDC_AUTH_FORMAT4             1119
+#define IDC_AUTH_HEX1                1120
+#define IDC_AUTH_ASCII1              1121
+#define IDC_AUTH_HEX2                1122
+#define IDC_AUTH_ASCII2              1123
+#define IDC_AUTH_HEX3                1124
+#define IDC_AUTH_ASCII3              1125
+#define IDC_AUTH_HEX4                1126
+#define IDC_AUTH_ASCII4              1127
+#define IDC_AUTH_8021X_SETTINGS      1128   /* never visible */
+#define IDC_AUTH_LEAP_IDENTITY       1130
+#define IDC_AUTH_LEAP_PASSWORD       1131
+#define IDC_AUTH_LEAP_IDENTITY_LABEL 1157
+#define IDC_AUTH_LEAP_PASSWORD_LABEL 1158
+#define IDC_AUTH_8021X_TOGGLE        1172   /* never visible */
+#define IDC_AUTH_TYPE_LABEL          1203
+#define IDC_AUTH_ENCRYPTION_LABEL    1204
+#define IDC_AUTH_PSK_LABEL           1205
+#define IDC_AUTH_LEAP_WEP            1219   /* radio group: WEP, WPA-TKIP, WPA2-AES */
+#define IDC_AUTH_LEAP_AES            1220
+#define IDC_AUTH_HINT                1240
+#define IDC_AUTH_SHOW_PASSWORD       1241
+#define IDC_AUTH_USE_8021X           1260
+/* Strings */
+#define IDS_PROFILE_NAME_TOO_LONG    136
+#define IDS_AUTH_TYPE_LABEL          138
+#define IDS_ENCRYPTION_LABEL         139
+#define IDS_PSK_LABEL                140
+#define IDS_WEP_KEY_GROUP            141
+#define IDS_KEY1                     142    /* 142-145: "Key#1" .. "Key#4" */
+#define IDS_KEY2                     143
+#define IDS_KEY3                     144
+#define IDS_KEY4                     145
+#define IDS_KEY_HEX                  148
+#define IDS_KEY_ASCII                149
+#define IDS_CAM                      155
+#define IDS_PSM                      156
+#define IDS_PSM_GROUP                157
+#define IDS_CAM_ON_AC                159
+#define IDS_PREAMBLE                 161
+#define IDS_NETWORK_TYPE             162
+#define IDS_TX_POWER                 163
+#define IDS_RTS_THRESHOLD            164
+#define IDS_FRAG_THRESHOLD           165
+#define IDS_PREAMBLE_AUTO            166
+#define IDS_LONG_PREAMBLE            171
+#define IDS_SYS_CONFIG               186
+#define IDS_AUTH_SECU                187
+#define IDS_ENTER_PROFILE_NAME       190
+#define IDS_CREATE_ANOTHER_PROFILE   192
+#define IDS_DUPLICATE_PROFILE_NAME   193
+#define IDS_BAD_WEP_ASCII            197
+#define IDS_TX_LOWEST                204
+#define IDS_SSID_REQUIRED            233
+#define IDS_BAD_WPA_PSK              236
+#define IDS_USE_8021X                270
+#define IDS_DISABLE_8021X            271
+#define IDS_8021X_SETTING            272
+#define IDS_8021X_SHEET_CAPTION      289
+#define IDS_TX_100                   293
+#define IDS_TX_75                    294
+#define IDS_TX_50                    295
+#define IDS_TX_25                    296
+#define IDS_LEAP_ID_REQUIRED         309
+#define IDS_BAD_WEP_HEX              320
+#define IDS_TX_10                    323
+#define IDS_BAD_WPA2_PSK             329
+#define IDS_WEP_HINT                 1241
+#define IDS_SHOW_PASSWORD            1243
+
 #endif /* LUMORA_RESOURCE_H */

@@ -28,6 +28,8 @@
 #include "station/core/wlan_messages.h"
 #include "station/core/wps_poll.h"
 #include "station/pages/hidden_ssid_dlg.h"
+#include "station/profiles/profile_sheet.h"
+#include "station/profiles/sys_config_page.h"
 #include "station/profiles/apply_profile.h"
 
 namespace {
@@ -213,12 +215,15 @@ void CHideDlg::CloseSheet(bool endDialogs) {
     if (!m_pSheet) return;
     if (m_pSheet->IsWindow()) {
         m_pSheet->EndPendingDialog();
-        if (endDialogs) CloseHiddenSsidDialogs();
-        m_pSheet->DestroyWindow();
+        if (endDialogs) {
+            CloseHiddenSsidDialogs();
+            CloseSysConfigDialogs();
+        }
     }
     g_SheetClosing = 1;
-    // A page may be inside a nested modal loop right now: the object goes when it returns.
-    fw::DeleteLater(m_pSheet);
+    // A page may be inside a nested modal loop right now (the profile editor it opened, just
+    // ended): the window and the object go when that loop has returned.
+    fw::DeleteWhenIdle(m_pSheet);
     m_pSheet = nullptr;
 }
 
@@ -279,6 +284,7 @@ void CHideDlg::OnDestroy() {
     DrainActions(m_ActionQueue);
     DrainSetOidQueue();
     FreeCurrentAction();
+    DeleteProfileEditor();
 }
 
 LRESULT CHideDlg::OnDriverEvent(WPARAM, LPARAM) {

@@ -4,6 +4,8 @@
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
 #include "station/core/help.h"
+#include "station/profiles/profile_globals.h"
+#include "station/profiles/profile_sheet.h"
 
 FW_BEGIN_MESSAGE_MAP(CQelPropSheet, fw::CPropertySheet)
     FW_ON_COMMAND(IDHELP, OnHelpButton)
@@ -59,6 +61,9 @@ BOOL CQelPropSheet::OnInitDialog() {
         ::ShowWindow(help, SW_SHOW);
         ::EnableWindow(help, TRUE);
     }
+    // The first page exists before another is made active, as a sheet gives its start page
+    // a window before it is initialised: the Site Survey's Add Profile needs the Profile page.
+    SetActivePage(&m_ProfilePage);
     SetActivePage(&m_SiteSurvPage);
     return TRUE;
 }
@@ -75,8 +80,8 @@ BOOL CQelPropSheet::PreTranslateMessage(MSG* msg) {
 }
 
 void CQelPropSheet::EndPendingDialog() {
-    // The profile editor is the only dialog a page keeps pending; it arrives with the
-    // Profile page.
+    // The profile editor is the only dialog a page keeps pending.
+    if (g_pProfileSheet && g_pProfileSheet->IsWindow()) g_pProfileSheet->EndEditor();
 }
 
 int CQelPropSheet::HasWscPage() const { return GetPageIndex(&m_WscPage) >= 0 ? 1 : 0; }

@@ -12,6 +12,7 @@
 #include "station/pages/profile_page.h"
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
+#include "station/profiles/sys_config_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
 public:
@@ -51,7 +52,9 @@ private:
     CLinkStatusPage m_LinkStatusPage;
     CStatisticPage m_StatisticPage;
     CPendingPage m_WscPage{"WPS"};
-    // Built but never added: engineering pages kept ready to be wired in.
+    // Built but never added: the profile editor's first page, and engineering pages kept
+    // ready to be wired in.
+    CSysConfigPage m_SysConfigPage;
     CRegSetPage m_RegSetPage;
     CAdvancePage m_AdvancePage;
     // Built with the sheet but never added: the poll's block-ack step finds nothing to remove.

@@ -19,6 +19,8 @@
 #include "station/core/wlan_messages.h"
 #include "station/core/wlan_profile_editor.h"
 #include "station/profiles/apply_profile.h"
+#include "station/profiles/cert_desc.h"
+#include "station/profiles/profile_sheet.h"
 #include "station/profiles/profile_globals.h"
 #include "station/profiles/station_config_reader.h"
 
@@ -250,9 +252,8 @@ int CProfilePage::FindActiveRow() const {
 
 void CProfilePage::UpdateButtons() {
     const BOOL rows = RowCount() > 0;
-    // Add and Edit open the profile editor, which this build does not have.
-    EnableDlgItem(IDC_PROFILE_ADD, FALSE);
-    EnableDlgItem(IDC_PROFILE_EDIT, FALSE);
+    EnableDlgItem(IDC_PROFILE_ADD, TRUE);
+    EnableDlgItem(IDC_PROFILE_EDIT, rows);
     EnableDlgItem(IDC_PROFILE_DELETE, rows);
     // While the service's own profile editor runs, nothing else connects.
     EnableDlgItem(IDC_PROFILE_ACTIVATE, rows && !m_bEditorOpen);
@@ -265,14 +266,89 @@ int CProfilePage::GenerateProfileName(std::string& name) const {
     return 1;
 }
 
-int CProfilePage::AddProfile(const std::string&, int, int, int, int) {
-    // The profile editor is not part of this build: nothing opens, nothing is saved.
-    return 0;
+void CProfilePage::ReplaceEditor(CProfileSheet* editor) {
+    // At most one editor: one the main window left behind (it ended it) goes now.
+    if (g_pProfileSheet) fw::DeleteLater(g_pProfileSheet);
+    g_pProfileSheet = editor;
 }
 
-void CProfilePage::OnAdd() {}
+void CProfilePage::ReleaseEditor() {
+    // Ended by the main window tearing the sheet down: the editor stays for the next Add or
+    // Edit (or the program's end) to delete.
+    if (g_SheetClosing == 1) return;
+    DeleteProfileEditor();
+}
 
-void CProfilePage::OnEdit() {}
+ProfileRowTexts CProfilePage::EditorRowTexts(CProfileSheet& editor, bool leapByChoice) const {
+    const ProfileEditorModel& model = editor.Model();
+    const AuthSecuValues& auth = model.auth;
+    ProfileRowTexts texts;
+    texts[0] = model.sys.profileName;
+    texts[1] = model.sys.ssid;
+    texts[2] = fw::LoadStr(IDS_NET_AUTO);
+    texts[3] = AuthenticationText(auth.authMode, auth.leap, auth.use8021X);
+    if (leapByChoice && auth.leap)
+        texts[4] = fw::LoadStr(auth.leapEncryption == 1 ? IDS_ENC_TKIP : auth.leapEncryption == 2 ? IDS_ENC_AES : IDS_ENC_WEP);
+    else
+        texts[4] = EncryptionText(std::to_string(auth.cipherMode));
+    texts[5] = NetworkTypeText(model.sys.networkType);
+    return texts;
+}
+
+int CProfilePage::AddProfile(const std::string& ssid, int encryption, int authentication, int networkType,
+                             int channel) {
+    std::string name;
+    GenerateProfileName(name);
+    auto* editor = new CProfileSheet(IDS_ADD_PROFILE_CAPTION, this);
+    ReplaceEditor(editor);
+    editor->InitProfile(name, ssid, encryption, authentication, 1, networkType, channel);
+    g_SheetClosing = 0;
+    int result = 0;
+    if (editor->DoModal() == IDOK && g_SheetClosing == 0 && IsWindow()) {
+        InsertRow(RowCount(), EditorRowTexts(*editor, false));
+        SelectRow(RowCount() - 1);
+        ::SetFocus(m_List.m_hWnd);
+        UpdateButtons();
+        result = 1;
+    }
+    ReleaseEditor();
+    return result;
+}
+
+void CProfilePage::OnAdd() {
+    std::memset(&g_ClientCertDesc, 0, sizeof(g_ClientCertDesc));
+    std::memset(&g_ServerCertDesc, 0, sizeof(g_ServerCertDesc));
+    AddProfile("", 1, 0, 1, 1);
+}
+
+void CProfilePage::OnEdit() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        platform::Boxes().Show(m_hWnd, fw::LoadStr(IDS_NO_SELECTED_ITEM).c_str(), "Lumora", MB_OK);
+        return;
+    }
+    auto* editor = new CProfileSheet(IDS_EDIT_PROFILE_CAPTION, this);
+    ReplaceEditor(editor);
+    const std::string name = TrimProfileName(RowAt(row)[0]);
+    editor->InitProfile(name, "", 1, 0, 0, 1, 1);
+    g_SheetClosing = 0;
+    if (editor->DoModal() == IDOK && g_SheetClosing == 0 && IsWindow()) {
+        const ProfileRowTexts texts = EditorRowTexts(*editor, true);
+        if (SameProfileName(texts[0], name)) {
+            for (int c = 1; c < kProfileColumnCount; ++c) {
+                LVITEMA sub{};
+                sub.iSubItem = c;
+                sub.pszText = const_cast<char*>(texts[c].c_str());
+                m_List.SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&sub));
+            }
+        } else {
+            // Saved under the new name as another profile: the old one stays.
+            InsertRow(RowCount(), texts);
+        }
+        UpdateButtons();
+    }
+    ReleaseEditor();
+}
 
 void CProfilePage::OnDblClkList(NMHDR*, LRESULT* result) {
     *result = 0;

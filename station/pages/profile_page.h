@@ -1,8 +1,7 @@
 #pragma once
 // The "Profile" page of the main sheet: the stored profiles of the adapter, newest
-// activation first; Activate puts one on the adapter, Delete removes it with its service
-// profile. Add and Edit belong to the profile editor, which is not part of this build: their
-// buttons stay disabled.
+// activation first; Add and Edit open the profile editor, Activate puts a profile on the
+// adapter, Delete removes it with its service profile.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -26,6 +25,8 @@ struct ProfileRowRecord {
     int encryption = 1;      // NDIS encryption status
     int networkType = 1;     // NDIS infrastructure mode
 };
+
+class CProfileSheet;
 
 class CProfilePage : public fw::CPropertyPage, public IProfileAdder {
 public:
@@ -84,6 +85,11 @@ private:
     void SetRowState(int row, int verdict);
     bool RowMatchesLink(const ProfileRowTexts& texts) const;
     std::string AuthenticationText(int authMode, int leap, int use8021X) const;
+    void ReplaceEditor(CProfileSheet* editor);
+    void ReleaseEditor();
+    // The row of what the editor saved; leapByChoice: a LEAP profile's encryption text by
+    // its LEAP encryption choice.
+    ProfileRowTexts EditorRowTexts(CProfileSheet& editor, bool leapByChoice) const;
 
     fw::CWnd m_List;
     HIMAGELIST m_hLargeImages = nullptr;

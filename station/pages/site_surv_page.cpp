@@ -25,6 +25,7 @@
 #include "station/core/signal_quality.h"
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
+#include "station/profiles/cert_desc.h"
 #include "station/profiles/profile_globals.h"
 
 namespace site_survey {
@@ -621,6 +622,9 @@ void CSiteSurvPage::OnConnect() {
 }
 
 void CSiteSurvPage::OnAddProfile() {
+    // A new profile starts without the certificates of the last one edited.
+    std::memset(&g_ClientCertDesc, 0, sizeof(g_ClientCertDesc));
+    std::memset(&g_ServerCertDesc, 0, sizeof(g_ServerCertDesc));
     if (g_ConfigToolMode != 2) return;
     const int row = SelectedRow();
     if (row < 0) {

@@ -156,10 +156,7 @@ TEST_F(ProfilePageTest, ListsTheProfilesNewestActivationFirstWithTheirTexts) {
         }
         EXPECT_EQ(page->GetDlgItemText(IDC_PROFILE_GROUP), "Profile List");
         EXPECT_EQ(page->GetDlgItemText(IDC_PROFILE_ACTIVATE), "Activate");
-        // Add and Edit wait for the profile editor; Delete and Activate have rows to act on.
-        EXPECT_FALSE(Enabled(page, IDC_PROFILE_ADD));
-        EXPECT_FALSE(Enabled(page, IDC_PROFILE_EDIT));
-        EXPECT_TRUE(Enabled(page, IDC_PROFILE_DELETE));
+        for (int id : {IDC_PROFILE_ADD, IDC_PROFILE_EDIT, IDC_PROFILE_DELETE}) EXPECT_TRUE(Enabled(page, id)) << id;
         EXPECT_TRUE(Enabled(page, IDC_PROFILE_ACTIVATE));
         std::string name;
         EXPECT_EQ(page->GenerateProfileName(name), 1);
@@ -184,18 +181,18 @@ TEST_F(ProfilePageTest, EmptyFileLeavesEveryButtonButNothingToDo) {
         CProfilePage* page = OpenPage();
         ASSERT_NE(page, nullptr);
         EXPECT_TRUE(page->Rows().empty());
-        for (int id : {IDC_PROFILE_ADD, IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_ACTIVATE})
-            EXPECT_FALSE(Enabled(page, id)) << id;
+        EXPECT_TRUE(Enabled(page, IDC_PROFILE_ADD));
+        for (int id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_ACTIVATE}) EXPECT_FALSE(Enabled(page, id)) << id;
         std::string name;
         page->GenerateProfileName(name);
         EXPECT_EQ(name, "PROF1");
         // Reached without the buttons (a double-click, a command): told, nothing changes.
         page->OnActivate();
         page->OnDelete();
-        EXPECT_EQ(boxes, (std::vector<std::string>{"No selected item", "No selected item"}));
         NMHDR click{ListOf(page), IDC_PROFILE_LIST, NM_DBLCLK};
         page->SendMessage(WM_NOTIFY, IDC_PROFILE_LIST, reinterpret_cast<LPARAM>(&click));
-        EXPECT_EQ(boxes.size(), 2u) << "Edit opens nothing and says nothing";
+        EXPECT_EQ(boxes, (std::vector<std::string>{"No selected item", "No selected item", "No selected item"}));
+        EXPECT_EQ(g_pProfileSheet, nullptr) << "a double-click without a row opens no editor";
     });
 }
 

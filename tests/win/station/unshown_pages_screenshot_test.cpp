@@ -23,44 +23,9 @@
 #include "station/pages/proceeding_ics_dlg.h"
 #include "station/pages/qos_page.h"
 #include "station/pages/run_loop_dlg.h"
+#include "window_shot.h"
 
 namespace {
-
-void Save(HWND window, const char* name) {
-    SetWindowPos(window, HWND_TOP, 120, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    fw::PumpMessages(300);
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = w;
-    info.biHeight = h;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    const int stride = (w * 3 + 3) & ~3;
-    std::vector<char> pixels(static_cast<size_t>(stride) * h);
-    GetDIBits(mem, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    const char* dir = std::getenv("SHOTS_DIR");
-    std::ofstream out(std::string(dir ? dir : "C:\\") + "\\" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-}
 
 std::string Scenario() {
     return testutil::HtScenario(
@@ -97,7 +62,7 @@ TEST_F(UnshownPagesScreenshotBlockAck, DISABLED_Screenshot) {
         DriverOidOps().SetOid0025(&r);
     }
     page->SendMessage(WM_TIMER, 1, 0);
-    Save(sheet->m_hWnd, "block_ack_page");
+    testutil::SaveWindowShot(sheet->m_hWnd, "block_ack_page");
     const struct {
         int button;
         const char* caption;
@@ -107,17 +72,17 @@ TEST_F(UnshownPagesScreenshotBlockAck, DISABLED_Screenshot) {
                    {IDC_BA_RECIPIENT_DELETE_ALL, "delete MPDU Aggregation", "delete_block_ack_entry"}};
     for (const auto& d : dialogs)
         testutil::WithModal(d.caption, [&] { return page->SendMessage(WM_COMMAND, d.button, 0); }, [&](HWND w) {
-            Save(w, d.file);
+            testutil::SaveWindowShot(w, d.file);
             SendMessageA(w, WM_COMMAND, IDCANCEL, 0);
         });
     CRunLoopDlg runLoop;
     testutil::WithModal("Dialog", [&] { return runLoop.DoModal(); }, [&](HWND d) {
-        Save(d, "run_loop");
+        testutil::SaveWindowShot(d, "run_loop");
         SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
     });
     CProceedingICSDlg ics;
     testutil::WithModal("ICS Proceeding", [&] { return ics.DoModal(); }, [&](HWND d) {
-        Save(d, "proceeding_ics");
+        testutil::SaveWindowShot(d, "proceeding_ics");
         ics.EndDialog(IDCANCEL);
     });
 }
@@ -129,10 +94,10 @@ TEST_F(UnshownPagesScreenshotQos, DISABLED_Screenshot) {
     for (int id : {IDC_QOS_MAC1, IDC_QOS_MAC2, IDC_QOS_MAC3, IDC_QOS_MAC4, IDC_QOS_MAC5}) SetText(id, "02");
     SetText(IDC_QOS_MAC6, "67");
     SetText(IDC_QOS_TIMEOUT, "65535");
-    Save(sheet->m_hWnd, "qos_page");
+    testutil::SaveWindowShot(sheet->m_hWnd, "qos_page");
     testutil::WithModal("Power Save Setting", [&] { return page->SendMessage(WM_COMMAND, IDC_QOS_APSD_SETTING, 0); },
                         [&](HWND d) {
-                            Save(d, "power_save");
+                            testutil::SaveWindowShot(d, "power_save");
                             SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
                         });
 }

@@ -1,0 +1,104 @@
+#include "station/profiles/profile_checks.h"
+
+#include "resources/station/resource.h"
+#include "station/profiles/auth_type_table.h"
+#include "station/profiles/profile_list.h"
+
+namespace {
+
+const std::string& KeyText(const AuthSecuValues& auth, int n) {
+    return auth.keyFormats[n] == kKeyFormatAscii ? auth.asciiKeys[n] : auth.hexKeys[n];
+}
+
+unsigned WepMessage(int format) { return format == kKeyFormatAscii ? IDS_BAD_WEP_ASCII : IDS_BAD_WEP_HEX; }
+
+// The transmit key must be a key; every other one may be empty.
+bool CheckWepKeys(const AuthSecuValues& auth, ProfileSaveUi& ui, unsigned style) {
+    const int chosen = auth.defaultKey >= 0 && auth.defaultKey < 4 ? auth.defaultKey : 0;
+    if (!IsWepKeyText(KeyText(auth, chosen), auth.keyFormats[chosen])) {
+        ui.Message(WepMessage(auth.keyFormats[chosen]), style);
+        return false;
+    }
+    for (int n = 0; n < 4; ++n) {
+        const std::string& key = KeyText(auth, n);
+        if (!key.empty() && !IsWepKeyText(key, auth.keyFormats[n])) {
+            ui.Message(WepMessage(auth.keyFormats[n]), style);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckPsk(const AuthSecuValues& auth, ProfileSaveUi& ui, unsigned style) {
+    if (IsPskText(auth.psk)) return true;
+    ui.Message(auth.authType == kAuthWpa2Psk ? IDS_BAD_WPA2_PSK : IDS_BAD_WPA_PSK, style);
+    return false;
+}
+
+bool Dot1xWithoutWepKeys(const AuthSecuValues& auth) { return auth.use8021X && auth.dot1x.eapMethod != kEapMd5; }
+
+bool IsWepChoice(const AuthSecuValues& auth) {
+    return auth.authType == kAuthShared || (auth.authType == kAuthOpen && auth.encryptionIndex == 1);
+}
+
+}  // namespace
+
+int ValidateProfileKeys(const ProfileEditorModel& model, ProfileSaveUi& ui) {
+    const AuthSecuValues& auth = model.auth;
+    const bool infrastructure = auth.infrastructure != 0;
+    const int type = auth.authType;
+    // The 802.1X settings are checked in their own sheet; here they always pass.
+    if (type == kAuthWpaPsk || type == kAuthWpa2Psk || (type == kAuthWpaNone && !infrastructure)) {
+        if (!CheckPsk(auth, ui, kBoxOk)) return 0;
+    }
+    if (Dot1xWithoutWepKeys(auth)) return 1;
+    if (IsWepChoice(auth) && !auth.leap && !CheckWepKeys(auth, ui, kBoxOk)) return 0;
+    return 1;
+}
+
+int CheckProfileForSave(ProfileEditorModel& model, ProfileSaveUi& ui) {
+    SysConfigValues& sys = model.sys;
+    AuthSecuValues& auth = model.auth;
+    sys.profileName = TrimProfileName(sys.profileName);
+    auto fail = [&](unsigned message, int page) {
+        if (message) ui.Message(message, kBoxOk | kBoxStop);
+        ui.ShowPage(page);
+        return 0;
+    };
+    if (sys.profileName.empty()) return fail(IDS_ENTER_PROFILE_NAME, kSysConfigPageIndex);
+    if (sys.profileName.size() > kProfileNameMax) return fail(IDS_PROFILE_NAME_TOO_LONG, kSysConfigPageIndex);
+    if (sys.ssid.empty()) return fail(IDS_SSID_REQUIRED, kSysConfigPageIndex);
+    if (!ValidateProfileKeys(model, ui)) return fail(0, kAuthSecuPageIndex);
+    if (IsInfrastructure(sys.networkType) && auth.authType == kAuthLeap) {
+        auth.leapIdentity = TrimProfileName(auth.leapIdentity);
+        if (auth.leapIdentity.empty() || auth.leapPassword.empty()) return fail(IDS_LEAP_ID_REQUIRED, kAuthSecuPageIndex);
+    }
+    if (!SameProfileName(sys.profileName, model.originalName) || model.newProfile) {
+        if (!model.newProfile && ui.Message(IDS_CREATE_ANOTHER_PROFILE, kBoxOkCancel) != kAnswerOk)
+            return fail(0, kSysConfigPageIndex);
+        // Section names ignore case: "home" would overwrite "Home".
+        if (ui.NameTaken(sys.profileName)) return fail(IDS_DUPLICATE_PROFILE_NAME, kSysConfigPageIndex);
+    }
+    return 1;
+}
+
+int CheckSecurityDialog(const AuthSecuValues& auth, ProfileSaveUi& ui) {
+    if (!Dot1xWithoutWepKeys(auth)) {
+        if ((auth.authType == kAuthWpaPsk || auth.authType == kAuthWpa2Psk) && !CheckPsk(auth, ui, kBoxOk)) return 0;
+        if (IsWepChoice(auth) && !CheckWepKeys(auth, ui, kBoxOk)) return 0;
+    }
+    if (auth.authType == kAuthLeap && auth.infrastructure &&
+        (auth.leapIdentity.empty() || auth.leapPassword.empty())) {
+        ui.Message(IDS_LEAP_ID_REQUIRED, kBoxOk | kBoxStop);
+        return 0;
+    }
+    return 1;
+}
+
+bool UsesWepKeys(const AuthSecuValues& auth) { return IsWepChoice(auth) && !Dot1xWithoutWepKeys(auth); }
+
+PackedWepKeys PackWepKeys(const AuthSecuValues& auth) {
+    PackedWepKeys packed;
+    for (int n = 0; n < 4; ++n) packed.lengths[n] = PackWepKey(KeyText(auth, n), auth.keyFormats[n], packed.bytes[n]);
+    return packed;
+}
