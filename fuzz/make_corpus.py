@@ -275,6 +275,10 @@ SETTINGS = {
     "eap": ("[Config]\nSSID=Office\nAuthMode=6\nCipherMode=6\nUse8021X=1\nAuthenProtocol=25\nTunnelProtocol=26\n"
             "ID=alice\nUseClientCert=1\nClientCertLen=20\nClientCertData=00112233445566778899aabbccddeeff00112233\n"
             "PACFilePath=C:\\pac\\file.pac\n", ""),
+    "editor_profile": ("[Config]\nSSID=Raft\nChannel=212\nNetworkType=0\nPreambleType=0\nPSMode=2\nUseRts=1\n"
+                       "RtsThresh=3000\nUseFrag=1\nFragThresh=100\nTXPower=6\nAuthMode=0\nCipherMode=0\nWEPKeyUse=2\n"
+                       "WEPKey1Type=1\nWEPKey1=436f766521\nWEPKey2Type=0\nWEPKey2=0123456789\nLeapEnabled=1\n"
+                       "LeapEncryType=2\nLeapUserName=crew\nLeapPassword=deck\nServerCertLen=2\nServerCertData=abcd\n", ""),
     "wsc": ("[Config]\nWSC=1\n", "[Common]\nConfigMode=0\nPinCode=12345670\nNumber=2\n[Profile0]\nSSID=Lantern Home\n"
             "AuthType=32\nEncryType=8\nKeyIndex=0\nKeyLength=18\nKey=lantern-harbour-42\nMacAddress=021122334477\n"
             "[Profile1]\nSSID=Quay WEP\nAuthType=1\nEncryType=2\nKeyIndex=1\nKeyLength=10\nKey=1122334455\n"),

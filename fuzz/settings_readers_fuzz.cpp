@@ -1,6 +1,7 @@
 // The readers of the settings files: [Config] of the station file into an apply record (and
-// that record into a service profile document), the WPS credentials of the "_wsc" file, and
-// the activation times of the profile list. Input: the station file's text, a zero byte,
+// that record into a service profile document), the WPS credentials of the "_wsc" file, the
+// activation times of the profile list, and the same section as a profile the editor loads
+// and writes back. Input: the station file's text, a zero byte,
 // then the "_wsc" file's text.
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "station/core/ini_document.h"
 #include "station/core/wlan_profile_text.h"
+#include "station/profiles/profile_editor_model.h"
 #include "station/profiles/profile_list.h"
 #include "station/profiles/station_config_reader.h"
 
@@ -55,5 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const WpsCredential& c : table.Entries) Require(c.SsidLength <= 32 && c.KeyLength <= kWpsMaxKeyLength);
 
     ParseActiveTime(station.Read("Config", "ActiveTime", 127));
+
+    ProfileEditorModel model;
+    InitProfileModel(model, "Config", "", 1, 0, 0, 1, 1, 11);
+    ReadProfileModel(model, station, 11, &client, &server);
+    Require(model.sys.ssid.size() <= kSsidMax);
+    Require(model.auth.authMode >= 0 && model.auth.authMode <= 7);
+    Require(model.auth.defaultKey >= 0 && model.auth.defaultKey <= 3);
+    Require(model.auth.leapEncryption >= 0 && model.auth.leapEncryption <= 2);
+    Require(model.sys.networkType >= 0 && model.sys.networkType <= 2);
+    Require(client.ThumbprintLength <= kCertThumbprintMax && server.ThumbprintLength <= kCertThumbprintMax);
+    Require(WriteProfileValues(model, &client, &server).size() == 49);
     return 0;
 }

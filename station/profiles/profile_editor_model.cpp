@@ -69,9 +69,16 @@ void Read8021X(Dot1xSettings& d, const SectionReader& r) {
 
 std::string Decimal(long value) { return std::to_string(value); }
 
+// The Japanese channels as the editor shows them.
+struct JChannel {
+    int number;
+    const char* text;
+};
+constexpr JChannel kJChannels[3] = {{kJChannelBase + 8, "J8"}, {kJChannelBase + 12, "J12"}, {kJChannelBase + 16, "J16"}};
+
 std::string StoredChannel(const std::string& text) {
-    for (int j : {8, 12, 16})
-        if (text == "J" + std::to_string(j)) return Decimal(kJChannelBase + j);
+    for (const JChannel& j : kJChannels)
+        if (text == j.text) return Decimal(j.number);
     return text;
 }
 
@@ -89,8 +96,8 @@ uint32_t ThumbprintLength(const CertDesc* desc) {
 }  // namespace
 
 std::string ChannelText(long channel) {
-    for (int j : {8, 12, 16})
-        if (channel == kJChannelBase + j) return "J" + std::to_string(j);
+    for (const JChannel& j : kJChannels)
+        if (channel == j.number) return j.text;
     return Decimal(channel);
 }
 

@@ -234,6 +234,10 @@ bool g_sheetDeleted = false;
 INT_PTR g_modalResult = 0;
 bool g_sheetAliveAfterModal = false;
 bool g_handlerFinished = false;
+// DeleteWhenIdle instead of DeleteLater: the dialog is ended first, the window waits too.
+bool g_whenIdle = false;
+bool g_sheetWindowAfterModal = false;
+bool g_sheetShownAfterModal = false;
 
 class CDeletingSheet : public fw::CPropertySheet {
  public:
@@ -264,7 +268,13 @@ class CKillerDialog : public fw::CDialog {
  protected:
   BOOL OnInitDialog() override {
     fw::CDialog::OnInitDialog();
-    fw::DeleteLater(m_victim);  // as the main window does when the adapter goes away
+    // As the main window does when the adapter goes away.
+    if (g_whenIdle) {
+      EndDialog(IDCANCEL);
+      fw::DeleteWhenIdle(m_victim);
+    } else {
+      fw::DeleteLater(m_victim);
+    }
     return TRUE;
   }
   fw::CWnd* m_victim;
@@ -275,9 +285,12 @@ FW_BEGIN_MESSAGE_MAP(CDeletingSheet::CPage, fw::CPropertyPage)
 FW_END_MESSAGE_MAP()
 
 void CDeletingSheet::CPage::OnGo() {
+  HWND sheet = GetParentSheet()->m_hWnd;
   CKillerDialog dlg(this, GetParentSheet());
   modalResult = dlg.DoModal();
   sheetAliveAfterModal = !g_sheetDeleted;
+  g_sheetWindowAfterModal = ::IsWindow(sheet) != FALSE;
+  g_sheetShownAfterModal = IsWindowVisible(sheet) != FALSE;
   handlerFinished = true;  // writes to this page, a member of the sheet
 }
 
@@ -295,6 +308,38 @@ TEST(DeferredDeletion, SheetDeletedFromANestedModalLoopGoesAfterTheHandler) {
   EXPECT_TRUE(g_handlerFinished);
   EXPECT_EQ(g_modalResult, -1);  // the dialog went with its owner, without EndDialog
   EXPECT_FALSE(IsWindow(sheetHwnd));
+  fwtest::DrainQueue();
+}
+
+TEST(DeferredDeletion, SheetLeftWhenIdleKeepsItsWindowHiddenUntilTheHandlerReturns) {
+  fwtest::InitControls();
+  g_sheetDeleted = g_sheetAliveAfterModal = g_handlerFinished = false;
+  g_sheetWindowAfterModal = g_sheetShownAfterModal = false;
+  g_modalResult = 0;
+  g_whenIdle = true;
+  auto* sheet = new CDeletingSheet;
+  sheet->AddPage(&sheet->page);
+  ASSERT_TRUE(sheet->Create());
+  HWND sheetHwnd = sheet->m_hWnd;
+  fwtest::Click(sheet->page.GetDlgItem(IDC_PAGE_BUTTON));
+  g_whenIdle = false;
+  EXPECT_TRUE(g_sheetDeleted);
+  EXPECT_TRUE(g_handlerFinished);
+  EXPECT_EQ(g_modalResult, IDCANCEL) << "the dialog ended as it was told, its owner still there";
+  EXPECT_TRUE(g_sheetWindowAfterModal);
+  EXPECT_FALSE(g_sheetShownAfterModal);
+  EXPECT_FALSE(IsWindow(sheetHwnd));
+  fwtest::DrainQueue();
+
+  // Nothing runs: both go at once.
+  auto* idle = new CDeletingSheet;
+  idle->AddPage(&idle->page);
+  ASSERT_TRUE(idle->Create());
+  HWND idleHwnd = idle->m_hWnd;
+  g_sheetDeleted = false;
+  fw::DeleteWhenIdle(idle);
+  EXPECT_TRUE(g_sheetDeleted);
+  EXPECT_FALSE(IsWindow(idleHwnd));
   fwtest::DrainQueue();
 }
 

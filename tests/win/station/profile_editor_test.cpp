@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -15,11 +17,14 @@
 #include <vector>
 
 #include "dialog_steps.h"
+#include "driver_key_util.h"
 #include "framework/message_loop.h"
 #include "resources/station/resource.h"
 #include "shared/os_code.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
+#include "station/core/radio_defaults.h"
+#include "shared/oid_access.h"
 #include "station/core/station_globals.h"
 #include "station/pages/profile_page.h"
 #include "station/pages/site_surv_page.h"
@@ -179,6 +184,18 @@ protected:
 };
 
 constexpr UINT kStop = MB_OK | MB_ICONSTOP;
+
+// A global set for one test, put back however the test ends.
+template <class T>
+class Restore {
+public:
+    explicit Restore(T& value) : m_value(value), m_saved(value) {}
+    ~Restore() { m_value = m_saved; }
+
+private:
+    T& m_value;
+    T m_saved;
+};
 
 }  // namespace
 
@@ -384,13 +401,13 @@ TEST_F(ProfileEditorTest, EveryAuthenticationAndEncryptionSavedIsReadBackAsSaved
         const char* cipherMode;
     };
     const Case cases[] = {
-        {"Infrastructure", "Open", "None", "0", "1"},       {"Infrastructure", "Open", "WEP", "0", "0"},
-        {"Infrastructure", "Shared", "WEP", "1", "0"},      {"Infrastructure", "WPA", "TKIP", "3", "4"},
-        {"Infrastructure", "WPA", "AES", "3", "6"},         {"Infrastructure", "WPA-PSK", "TKIP", "4", "4"},
-        {"Infrastructure", "WPA-PSK", "AES", "4", "6"},     {"Infrastructure", "WPA2", "TKIP", "6", "4"},
-        {"Infrastructure", "WPA2", "AES", "6", "6"},        {"Infrastructure", "WPA2-PSK", "TKIP", "7", "4"},
-        {"Infrastructure", "WPA2-PSK", "AES", "7", "6"},    {"Ad hoc", "Open", "None", "0", "1"},
-        {"Ad hoc", "Open", "WEP", "0", "0"},                {"Ad hoc", "WPA2-PSK", "AES", "7", "6"},
+        // Every type and every encryption through the pages once; the model's own test takes
+        // every pair.
+        {"Infrastructure", "Open", "None", "0", "1"},      {"Infrastructure", "Open", "WEP", "0", "0"},
+        {"Infrastructure", "Shared", "WEP", "1", "0"},     {"Infrastructure", "WPA", "TKIP", "3", "4"},
+        {"Infrastructure", "WPA-PSK", "AES", "4", "6"},    {"Infrastructure", "WPA2", "AES", "6", "6"},
+        {"Infrastructure", "WPA2-PSK", "TKIP", "7", "4"},  {"Ad hoc", "Open", "WEP", "0", "0"},
+        {"Ad hoc", "WPA2-PSK", "AES", "7", "6"},
     };
     Run([&] {
         CProfilePage* page = ProfilePage();
@@ -589,4 +606,252 @@ TEST_F(ProfileEditorTest, AdapterLossEndsTheEditorAndTheSheetGoesAfterItsLoop) {
     });
     EXPECT_EQ(g_pProfileSheet, nullptr) << "freed when the program ends";
     EXPECT_FALSE(fw::detail::IsAlive(left));
+}
+
+namespace {
+
+// The default scenario with further networks.
+std::string ScenarioWith(const std::string& networks) { return FastScenario() + "\n" + networks; }
+
+}  // namespace
+
+TEST_F(ProfileEditorTest, SystemConfigurationKeepsAndSavesTheRowsItDoesNotShow) {
+    Load(ScenarioWith("[network]\nssid = \"Home2\"\nbssid = 02:11:22:33:45:01\nchannel = 4\n"
+                        "[network]\nssid = \"Home\"\nbssid = 02:11:22:33:45:02\nchannel = 9\n"));
+    Write("_prof",
+          "[Dock]\r\nSSID=Dock Net\r\nChannel=44\r\nNetworkType=1\r\nPreambleType=0\r\nPSMode=2\r\nUseRts=1\r\n"
+          "RtsThresh=3000\r\nUseFrag=1\r\nFragThresh=100\r\nTXPower=3\r\nAuthMode=0\r\nCipherMode=1\r\n"
+          "[Raft]\r\nSSID=Raft Net\r\nChannel=44\r\nNetworkType=0\r\nPreambleType=0\r\nAuthMode=0\r\nCipherMode=1\r\n"
+          "[Drift]\r\nSSID=Drift Net\r\nChannel=7\r\nNetworkType=0\r\nAuthMode=0\r\nCipherMode=1\r\n"
+          "[Roam]\r\nSSID=Roam Net\r\nNetworkType=2\r\nTXPower=9\r\nAuthMode=0\r\nCipherMode=1\r\n");
+    Run([&] {
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        // Ad hoc channels come by the driver's phy mode (3: the 5 GHz list) and the region
+        // word (5 GHz region 10 holds 34, 38, 42 and 46).
+        uint8_t block[32] = {};
+        block[16] = 3;
+        DWORD returned = 0;
+        SetOid(0x0DF10111, block, sizeof(block), &returned, 1);
+        const Restore<uint32_t> region(g_RegionWord);
+        g_RegionWord = 0x0A05;
+        ASSERT_TRUE(PumpUntil([&] { return g_ScanPending == 0; }));
+        dialog.m_pSheet->SiteSurveyPage()->SendMessage(WM_TIMER, kStatusTimer, 0);
+        dialog.m_pSheet->SetActivePage(page);
+
+        EditRow(page, "Dock", [&](CProfileSheet& e) {
+            CSysConfigPage& sys = Sys(e);
+            for (int id : {IDC_SYS_POWER_GROUP, IDC_SYS_CAM, IDC_SYS_CAM_ON_AC, IDC_SYS_PREAMBLE, IDC_SYS_CHANNEL,
+                           IDC_SYS_USE_RTS, IDC_SYS_RTS_SLIDER, IDC_SYS_RTS_EDIT, IDC_SYS_USE_FRAG, IDC_SYS_FRAG_EDIT})
+                EXPECT_FALSE(Visible(sys, id)) << id;
+            for (int id : {IDC_SYS_NAME, IDC_SYS_SSID, IDC_SYS_NETWORK_TYPE, IDC_SYS_TX_POWER})
+                EXPECT_TRUE(Visible(sys, id)) << id;
+            EXPECT_EQ(sys.GetDlgItemText(IDC_SYS_NAME_LABEL), "Profile Name");
+            EXPECT_EQ(sys.GetDlgItemText(IDC_SYS_TX_POWER_LABEL), "TX Power");
+            EXPECT_EQ(Items(sys, IDC_SYS_TX_POWER),
+                      (std::vector<std::string>{"Auto", "100 %", "75 %", "50 %", "25 %", "10 %", "Lowest"}));
+            EXPECT_EQ(Selected(sys, IDC_SYS_TX_POWER), "50 %");
+            // Its own SSID first, then the scan's, "Home" beside "Home2".
+            const std::vector<std::string> ssids = Items(sys, IDC_SYS_SSID);
+            ASSERT_FALSE(ssids.empty());
+            EXPECT_EQ(ssids[0], "Dock Net");
+            EXPECT_NE(std::find(ssids.begin(), ssids.end(), "Home"), ssids.end());
+            EXPECT_NE(std::find(ssids.begin(), ssids.end(), "Home2"), ssids.end());
+            EXPECT_EQ(sys.GetDlgItemText(IDC_SYS_RTS_EDIT), "2347") << "3000 is read as the largest value";
+            EXPECT_EQ(sys.GetDlgItemText(IDC_SYS_FRAG_EDIT), "256") << "100 is read as the smallest";
+            EXPECT_FALSE(Enabled(sys, IDC_SYS_PREAMBLE)) << "no preamble choice in infrastructure";
+            // The fragment row switched off stores its largest value, whatever the slider showed.
+            CheckDlgButton(sys.m_hWnd, IDC_SYS_USE_FRAG, BST_UNCHECKED);
+            sys.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SYS_USE_FRAG, BN_CLICKED), 0);
+            EXPECT_EQ(sys.GetDlgItemText(IDC_SYS_FRAG_EDIT), "2346");
+            EXPECT_FALSE(Enabled(sys, IDC_SYS_FRAG_SLIDER));
+            PressOk(e);
+            EXPECT_TRUE(Closed(e));
+        });
+        Section dock = Read("Dock");
+        EXPECT_EQ(dock["PreambleType"], "2") << "infrastructure stores the first entry";
+        EXPECT_EQ(dock["PSMode"], "1");
+        EXPECT_EQ(dock["UseRts"], "1");
+        EXPECT_EQ(dock["RtsThresh"], "2347");
+        EXPECT_EQ(dock["UseFrag"], "0");
+        EXPECT_EQ(dock["FragThresh"], "2346");
+        EXPECT_EQ(dock["TXPower"], "3");
+        EXPECT_EQ(dock["Channel"], "1") << "infrastructure saves the first channel of its list";
+
+        // Ad hoc: 5 GHz channels of region 10 by the phy mode, without 34, 38, 42 and 46.
+        EditRow(page, "Raft", [&](CProfileSheet& e) {
+            CSysConfigPage& sys = Sys(e);
+            EXPECT_EQ(Items(sys, IDC_SYS_CHANNEL),
+                      (std::vector<std::string>{"36", "40", "44", "48", "52", "56", "60", "64"}));
+            EXPECT_EQ(Selected(sys, IDC_SYS_CHANNEL), "44");
+            EXPECT_TRUE(Enabled(sys, IDC_SYS_PREAMBLE));
+            EXPECT_EQ(Selected(sys, IDC_SYS_PREAMBLE), "Long Preamble");
+            PressOk(e);
+        });
+        EXPECT_EQ(Read("Raft")["Channel"], "44");
+        EXPECT_EQ(Read("Raft")["PreambleType"], "0");
+        // A stored channel the list does not hold: the first one.
+        EditRow(page, "Drift", [&](CProfileSheet& e) {
+            EXPECT_EQ(Selected(Sys(e), IDC_SYS_CHANNEL), "36");
+            PressOk(e);
+        });
+        EXPECT_EQ(Read("Drift")["Channel"], "36");
+        // Values the lists cannot show (an automatic network, a power beyond the list) stay.
+        EditRow(page, "Roam", [&](CProfileSheet& e) {
+            EXPECT_EQ(Selected(Sys(e), IDC_SYS_NETWORK_TYPE), "");
+            PressOk(e);
+        });
+        EXPECT_EQ(Read("Roam")["NetworkType"], "2");
+        EXPECT_EQ(Read("Roam")["TXPower"], "9");
+        EXPECT_TRUE(boxes.empty());
+    });
+}
+
+TEST_F(ProfileEditorTest, SecurityPageListsFollowTheNetworkTypeAndTheSystem) {
+    Load(FastScenario());
+    Write("_prof",
+          "[Office]\r\nSSID=Office\r\nNetworkType=1\r\nAuthMode=6\r\nCipherMode=6\r\nUse8021X=1\r\n"
+          "[Crew]\r\nSSID=Crew Net\r\nNetworkType=1\r\nAuthMode=0\r\nLeapEnabled=1\r\nCipherMode=4\r\n"
+          "LeapUserName=crew\r\nLeapPassword=deck\r\n");
+    using Texts = std::vector<std::string>;
+    Run([&] {
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        AddFromProfilePage(page, [&](CProfileSheet& e) {
+            CAuthSecuPage& auth = Auth(e);
+            EXPECT_EQ(Items(auth, IDC_AUTH_TYPE), (Texts{"Open", "Shared", "WPA", "WPA-PSK", "WPA2", "WPA2-PSK"}));
+            EXPECT_EQ(auth.GetDlgItemText(IDC_AUTH_TYPE_LABEL), "Authentication Type :");
+            EXPECT_EQ(auth.GetDlgItemText(IDC_AUTH_KEY3), "Key#3");
+            for (int id : {IDC_AUTH_LEAP_IDENTITY, IDC_AUTH_LEAP_PASSWORD, IDC_AUTH_LEAP_WEP, IDC_AUTH_8021X_TOGGLE,
+                           IDC_AUTH_8021X_SETTINGS})
+                EXPECT_FALSE(Visible(auth, id)) << id;
+            // Coming back to the page lists each item once.
+            for (int i = 0; i < 3; ++i) {
+                e.SetActivePage(0);
+                e.SetActivePage(1);
+            }
+            EXPECT_EQ(Items(auth, IDC_AUTH_ENCRYPTION), (Texts{"None", "WEP"}));
+            EXPECT_EQ(Items(auth, IDC_AUTH_TYPE).size(), 6u);
+
+            // A key's format switches its edit; the other edit keeps its text.
+            Choose(auth, IDC_AUTH_ENCRYPTION, "WEP");
+            auth.SetDlgItemText(IDC_AUTH_HEX2, "0123456789");
+            Choose(auth, IDC_AUTH_FORMAT2, "ASCII");
+            EXPECT_TRUE(Visible(auth, IDC_AUTH_ASCII2));
+            EXPECT_FALSE(Visible(auth, IDC_AUTH_HEX2));
+            Choose(auth, IDC_AUTH_FORMAT2, "Hex");
+            EXPECT_TRUE(Visible(auth, IDC_AUTH_HEX2));
+            EXPECT_EQ(auth.GetDlgItemText(IDC_AUTH_HEX2), "0123456789");
+            EXPECT_TRUE(Enabled(auth, IDC_AUTH_KEY4));
+            EXPECT_FALSE(Enabled(auth, IDC_AUTH_PSK));
+
+            // Show the keys: every edit, the disabled pre-shared key too.
+            CheckDlgButton(auth.m_hWnd, IDC_AUTH_SHOW_PASSWORD, BST_CHECKED);
+            auth.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_AUTH_SHOW_PASSWORD, BN_CLICKED), 0);
+            for (int id : {IDC_AUTH_HEX1, IDC_AUTH_ASCII4, IDC_AUTH_PSK})
+                EXPECT_EQ(SendMessageA(auth.GetDlgItem(id), EM_GETPASSWORDCHAR, 0, 0), 0) << id;
+            EXPECT_FALSE(Enabled(auth, IDC_AUTH_PSK)) << "disabled again";
+            CheckDlgButton(auth.m_hWnd, IDC_AUTH_SHOW_PASSWORD, BST_UNCHECKED);
+            auth.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_AUTH_SHOW_PASSWORD, BN_CLICKED), 0);
+            EXPECT_EQ(SendMessageA(auth.GetDlgItem(IDC_AUTH_PSK), EM_GETPASSWORDCHAR, 0, 0), '*');
+
+            // Ad hoc: Open and WPA2-PSK only, AES only, and one WEP key.
+            e.SetActivePage(0);
+            Choose(Sys(e), IDC_SYS_NETWORK_TYPE, "Ad hoc");
+            e.SetActivePage(1);
+            EXPECT_EQ(Items(auth, IDC_AUTH_TYPE), (Texts{"Open", "WPA2-PSK"}));
+            Choose(auth, IDC_AUTH_TYPE, "WPA2-PSK");
+            EXPECT_EQ(Items(auth, IDC_AUTH_ENCRYPTION), Texts{"AES"});
+            EXPECT_TRUE(Enabled(auth, IDC_AUTH_PSK));
+            Choose(auth, IDC_AUTH_TYPE, "Open");
+            auth.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_AUTH_KEY3, BN_CLICKED), 0);
+            Choose(auth, IDC_AUTH_ENCRYPTION, "WEP");
+            EXPECT_TRUE(Enabled(auth, IDC_AUTH_KEY1));
+            for (int id : {IDC_AUTH_KEY2, IDC_AUTH_KEY4, IDC_AUTH_FORMAT3, IDC_AUTH_HEX4})
+                EXPECT_FALSE(Enabled(auth, id)) << id;
+            EXPECT_EQ(IsDlgButtonChecked(auth.m_hWnd, IDC_AUTH_KEY1), static_cast<UINT>(BST_CHECKED));
+        });
+
+        // A stored LEAP profile shows as Open and is saved without the flag.
+        EditRow(page, "Crew", [&](CProfileSheet& e) {
+            EXPECT_EQ(Selected(Auth(e), IDC_AUTH_TYPE), "Open");
+            PressOk(e);
+        });
+        EXPECT_EQ(Read("Crew")["LeapEnabled"], "0");
+
+        // A system without WPA2: not offered, and a stored WPA2 shows as WPA.
+        const Restore<int> os(g_OsCode);
+        g_OsCode = 9;
+        EditRow(page, "Office", [&](CProfileSheet& e) {
+            CAuthSecuPage& auth = Auth(e);
+            EXPECT_EQ(Items(auth, IDC_AUTH_TYPE), (Texts{"Open", "Shared", "WPA", "WPA-PSK"}));
+            EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), "WPA");
+            EXPECT_EQ(Selected(auth, IDC_AUTH_ENCRYPTION), "AES");
+        });
+    });
+}
+
+TEST_F(ProfileEditorTest, TwinDialogChecksItsKeysAndHandsThemBackPacked) {
+    Load(FastScenario());
+    dialog.m_bOpenSheetAtStart = 0;
+    Run([&] {
+        const DWORD ccx = 3;
+        testutil::SetValue(HKEY_LOCAL_MACHINE, world.DriverKeyPath(0), "CCX2Control", REG_DWORD, &ccx, sizeof(ccx));
+        CAuthSecuDlg twin;
+        const INT_PTR result = testutil::WithModal("Authentication and Security", [&] { return twin.DoModal(); }, [&](HWND) {
+            EXPECT_EQ(twin.m_Values.leapCapability, 1);
+            EXPECT_EQ(twin.m_Values.leapOptionBit, 1);
+            EXPECT_EQ(twin.GetDlgItemText(IDOK), "OK");
+            EXPECT_EQ(twin.GetDlgItemText(IDCANCEL), "Cancel");
+            EXPECT_EQ(Items(twin, IDC_AUTH_TYPE),
+                      (std::vector<std::string>{"Open", "Shared", "WPA", "WPA-PSK", "WPA2", "WPA2-PSK"}));
+            Choose(twin, IDC_AUTH_TYPE, "WPA-PSK");
+            twin.SetDlgItemText(IDC_AUTH_PSK, "short");
+            twin.SendMessage(WM_COMMAND, IDOK, 0);
+            Choose(twin, IDC_AUTH_TYPE, "Shared");
+            twin.SetDlgItemText(IDC_AUTH_HEX1, "01234567zz");
+            twin.SendMessage(WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(twin.IsWindow()) << "a refused key keeps the dialog open";
+            twin.SetDlgItemText(IDC_AUTH_HEX1, "0011223344");
+            Choose(twin, IDC_AUTH_FORMAT2, "ASCII");
+            twin.SetDlgItemText(IDC_AUTH_ASCII2, "abcde");
+            twin.SendMessage(WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(boxes, (std::vector<Box>{
+                             {"Invalid WPA Pre-Shared key. WPA-PSK used field should use 8-63 ASCII characters or 64 Hex characters.", MB_OK},
+                             {"WEP key requires 10 or 26 Hex characters.", MB_OK}}));
+        EXPECT_EQ(std::vector<uint32_t>(twin.m_Keys.lengths, twin.m_Keys.lengths + 4), (std::vector<uint32_t>{5, 5, 0, 0}));
+        const uint8_t first[5] = {0x00, 0x11, 0x22, 0x33, 0x44};
+        EXPECT_EQ(0, memcmp(twin.m_Keys.bytes[0], first, 5));
+        EXPECT_EQ(0, memcmp(twin.m_Keys.bytes[1], "abcde", 5));
+
+        // In ad hoc it offers WPA-None where the page offers WPA2-PSK.
+        CAuthSecuDlg adhoc;
+        adhoc.m_Values.infrastructure = 0;
+        testutil::WithModal("Authentication and Security", [&] { return adhoc.DoModal(); }, [&](HWND d) {
+            EXPECT_EQ(Items(adhoc, IDC_AUTH_TYPE), (std::vector<std::string>{"Open", "Shared", "WPA-None"}));
+            Choose(adhoc, IDC_AUTH_TYPE, "WPA-None");
+            EXPECT_EQ(Items(adhoc, IDC_AUTH_ENCRYPTION), std::vector<std::string>{"AES"});
+            SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+        });
+    });
+}
+
+TEST_F(ProfileEditorTest, ExitFromTheTrayWhileTheEditorIsOpenEndsItAndLeavesNothing) {
+    Load(FastScenario());
+    CQelPropSheet* sheet = nullptr;
+    Run([&] {
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        sheet = dialog.m_pSheet;
+        WithEditor([&] { return page->SendMessage(WM_COMMAND, IDC_PROFILE_ADD, 0); }, [&](CProfileSheet& e) {
+            NameAndSsid(e);
+            dialog.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
+            EXPECT_TRUE(Closed(e));
+        });
+    });
+    EXPECT_FALSE(fw::detail::IsAlive(sheet));
+    EXPECT_EQ(g_pProfileSheet, nullptr);
+    EXPECT_TRUE(Read("Dock").empty());
 }
