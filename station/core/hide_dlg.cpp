@@ -534,6 +534,9 @@ LRESULT CHideDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     } else if (message == kTrayCallbackMessage && !m_bBusy) {
         if (lParam == WM_LBUTTONDBLCLK) OnTrayLaunch();
         else if (lParam == WM_RBUTTONDOWN) ShowTrayMenu();
+    } else if (message == WM_WINDOWPOSCHANGING && lParam) {
+        // Never shown, also when a window above covers it and no paint comes to hide it.
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
     }
     return fw::CDialog::DefWindowProc(message, wParam, lParam);
 }
