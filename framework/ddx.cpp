@@ -115,6 +115,22 @@ void DDX_CBString(CDataExchange* dx, int id, std::string& value) {
   if (found == CB_ERR && (GetWindowLongA(h, GWL_STYLE) & 3) == CBS_DROPDOWN) SetWindowTextA(h, value.c_str());
 }
 
+void DDX_CBIndexKept(CDataExchange* dx, int id, int& index) {
+  if (dx->m_bSaveAndValidate) {
+    HWND h = dx->m_pDlgWnd != nullptr ? dx->m_pDlgWnd->GetDlgItem(id) : nullptr;
+    if (h == nullptr || SendMessageA(h, CB_GETCURSEL, 0, 0) == CB_ERR) return;
+  }
+  DDX_CBIndex(dx, id, index);
+}
+
+void DDX_CBStringKept(CDataExchange* dx, int id, std::string& value) {
+  if (dx->m_bSaveAndValidate) {
+    HWND h = dx->m_pDlgWnd != nullptr ? dx->m_pDlgWnd->GetDlgItem(id) : nullptr;
+    if (h == nullptr || SendMessageA(h, CB_GETCURSEL, 0, 0) == CB_ERR) return;
+  }
+  DDX_CBString(dx, id, value);
+}
+
 void DDX_LBIndex(CDataExchange* dx, int id, int& index) {
   HWND h = dx->PrepareCtrl(id);
   if (h == nullptr) return;
@@ -148,6 +164,12 @@ void DDX_Radio(CDataExchange* dx, int id, int& value) {
     }
     ++index;
   }
+}
+
+void DDX_RadioKept(CDataExchange* dx, int id, int& value) {
+  int read = value;
+  DDX_Radio(dx, id, read);
+  if (!dx->m_bSaveAndValidate || read >= 0) value = read;
 }
 
 void DDX_Slider(CDataExchange* dx, int id, int& value) {

@@ -42,6 +42,11 @@ void DDX_Check(CDataExchange* dx, int id, int& value);
 // Radio group that starts at id (up to the next WS_GROUP control): index of the checked
 // button, -1 when none.
 void DDX_Radio(CDataExchange* dx, int id, int& value);
+// The same, but reading leaves the member as it was when the list has no selection (or the
+// group no checked button): a stored value the control cannot show is kept, not lost.
+void DDX_CBIndexKept(CDataExchange* dx, int id, int& index);
+void DDX_CBStringKept(CDataExchange* dx, int id, std::string& value);
+void DDX_RadioKept(CDataExchange* dx, int id, int& value);
 // Trackbar position.
 void DDX_Slider(CDataExchange* dx, int id, int& value);
 // Binds the control to a framework object once (its messages then run that object's map).

@@ -36,6 +36,8 @@ class CDialog : public CWnd {
   // before it is disabled, so the keyboard keeps working.
   void EnableDlgItem(int id, BOOL enable);
   bool IsInModalLoop() const { return m_bInModal; }
+  // EndDialog ran since the dialog was created.
+  bool HasEnded() const { return m_bEnded; }
 
   LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
   // Unhandled: the dialog procedure returns FALSE and the system's default runs.

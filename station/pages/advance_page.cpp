@@ -99,30 +99,6 @@ void WriteDword(HKEY key, const char* name, DWORD value) {
 
 REGSAM TcpipAccess() { return KEY_ALL_ACCESS | (g_OsCode > 9 && g_IsWow64 ? KEY_WOW64_64KEY : 0); }
 
-// The list's selection, or the member left alone when the list holds nothing selected: a
-// stored value the list does not offer is written back as it was read.
-void DDX_CBIndexKept(fw::CDataExchange* dx, int id, int& index) {
-    if (dx->m_bSaveAndValidate) {
-        HWND list = dx->m_pDlgWnd->GetDlgItem(id);
-        if (!list || SendMessageA(list, CB_GETCURSEL, 0, 0) == CB_ERR) return;
-    }
-    fw::DDX_CBIndex(dx, id, index);
-}
-
-void DDX_CBStringKept(fw::CDataExchange* dx, int id, std::string& text) {
-    if (dx->m_bSaveAndValidate) {
-        HWND list = dx->m_pDlgWnd->GetDlgItem(id);
-        if (!list || SendMessageA(list, CB_GETCURSEL, 0, 0) == CB_ERR) return;
-    }
-    fw::DDX_CBString(dx, id, text);
-}
-
-void DDX_RadioKept(fw::CDataExchange* dx, int id, int& value) {
-    int read = value;
-    fw::DDX_Radio(dx, id, read);
-    if (!dx->m_bSaveAndValidate || read >= 0) value = read;
-}
-
 bool ParseInt(const std::string& text, int lo, int hi, int* value) {
     errno = 0;
     char* end = nullptr;
@@ -178,13 +154,13 @@ CAdvancePage::~CAdvancePage() {
 }
 
 void CAdvancePage::DoDataExchange(fw::CDataExchange* dx) {
-    DDX_CBStringKept(dx, IDC_ADV_MODE, m_strMode);
-    DDX_CBIndexKept(dx, IDC_ADV_PROTECTION, m_nProtection);
-    DDX_CBIndexKept(dx, IDC_ADV_TX_RATE, m_nTxRate);
+    fw::DDX_CBStringKept(dx, IDC_ADV_MODE, m_strMode);
+    fw::DDX_CBIndexKept(dx, IDC_ADV_PROTECTION, m_nProtection);
+    fw::DDX_CBIndexKept(dx, IDC_ADV_TX_RATE, m_nTxRate);
     fw::DDX_Check(dx, IDC_ADV_TX_BURST, m_bTxBurst);
     fw::DDX_Check(dx, IDC_ADV_TCP_WINDOW, m_bTcpWindow);
-    DDX_CBIndexKept(dx, IDC_ADV_REGION24, m_nRegion24);
-    DDX_CBIndexKept(dx, IDC_ADV_REGION5, m_nRegion5);
+    fw::DDX_CBIndexKept(dx, IDC_ADV_REGION24, m_nRegion24);
+    fw::DDX_CBIndexKept(dx, IDC_ADV_REGION5, m_nRegion5);
     fw::DDX_Check(dx, IDC_ADV_CCX, m_bCcx);
     fw::DDX_Check(dx, IDC_ADV_CCKM, m_bCckm);
     fw::DDX_Check(dx, IDC_ADV_RADIO_MEASURE, m_bRadioMeasure);
@@ -193,12 +169,12 @@ void CAdvancePage::DoDataExchange(fw::CDataExchange* dx) {
     fw::DDX_Check(dx, IDC_ADV_FAST_ROAMING, m_bFastRoaming);
     fw::DDX_Text(dx, IDC_ADV_LIMIT, m_strLimit);
     fw::DDX_Text(dx, IDC_ADV_THRESHOLD, m_strThreshold);
-    DDX_RadioKept(dx, IDC_ADV_HT_MM, m_nHtMode);
-    DDX_RadioKept(dx, IDC_ADV_BW_20, m_nBw);
-    DDX_RadioKept(dx, IDC_ADV_GI_LONG, m_nGi);
-    DDX_RadioKept(dx, IDC_ADV_STBC_NONE, m_nStbc);
-    DDX_RadioKept(dx, IDC_ADV_EXT_NONE, m_nExtension);
-    DDX_CBStringKept(dx, IDC_ADV_MCS, m_strMcs);
+    fw::DDX_RadioKept(dx, IDC_ADV_HT_MM, m_nHtMode);
+    fw::DDX_RadioKept(dx, IDC_ADV_BW_20, m_nBw);
+    fw::DDX_RadioKept(dx, IDC_ADV_GI_LONG, m_nGi);
+    fw::DDX_RadioKept(dx, IDC_ADV_STBC_NONE, m_nStbc);
+    fw::DDX_RadioKept(dx, IDC_ADV_EXT_NONE, m_nExtension);
+    fw::DDX_CBStringKept(dx, IDC_ADV_MCS, m_strMcs);
 }
 
 BOOL CAdvancePage::OnInitDialog() {
