@@ -7,7 +7,6 @@
 
 #include "daduve/access_control_page.h"
 #include "daduve/ap_sheet_sync.h"
-#include "daduve/config_page.h"
 #include "daduve/pending_page.h"
 #include "daduve/wds_page.h"
 #include "framework/property_sheet.h"
@@ -27,7 +26,7 @@ public:
 
     fw::CPropertyPage* BlockAckPage() { return &m_BlockAckPage; }
     fw::CPropertyPage* AboutPage() { return &m_AboutPage; }
-    CConfigPage* ConfigPage() { return &m_ConfigPage; }
+    fw::CPropertyPage* ConfigPage() { return &m_ConfigPage; }
     CAccessControlPage* AccessControlPage() { return &m_AccessControlPage; }
     CWdsPage* WdsPage() { return &m_WdsPage; }
     fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
@@ -53,7 +52,7 @@ private:
     // each is one member, replaced by its page class when that is built.
     CPendingPage m_BlockAckPage{IDS_11N_SETTING};
     CPendingPage m_AboutPage{IDS_ABOUT};
-    CConfigPage m_ConfigPage;
+    CPendingPage m_ConfigPage{IDS_CONFIG};
     CAccessControlPage m_AccessControlPage;
     CWdsPage m_WdsPage;
     CPendingPage m_MacTablePage{IDS_MAC_TABLE};
