@@ -22,6 +22,8 @@ struct CertDesc {
 extern CertDesc g_ClientCertDesc;
 extern CertDesc g_ServerCertDesc;
 
-// The thumbprint from its stored form: storedLength bytes as hexadecimal text. Only what the
-// text really holds counts, and at most kCertThumbprintMax bytes.
+// A thumbprint from its stored form: storedLength bytes as hexadecimal text. Only what the
+// text really holds counts, and at most kCertThumbprintMax bytes. Returns the byte count;
+// the rest of out is zeroed.
+uint32_t ThumbprintFromText(long storedLength, const std::string& hexText, uint8_t (&out)[kCertThumbprintMax]);
 void SetThumbprintFromText(CertDesc& desc, long storedLength, const std::string& hexText);

@@ -1,9 +1,12 @@
 #pragma once
 // A profile's 802.1X (EAP) settings as the security page holds them and the profile keys
-// store them. Copies share the two certificate thumbprints (count and pointer) rather than
-// duplicating their bytes. Window-less.
+// store them. The record owns its strings and holds the two certificate thumbprints by value,
+// so a copy never shares a buffer with the record it came from or with a CertDesc.
+// Window-less.
 #include <cstdint>
 #include <string>
+
+#include "station/profiles/cert_desc.h"
 
 // EAP methods.
 constexpr int kEapPeap = 0;
@@ -37,7 +40,9 @@ struct Dot1xSettings {
     std::string serverName;
     int nameRule = 0;                             // 0 exact name, 1 domain suffix
     uint32_t serverThumbprintLength = 0;
-    const uint8_t* serverThumbprint = nullptr;
+    uint8_t serverThumbprint[kCertThumbprintMax] = {};
     uint32_t clientThumbprintLength = 0;
-    const uint8_t* clientThumbprint = nullptr;
+    uint8_t clientThumbprint[kCertThumbprintMax] = {};  // SHA-1 of the chosen certificate
+
+    bool operator==(const Dot1xSettings&) const = default;
 };

@@ -40,10 +40,14 @@ struct SectionReader {
 
 int Clamp(long value, long low, long high) { return static_cast<int>(value < low ? low : value > high ? high : value); }
 
-void ReadCertificate(const SectionReader& r, const char* lengthKey, const char* dataKey, CertDesc* desc) {
+// A stored thumbprint into the record and into the program's selection (when given).
+void ReadCertificate(const SectionReader& r, const char* lengthKey, const char* dataKey, uint32_t& recordLength,
+                     uint8_t (&recordBytes)[kCertThumbprintMax], CertDesc* desc) {
     const std::string length = r.Text(lengthKey, kNumberChars);
-    if (desc && !length.empty())
-        SetThumbprintFromText(*desc, SettingsNumber(length), r.Text(dataKey, 2 * kCertThumbprintMax));
+    if (length.empty()) return;
+    const std::string data = r.Text(dataKey, 2 * kCertThumbprintMax);
+    recordLength = ThumbprintFromText(SettingsNumber(length), data, recordBytes);
+    if (desc) SetThumbprintFromText(*desc, SettingsNumber(length), data);
 }
 
 void Read8021X(Dot1xSettings& d, const SectionReader& r) {
@@ -191,8 +195,9 @@ void ReadProfileModel(ProfileEditorModel& model, const SettingsSource& profiles,
         else if (!AsciiOfStoredKey(stored, auth.asciiKeys[n])) auth.asciiKeys[n] = stored;
     }
     Read8021X(auth.dot1x, r);
-    ReadCertificate(r, "ClientCertLen", "ClientCertData", clientCert);
-    ReadCertificate(r, "ServerCertLen", "ServerCertData", serverCert);
+    Dot1xSettings& d = auth.dot1x;
+    ReadCertificate(r, "ClientCertLen", "ClientCertData", d.clientThumbprintLength, d.clientThumbprint, clientCert);
+    ReadCertificate(r, "ServerCertLen", "ServerCertData", d.serverThumbprintLength, d.serverThumbprint, serverCert);
     // The lists are built from the type: it follows the stored mode from the start.
     auth.authType = AuthTypeOfMode(auth.authMode, auth.leap != 0, osCode, auth.authType);
 }

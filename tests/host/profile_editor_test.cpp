@@ -464,6 +464,89 @@ TEST(ProfileSection, EveryCombinationReadsBackAsWritten) {
     }
 }
 
+// The 802.1X record of each EAP method through a "_prof" section and back: every field,
+// the thumbprints of both certificates included, the way the editor saves and loads it.
+TEST(ProfileSection, Dot1xRecordOfEachEapMethodReadsBackAsWritten) {
+    struct Case {
+        int method, inner, provisioning, ttls;
+    };
+    // One stored key holds the inner method, or the TTLS inner protocol for TTLS: the other
+    // keeps its default.
+    const Case cases[] = {{kEapPeap, kInnerTls, kInnerTokenCard, 3},
+                          {kEapTls, kInnerTokenCard, kInnerMschapV2, 3},
+                          {kEapTtls, kInnerMschapV2, kInnerTls, 5},
+                          {kEapMd5, kInnerMschapV2, kInnerTokenCard, 3},
+                          {kEapFast, kInnerTokenCard, kInnerTls, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.method);
+        ProfileEditorModel m = NewProfile();
+        SetType(m, kAuthWpa2, 1);
+        m.auth.use8021X = 1;
+        Dot1xSettings& d = m.auth.dot1x;
+        d.eapMethod = c.method;
+        d.innerEapType = c.inner;
+        d.provisioningInnerType = c.provisioning;
+        d.ttlsProtocol = c.ttls;
+        d.sessionResumption = 1;
+        d.identity = "sailor@harbor";
+        d.password = "p=w;d";
+        d.tunnelIdentity = "inner one";
+        d.tunnelPassword = "x";
+        d.passwordMode = 0;
+        d.useClientCert = 1;
+        d.validateServerChain = 1;
+        d.usePac = c.method == kEapFast;
+        d.allowUnauthenticatedProvision = 0;
+        d.pacFilePath = "C:\\pac\\crew.pac";
+        d.allowIntermediateCerts = 1;
+        d.serverName = "radius.harbor.example";
+        d.nameRule = 1;
+        CertDesc client{}, server{};
+        client.ThumbprintLength = 20;
+        server.ThumbprintLength = 20;
+        for (uint8_t i = 0; i < 20; ++i) {
+            client.Thumbprint[i] = static_cast<uint8_t>(0xF0 - i * 7);
+            server.Thumbprint[i] = static_cast<uint8_t>(i * 11 + c.method);
+        }
+        d.clientThumbprintLength = 20;
+        std::memcpy(d.clientThumbprint, client.Thumbprint, 20);
+        d.serverThumbprintLength = 20;
+        std::memcpy(d.serverThumbprint, server.Thumbprint, 20);
+        const Dot1xSettings written = d;
+
+        const IniDocument file(SectionText("PROF1", WriteProfileValues(m, &client, &server)));
+        ProfileEditorModel again;
+        InitProfileModel(again, "PROF1", "", 1, 0, 0, 1, 1, kOsVista);
+        CertDesc readClient{}, readServer{};
+        ReadProfileModel(again, file, kOsVista, &readClient, &readServer);
+        EXPECT_TRUE(again.auth.dot1x == written);
+        EXPECT_EQ(std::memcmp(readClient.Thumbprint, client.Thumbprint, 20), 0);
+        EXPECT_EQ(std::memcmp(readServer.Thumbprint, server.Thumbprint, 20), 0);
+    }
+}
+
+// A stored thumbprint is trusted only as far as its digits and 20 bytes go.
+TEST(ProfileSection, StoredThumbprintsAreBoundedByTheirText) {
+    struct Case {
+        const char* length;
+        std::string data;
+        uint32_t expected;
+    } const cases[] = {{"20", std::string(40, 'a'), 20}, {"4000", std::string(40, 'b'), 20},
+                       {"20", "0a0b0c", 3},              {"10", "0a0bzz0c0d", 2},
+                       {"-3", "0a0b", 0},                {"3", std::string(400, 'c'), 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.data);
+        ProfileEditorModel m;
+        m.sys.profileName = "P";
+        CertDesc client{};
+        ReadProfileModel(m, IniDocument(std::string("[P]\nClientCertLen=") + c.length + "\nClientCertData=" + c.data + "\n"),
+                         kOsVista, &client, nullptr);
+        EXPECT_EQ(m.auth.dot1x.clientThumbprintLength, c.expected);
+        EXPECT_EQ(client.ThumbprintLength, c.expected);
+        for (uint32_t i = c.expected; i < kCertThumbprintMax; ++i) EXPECT_EQ(m.auth.dot1x.clientThumbprint[i], 0);
+    }
+}
+
 TEST(AuthTypeTable, ModesBothWaysAndTheListsOffered) {
     for (int type = 0; type < kAuthTypeCount; ++type) {
         SCOPED_TRACE(type);
