@@ -95,6 +95,12 @@ BridgePort& Bridge() {
     return w ? w->Bridge() : win32::RealBridge();
 }
 
+CertificateStores& Certificates() { return win32::RealCertificates(); }
+FileDialogs& Files() {
+    sim::World* w = Current();
+    return w ? w->FilesPort() : win32::RealFileDialogs();
+}
+
 namespace sim {
 void Install(World* world) { g_installed.store(world); }
 void Uninstall() { g_installed.store(nullptr); }

@@ -18,6 +18,8 @@ class IpHelper;
 class IcsSharing;
 class ServiceControl;
 class BridgePort;
+class CertificateStores;
+class FileDialogs;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -35,5 +37,9 @@ IpHelper& Ip();
 IcsSharing& Sharing();
 ServiceControl& Services();
 BridgePort& Bridge();
+// The machine's certificate stores, also under the simulation: crypt32 works under Wine and
+// each Wine prefix has stores of its own.
+CertificateStores& Certificates();
+FileDialogs& Files();
 
 }  // namespace platform

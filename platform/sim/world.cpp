@@ -208,6 +208,7 @@ World::World() : state_(std::make_unique<State>(clock_)) {
     state_->outside = MakeSimPrograms(*this);
     state_->trayIcon = MakeSimTrayIcon(*this);
     state_->messageBoxes = MakeSimMessageBoxes(*this);
+    state_->fileDialogs = MakeSimFileDialogs(*this);
     state_->ipHelper = MakeSimIpHelper(*this);
     state_->icsSharing = MakeSimIcsSharing(*this);
     state_->serviceControl = MakeSimServiceControl(*this);

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ class DriverEvents;
 class Programs;
 class TrayIcon;
 class MessageBoxes;
+class FileDialogs;
 class IpHelper;
 class IcsSharing;
 class ServiceControl;
@@ -71,6 +73,13 @@ struct MessageBoxCall {
     std::string caption;
     UINT type = 0;
     int answer = 0;           // filled in the record after the box "closed"
+};
+
+struct OpenFileCall {
+    HWND owner = nullptr;
+    std::string filterName;
+    std::string filterPattern;
+    std::string initialName;
 };
 
 struct ProgramStart {
@@ -247,6 +256,10 @@ public:
     // Called outside the world's lock, on the caller's thread, in place of the real box.
     void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
     std::vector<MessageBoxCall> MessageBoxCalls() const;
+    // The file-open dialog: the answerer returns the chosen path, or nothing for Cancel
+    // (sim_file_dialogs.cpp). Without one the real dialog opens.
+    using OpenFileAnswerer = std::function<std::optional<std::string>(const OpenFileCall&)>;
+    void SetOpenFileAnswerer(OpenFileAnswerer answerer);
 
     TrayRecord Tray() const;
     void FailTrayCalls(unsigned n);  // the next n Notify calls fail (as after a shell restart)
@@ -321,6 +334,7 @@ public:
     IcsSharing& Sharing();
     ServiceControl& Services();
     BridgePort& Bridge();
+    FileDialogs& FilesPort();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

@@ -13,6 +13,7 @@
 #include "platform/device_enum.h"
 #include "platform/driver_events.h"
 #include "platform/driver_port.h"
+#include "platform/file_dialogs.h"
 #include "platform/ip_helper.h"
 #include "platform/ics_sharing.h"
 #include "platform/message_boxes.h"
@@ -155,6 +156,8 @@ struct World::State {
     std::vector<HelpRequest> helpRequests;
     MessageBoxAnswerer answerer;
     std::vector<MessageBoxCall> boxes;
+    OpenFileAnswerer openFileAnswerer;
+    std::unique_ptr<FileDialogs> fileDialogs;
     TrayRecord tray;
     unsigned trayFailures = 0;
 
@@ -211,6 +214,7 @@ std::unique_ptr<DriverEvents> MakeSimDriverEvents(World& w);
 std::unique_ptr<Programs> MakeSimPrograms(World& w);
 std::unique_ptr<TrayIcon> MakeSimTrayIcon(World& w);
 std::unique_ptr<MessageBoxes> MakeSimMessageBoxes(World& w);
+std::unique_ptr<FileDialogs> MakeSimFileDialogs(World& w);
 std::unique_ptr<IpHelper> MakeSimIpHelper(World& w);
 std::unique_ptr<IcsSharing> MakeSimIcsSharing(World& w);
 

@@ -14,6 +14,8 @@ class IpHelper;
 class IcsSharing;
 class ServiceControl;
 class BridgePort;
+class CertificateStores;
+class FileDialogs;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -29,5 +31,7 @@ IpHelper& RealIp();
 IcsSharing& RealSharing();
 ServiceControl& RealServices();
 BridgePort& RealBridge();
+CertificateStores& RealCertificates();
+FileDialogs& RealFileDialogs();
 
 }  // namespace platform::win32

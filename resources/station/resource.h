@@ -644,4 +644,92 @@
 #define IDS_WEP_HINT                 1241
 #define IDS_SHOW_PASSWORD            1243
 
+/* ---- 802.1X settings sheet, certificate selection, PEAP one-time password ---- */
+#define IDD_8021X_AUTH               199
+#define IDD_8021X_CA_SERVER          200
+#define IDD_SEL_CERT                 201
+#define IDD_PEAP_SETTING             236
+/* Controls of IDD_8021X_AUTH */
+#define IDC_X1_IDENTITY              1130
+#define IDC_X1_PASSWORD              1131
+#define IDC_X1_WINDOWS_LOGON         1132   /* no effect */
+#define IDC_X1_USE_CLIENT_CERT       1133
+#define IDC_X1_CHANGE_CERT           1134
+#define IDC_X1_TUNNEL_ID             1135
+#define IDC_X1_TUNNEL_PASSWORD       1136
+#define IDC_X1_TUNNEL_PROTOCOL       1137
+#define IDC_X1_USE_PAC               1138
+#define IDC_X1_PAC_IMPORT            1139
+#define IDC_X1_PAC_REMOVE            1140
+#define IDC_X1_ALLOW_UNAUTH          1141
+#define IDC_X1_PROVISIONING          1142
+#define IDC_X1_METHOD                1144
+#define IDC_X1_ISSUED_TO             1146
+#define IDC_X1_ISSUED_BY             1147
+#define IDC_X1_EXPIRED_ON            1148
+#define IDC_X1_FRIENDLY_NAME         1149
+#define IDC_X1_PAC_PATH              1155
+#define IDC_X1_SOFT_TOKEN            1224   /* radio group: Soft Token, Static Password */
+#define IDC_X1_PASSWORD_MODE         1226
+#define IDC_X1_SESSION               1227
+#define IDC_X1_STATIC_PASSWORD       1228
+#define IDC_X1_METHOD_LABEL          3960
+#define IDC_X1_SESSION_LABEL         3961
+#define IDC_X1_IDENTITY_LABEL        3962
+#define IDC_X1_PASSWORD_LABEL        3963
+#define IDC_X1_TUNNEL_GROUP          3964
+#define IDC_X1_TUNNEL_PROTOCOL_LABEL 3965
+#define IDC_X1_TUNNEL_ID_LABEL       3966
+#define IDC_X1_TUNNEL_PASSWORD_LABEL 3967
+#define IDC_X1_PROVISIONING_LABEL    3968
+/* Controls of IDD_8021X_CA_SERVER */
+#define IDC_CA_INTERMEDIATE          1135
+#define IDC_CA_EXACT_NAME            1136   /* radio group: exact name, domain suffix */
+#define IDC_CA_DOMAIN_NAME           1138
+#define IDC_CA_SERVER_NAME           1139
+#define IDC_CA_ISSUER                1140
+#define IDC_CA_USE_CHAIN             1141
+#define IDC_CA_ISSUER_LABEL          1154
+#define IDC_CA_SERVER_NAME_LABEL     1155
+/* Controls of IDD_SEL_CERT */
+#define IDC_CERT_LIST                1143
+/* Controls of IDD_PEAP_SETTING */
+#define IDC_PEAP_IDENTITY            1135
+#define IDC_PEAP_PASSWORD            1136
+#define IDC_PEAP_PASSWORD_LABEL      1153
+/* Strings */
+#define IDS_X1_USE_PAC               252
+#define IDS_X1_ALLOW_UNAUTH          253
+#define IDS_CERT_ISSUED_TO           255
+#define IDS_CERT_ISSUED_BY           256
+#define IDS_CERT_EXPIRED_ON          257
+#define IDS_CERT_FRIENDLY_NAME       258
+#define IDS_X1_PASSWORD_LABEL        259
+#define IDS_X1_SESSION_LABEL         260
+#define IDS_X1_MORE                  273
+#define IDS_X1_METHOD_LABEL          274
+#define IDS_X1_USE_CLIENT_CERT       275
+#define IDS_X1_PASSWORD_MODE         276
+#define IDS_X1_WINDOWS_LOGON         277
+#define IDS_8021X_CA_SERVER          278
+#define IDS_8021X_CERTIFICATION      279
+#define IDS_SEL_CERT_TITLE           280
+#define IDS_8021X_IDENTITY_REQUIRED  281
+#define IDS_8021X_TUNNEL_ID_PASSWORD_REQUIRED 282
+#define IDS_8021X_TUNNEL_ID_REQUIRED 283
+#define IDS_8021X_MD5_PASSWORD_REQUIRED 284
+#define IDS_8021X_SELECT_CLIENT_CERT 285
+#define IDS_8021X_SERVER_NAME_REQUIRED 286
+#define IDS_8021X_INVALID_DOMAIN     287
+#define IDS_X1_IDENTITY_LABEL        288
+#define IDS_PAC_FILTER               349
+#define IDS_PAC_FILE_PATH            350
+#define IDS_X1_TUNNEL_GROUP          351
+#define IDS_X1_TUNNEL_PROTOCOL_LABEL 352
+#define IDS_X1_TUNNEL_ID_LABEL       353
+#define IDS_X1_TUNNEL_PASSWORD_LABEL 354
+#define IDS_X1_PROVISIONING_LABEL    355
+#define IDS_PAC_PATH_TOO_LONG        3960   /* a PAC path the profile cannot hold */
+#define IDS_PAC_REMOVE_CONFIRM       3961
+
 #endif /* LUMORA_RESOURCE_H */

@@ -86,7 +86,7 @@ FW_BEGIN_MESSAGE_MAP(CHideDlg, fw::CDialog)
     FW_ON_MESSAGE(kMsgWlanRadioOff, OnRadioOff)
 FW_END_MESSAGE_MAP()
 
-CHideDlg::CHideDlg() : fw::CDialog(IDD_HIDE_DLG) {}
+CHideDlg::CHideDlg() : fw::CDialog(IDD_HIDE_DLG), m_PeapSettingDlg(this) {}
 
 CHideDlg::~CHideDlg() {
     m_WmiListener.Disconnect();

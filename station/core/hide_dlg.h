@@ -11,6 +11,7 @@
 #include "station/core/scan_merge.h"
 #include "station/core/wlan_manager.h"
 #include "station/core/wmi_event_listener.h"
+#include "station/profiles/peap_setting_dlg.h"
 
 class CQelPropSheet;
 
@@ -23,6 +24,8 @@ public:
     ~CHideDlg() override;
 
     WlanManager m_WlanManager;
+    // Asks for a PEAP one-time password; nothing in the program opens it (OnPeapSetting).
+    CPeapSettingDlg m_PeapSettingDlg;
     CWmiEventListener m_WmiListener;
     // The latest scan and the merged list the pages show, over the two 64 KB buffers.
     BssidLists m_BssLists;
@@ -52,6 +55,8 @@ public:
     // True while the main sheet's window exists.
     BOOL IsSheetOpen() const;
     void ShowConfigSheet();
+    // The PEAP one-time password for the current connect record.
+    void OnPeapSetting() { OpenPeapSetting(m_PeapSettingDlg, g_pCurrentAction); }
 
     // The action queue (bodies in action_queue.cpp). AddAction takes ownership of record and
     // returns 1 when the queue then holds exactly one entry; ActionExec carries the queue out

@@ -10,6 +10,7 @@
 #include "shared/os_code.h"
 #include "station/core/station_globals.h"
 #include "station/profiles/auth_type_table.h"
+#include "station/profiles/dot1x_sheet.h"
 #include "station/profiles/editor_exchange.h"
 #include "station/profiles/wep_key_text.h"
 
@@ -297,12 +298,19 @@ void AuthSecuForm::OnUse8021X(bool toggle) {
 
 void AuthSecuForm::On8021XSettings() {
     ControlsToValues();
-    const AuthSecuValues& v = m_Values;
+    AuthSecuValues& v = m_Values;
     const bool infrastructure = v.infrastructure != 0;
     const bool enterprise = (v.authType == kAuthWpa || v.authType == kAuthWpa2) && infrastructure;
     if (!enterprise && !(OpenOrShared(v.authType) && infrastructure)) {
         Enable(IDC_AUTH_8021X_SETTINGS, false);
         return;
     }
-    // The 802.1X settings sheet is not part of this build: nothing opens.
+    C8021xSheet sheet(IDS_8021X_SHEET_CAPTION, &m_Owner);
+    sheet.m_bWpaMode = enterprise ? 1 : 0;
+    sheet.m_Settings = m_Values.dot1x;
+    if (sheet.DoModal() != IDOK) return;
+    m_Values.dot1x = sheet.m_Settings;
+    const AuthSecuValues& now = m_Values;
+    if (now.use8021X && now.dot1x.eapMethod != kEapMd5) EnableWepControls(false);
+    else if (now.authType == kAuthShared || now.encryptionIndex == 1) EnableWepControls(true);
 }

@@ -19,6 +19,17 @@ struct CertDesc {
     uint32_t Reserved;
 };
 
+namespace platform {
+struct StoredCertificate;
+}
+
+// The description of a certificate of a store: its subject, issuer, expiry date (UTC, as
+// "YYYY/MM/DD") and friendly name, each cut to what the field holds, and its SHA-1 hash.
+CertDesc DescribeCertificate(const platform::StoredCertificate& cert);
+// Equal for the selection dialog: the same expiry, issuer and subject texts, the same
+// friendly-name length and bytes, the same thumbprint length and bytes.
+bool SameCertDesc(const CertDesc& a, const CertDesc& b);
+
 extern CertDesc g_ClientCertDesc;
 extern CertDesc g_ServerCertDesc;
 

@@ -537,10 +537,11 @@ TEST(ProfileSection, StoredThumbprintsAreBoundedByTheirText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.data);
         ProfileEditorModel m;
-        m.sys.profileName = "P";
+        InitProfileModel(m, "P", "", 1, 0, 0, 1, 1, kOsVista);
         CertDesc client{};
-        ReadProfileModel(m, IniDocument(std::string("[P]\nClientCertLen=") + c.length + "\nClientCertData=" + c.data + "\n"),
-                         kOsVista, &client, nullptr);
+        std::string text = "[P]\nClientCertLen=";
+        text.append(c.length).append("\nClientCertData=").append(c.data).append("\n");
+        ReadProfileModel(m, IniDocument(text), kOsVista, &client, nullptr);
         EXPECT_EQ(m.auth.dot1x.clientThumbprintLength, c.expected);
         EXPECT_EQ(client.ThumbprintLength, c.expected);
         for (uint32_t i = c.expected; i < kCertThumbprintMax; ++i) EXPECT_EQ(m.auth.dot1x.clientThumbprint[i], 0);
