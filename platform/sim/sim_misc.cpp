@@ -158,6 +158,7 @@ public:
                 if (data->uFlags & NIF_MESSAGE) t.callbackMessage = data->uCallbackMessage;
             }
             t.flags = data->uFlags;
+            NoteRunTrayTip(s, t.present ? t.tip : std::string());
         }
         t.calls.push_back(std::move(call));
         return result;

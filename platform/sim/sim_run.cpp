@@ -166,6 +166,45 @@ void LogRunProgram(const World::State& s, const std::string& commandLine) {
     RegCloseKey(k);
 }
 
+// The tips live in a subkey of the run's key, one value per program file name.
+static std::string RunTrayKey(const std::string& runKey) { return runKey + "\\Tray"; }
+
+static std::string OwnFileName() {
+    char self[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, self, sizeof self - 1);
+    const std::string path(self, n < sizeof self ? n : 0);
+    return path.substr(path.find_last_of("\\/") + 1);
+}
+
+void NoteRunTrayTip(World::State& s, const std::string& tip) {
+    if (s.runKey.empty() || tip == s.runTrayTip) return;
+    HKEY k = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, RunTrayKey(s.runKey).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(k, OwnFileName().c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(tip.c_str()),
+                   static_cast<DWORD>(tip.size() + 1));
+    RegCloseKey(k);
+    s.runTrayTip = tip;
+}
+
+std::string World::RunTrayTip(const std::string& program) const {
+    std::string key;
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        key = state_->runKey;
+    }
+    HKEY k = nullptr;
+    if (key.empty() || RegOpenKeyExA(HKEY_LOCAL_MACHINE, RunTrayKey(key).c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS)
+        return {};
+    char text[256] = {};
+    DWORD type = 0, size = sizeof text - 1;
+    const bool ok = RegQueryValueExA(k, program.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
+                        ERROR_SUCCESS && type == REG_SZ;
+    RegCloseKey(k);
+    return ok ? std::string(text, strnlen(text, sizeof text)) : std::string();
+}
+
 DWORD StartBesideCaller(const std::string& commandLine, UINT show) {
     std::string program = ProgramOf(commandLine);
     if (program.empty() || program.find_first_of("\\/:") != std::string::npos) return 0;
@@ -222,6 +261,7 @@ std::vector<std::string> World::RunPrograms() const {
 void World::DiscardRunLog() {
     std::lock_guard<std::mutex> lock(state_->mutex);
     if (state_->runKey.empty()) return;
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, RunTrayKey(state_->runKey).c_str());
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, state_->runKey.c_str());
     state_->runKey.clear();
 }

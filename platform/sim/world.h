@@ -244,6 +244,9 @@ public:
     // order (platform/sim/sim_run.cpp). DiscardRunLog deletes that log.
     std::vector<std::string> RunPrograms() const;
     void DiscardRunLog();
+    // The tip of the tray icon a program of the run ("Lumora.exe") shows now, "" when it has
+    // no icon; an end-to-end test sees the icon follow the link through it.
+    std::string RunTrayTip(const std::string& program) const;
     std::vector<ShellOpen> ShellOpens() const;
     std::vector<HelpRequest> HelpRequests() const;
 

@@ -160,6 +160,7 @@ struct World::State {
     std::unique_ptr<FileDialogs> fileDialogs;
     TrayRecord tray;
     unsigned trayFailures = 0;
+    std::string runTrayTip;  // as last written for the run (sim_run.cpp)
 
     std::unique_ptr<DriverPort> driverPort;
     std::unique_ptr<DeviceEnum> deviceEnum;
@@ -258,6 +259,9 @@ std::string ScenarioKeyName(const char* root, const std::string& scenarioPath);
 // A world loaded from a file logs the programs it starts under a key named after the file.
 void AttachRun(World::State& s, const std::string& scenarioPath);
 void LogRunProgram(const World::State& s, const std::string& commandLine);
+// The tip of this program's tray icon, "" when it has none, for the other programs of the run
+// to read (only a change is written). Called with the world's lock held.
+void NoteRunTrayTip(World::State& s, const std::string& tip);
 // Starts the program a WinExec command line names when it is an .exe beside this program
 // (the way the suite's programs find each other); its process id, or 0.
 DWORD StartBesideCaller(const std::string& commandLine, UINT show);

@@ -1,0 +1,123 @@
+#pragma once
+// The end-to-end runs: the suite's programs started from the suite folder as real processes,
+// one simulated world (a scenario file of the test's own) shared by all of them, driven the
+// way a user would, through their windows.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "tests/win/daduve/process_util.h"
+
+namespace e2e {
+
+using namespace proctest;
+
+constexpr UINT kLumoraExit = 32776, kSwitchToApMode = 32781, kSwitchToStationMode = 32778, kTrayLaunch = 32774;
+constexpr const char* kPelcorTitle = "Internet  Connection Sharing with DaduVE";
+
+struct ControlSearch {
+    int id;
+    const char* cls;  // nullptr: any class
+    HWND found;
+};
+
+inline BOOL CALLBACK FindControl(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<ControlSearch*>(p);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (GetDlgCtrlID(w) == s->id && (!s->cls || _stricmp(cls, s->cls) == 0) && IsWindowVisible(w)) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible control of that id anywhere under a window (a page's control under its sheet).
+inline HWND Control(HWND top, int id, const char* cls = nullptr) {
+    ControlSearch s{id, cls, nullptr};
+    EnumChildWindows(top, FindControl, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+inline HWND WaitForControl(HWND top, int id, const char* cls = nullptr, DWORD ms = 10000) {
+    for (DWORD waited = 0; waited < ms; waited += 50) {
+        if (HWND c = Control(top, id, cls)) return c;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Text of a window of another process (WM_GETTEXT crosses processes).
+inline std::string Text(HWND w) {
+    char text[512] = {};
+    if (w) SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+inline bool WaitFor(const std::function<bool()>& done, DWORD ms) {
+    for (DWORD waited = 0; waited < ms; waited += 50) {
+        if (done()) return true;
+        Sleep(50);
+    }
+    return done();
+}
+
+inline void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+inline std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class EndToEndTest : public ProcessTest {
+protected:
+    // The scenario with one line replaced (the first that starts with from).
+    void ReplaceLine(const std::string& from, const std::string& to) {
+        std::string text = ReadFileText(scenario);
+        const size_t at = text.find("\n" + from);
+        ASSERT_NE(at, std::string::npos) << from;
+        const size_t end = text.find('\n', at + 1);
+        text.replace(at + 1, end - at - 1, to);
+        std::ofstream(scenario, std::ios::binary) << text;
+    }
+    void AddAdapterLine(const std::string& line) {
+        std::string text = ReadFileText(scenario);
+        const size_t at = text.find("[network]");
+        ASSERT_NE(at, std::string::npos);
+        text.insert(at, line + "\n\n");
+        std::ofstream(scenario, std::ios::binary) << text;
+    }
+    std::string Suite(const char* program) const {
+        return WindowsPath(std::string("Z:") + SUITE_DIR + "/" + program);
+    }
+    // What a program of the run shows in its tray icon's tip now.
+    std::string TrayTip(const char* program) const {
+        platform::sim::World w;
+        if (!w.LoadFile(scenario)) return "<no world>";
+        return w.RunTrayTip(program);
+    }
+    bool WaitForTrayTip(const char* program, const std::string& part, DWORD ms) {
+        return WaitFor([&] { return TrayTip(program).find(part) != std::string::npos; }, ms);
+    }
+    // Shows a page of a sheet of another process by its index.
+    static void ShowPage(HWND sheet, int index) {
+        SendMessageTimeoutA(sheet, PSM_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    }
+    static bool WaitForEnd(const PROCESS_INFORMATION& p, DWORD ms) {
+        return WaitForSingleObject(p.hProcess, ms) == WAIT_OBJECT_0;
+    }
+    static DWORD ExitCode(const PROCESS_INFORMATION& p) {
+        DWORD code = 99;
+        GetExitCodeProcess(p.hProcess, &code);
+        return code;
+    }
+};
+
+}  // namespace e2e
