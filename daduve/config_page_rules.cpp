@@ -13,13 +13,19 @@ namespace {
 const char* const kCckRates[] = {"1 Mbps", "2 Mbps", "5.5 Mbps", "11 Mbps"};
 const char* const kOfdmRates[] = {"6 Mbps", "9 Mbps", "12 Mbps", "18 Mbps", "24 Mbps", "36 Mbps", "48 Mbps", "54 Mbps"};
 
+// The eleven channels 100 to 140 as one range, so that every row fits its list.
 std::string JoinChannels(const std::vector<uint8_t>& channels)
 {
     std::string text;
-    for (uint8_t c : channels) {
+    for (size_t i = 0; i < channels.size(); ++i) {
         if (!text.empty())
             text += ',';
-        text += DecimalText(static_cast<int>(c));
+        if (channels[i] == 100 && i + 10 < channels.size() && channels[i + 10] == 140) {
+            text += "100-140";
+            i += 10;
+            continue;
+        }
+        text += DecimalText(static_cast<int>(channels[i]));
     }
     return text;
 }

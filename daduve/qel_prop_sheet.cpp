@@ -20,10 +20,10 @@ CQelPropSheet::CQelPropSheet(UINT captionId, fw::CWnd* parent, UINT firstPage)
     // Help needs its place in the button row, and every page keeps it enabled while active.
     m_psh.dwFlags |= PSH_MODELESS | PSH_NOAPPLYNOW | PSH_USEHICON | PSH_HASHELP;
     m_psh.hIcon = fw::LoadIconRes(IDI_TRAY_DISCONNECTED);
-    for (fw::CPropertyPage* page : {static_cast<fw::CPropertyPage*>(&m_BlockAckPage), ConfigPage(), AboutPage(),
-                                    static_cast<fw::CPropertyPage*>(&m_AccessControlPage),
-                                    static_cast<fw::CPropertyPage*>(&m_WdsPage), MacTablePage(), EventLogPage(),
-                                    StatisticPage(), RegSetPage(), LinkStatusPage()})
+    fw::CPropertyPage* const pages[] = {BlockAckPage(), ConfigPage(),   AboutPage(),     AccessControlPage(),
+                                        WdsPage(),      MacTablePage(), EventLogPage(),  StatisticPage(),
+                                        RegSetPage(),   LinkStatusPage()};
+    for (fw::CPropertyPage* page : pages)
         page->m_psp.dwFlags |= PSP_HASHELP;
     AddPage(&m_ConfigPage);
     AddPage(&m_AccessControlPage);

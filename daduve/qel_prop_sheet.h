@@ -7,6 +7,7 @@
 
 #include "daduve/access_control_page.h"
 #include "daduve/ap_sheet_sync.h"
+#include "daduve/config_page.h"
 #include "daduve/pending_page.h"
 #include "daduve/wds_page.h"
 #include "framework/property_sheet.h"
@@ -26,7 +27,7 @@ public:
 
     fw::CPropertyPage* BlockAckPage() { return &m_BlockAckPage; }
     fw::CPropertyPage* AboutPage() { return &m_AboutPage; }
-    fw::CPropertyPage* ConfigPage() { return &m_ConfigPage; }
+    CConfigPage* ConfigPage() { return &m_ConfigPage; }
     CAccessControlPage* AccessControlPage() { return &m_AccessControlPage; }
     CWdsPage* WdsPage() { return &m_WdsPage; }
     fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
@@ -52,7 +53,7 @@ private:
     // each is one member, replaced by its page class when that is built.
     CPendingPage m_BlockAckPage{IDS_11N_SETTING};
     CPendingPage m_AboutPage{IDS_ABOUT};
-    CPendingPage m_ConfigPage{IDS_CONFIG};
+    CConfigPage m_ConfigPage;
     CAccessControlPage m_AccessControlPage;
     CWdsPage m_WdsPage;
     CPendingPage m_MacTablePage{IDS_MAC_TABLE};

@@ -1,0 +1,87 @@
+// The Config page as Havix's sheet holds it: the first page, open on the stored
+// configuration, and its security dialog open while the tray window exits, the adapter
+// goes or the sheet is asked for again.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "daduve/config_page.h"
+#include "tests/win/daduve/tray_fixture.h"
+#include "tests/win/window_steps.h"
+
+namespace {
+
+class ConfigSheetTest : public TrayTest {
+protected:
+    void TearDown() override {
+        KillTimer(nullptr, testutil::PendingTick::Timer());
+        testutil::PendingTick::Work() = nullptr;
+        TrayTest::TearDown();
+    }
+};
+
+TEST_F(ConfigSheetTest, TheSheetOpensOnTheConfigPage) {
+    LoadSoftAp();
+    Run([&] {
+        ASSERT_TRUE(SheetShown());
+        daduve::CConfigPage* page = Sheet()->ConfigPage();
+        EXPECT_EQ(Sheet()->GetActivePage(), page);
+        EXPECT_EQ(page->GetDlgItemText(IDC_CFG_SSID), "DaduVE-21");
+        EXPECT_EQ(page->GetDlgItemText(IDC_CFG_MODE), "802.11 B/G/N mix");
+    });
+}
+
+enum class WhileOpen { kExit, kAdapterGone, kOpenAgain };
+
+class SecurityUnderTheTrayTest : public ConfigSheetTest, public ::testing::WithParamInterface<WhileOpen> {};
+
+// The dialog is ended with the sheet; the page under it goes only once its loop returned.
+TEST_P(SecurityUnderTheTrayTest, TheDialogEndsWithTheSheetAndThePageOutlivesIt) {
+    const WhileOpen what = GetParam();
+    LoadSoftAp();
+    bool dialogSeen = false;
+    bool dialogLeft = false;
+    HWND dialog = nullptr;
+    Run([&] {
+        ASSERT_TRUE(SheetShown());
+        daduve::CConfigPage* page = Sheet()->ConfigPage();
+        testutil::AtNextTick([&] {
+            dialog = testutil::FindThreadWindow("Security Setting");
+            dialogSeen = dialog != nullptr;
+            switch (what) {
+            case WhileOpen::kExit:
+                window.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
+                break;
+            case WhileOpen::kAdapterGone:
+                world.Unplug(0);
+                Poll();
+                break;
+            case WhileOpen::kOpenAgain:
+                window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
+                EXPECT_TRUE(SheetShown());
+                EXPECT_TRUE(IsWindow(dialog));
+                if (IsWindow(dialog)) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                break;
+            }
+        });
+        page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CFG_SECURITY, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(page->GetDlgItem(IDC_CFG_SECURITY)));
+        dialogLeft = dialog && !IsWindow(dialog);
+        // Back from the dialog's loop inside the page's handler: the page is still there.
+        if (what == WhileOpen::kOpenAgain) {
+            EXPECT_TRUE(SheetShown());
+            EXPECT_EQ(page->Settings().SSID, "DaduVE-21");
+        } else {
+            EXPECT_EQ(window.m_pSheet, nullptr);
+        }
+    });
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_TRUE(dialogLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SecurityUnderTheTrayTest,
+                         ::testing::Values(WhileOpen::kExit, WhileOpen::kAdapterGone, WhileOpen::kOpenAgain));
+
+}  // namespace
