@@ -1,7 +1,7 @@
 // The readers of the settings files: [Config] of the station file into an apply record (and
 // that record into a service profile document), the WPS credentials of the "_wsc" file, the
-// activation times of the profile list, and the same section as a profile the editor loads
-// and writes back. Input: the station file's text, a zero byte,
+// activation times of the profile list, the same section as a profile the editor loads
+// and writes back, and the whole text split into sections as a section is removed. Input: the station file's text, a zero byte,
 // then the "_wsc" file's text.
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "station/core/ini_document.h"
+#include "station/core/ini_text.h"
 #include "station/core/wlan_profile_text.h"
 #include "station/profiles/profile_editor_model.h"
 #include "station/profiles/profile_list.h"
@@ -68,5 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(model.sys.networkType >= 0 && model.sys.networkType <= 2);
     Require(client.ThumbprintLength <= kCertThumbprintMax && server.ThumbprintLength <= kCertThumbprintMax);
     Require(WriteProfileValues(model, &client, &server).size() == 49);
+
+    // Removing a profile's section rewrites the file from its split lines.
+    IniSections sections;
+    ParseIniFile(input, sections);
+    std::string joined;
+    for (const IniSection& section : sections)
+        for (const std::string& line : section) joined += line;
+    Require(joined == input);
+    Require(RemoveIniSection(input, "Config").size() <= input.size());
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
 #include "station/core/ansi_text.h"
+#include "station/core/xml_tag_text.h"
 
 namespace {
 
@@ -76,36 +77,15 @@ DWORD WlanProfileStore::ListProfiles(std::vector<WlanProfileSummary>* out) {
             if (GetProfile(NameOf(list->ProfileInfo[i]).c_str(), &xml) != ERROR_SUCCESS) continue;
             const std::string text = Narrow(xml);
             WlanProfileSummary s;
-            s.name = TagText(text, "name");
-            s.ssid = TagText(TagText(TagText(text, "SSIDConfig"), "SSID"), "name");
-            s.connectionType = TagText(text, "connectionType");
-            const std::string auth = TagText(TagText(TagText(text, "MSM"), "security"), "authEncryption");
-            s.authentication = TagText(auth, "authentication");
-            s.encryption = TagText(auth, "encryption");
+            s.name = XmlTagText(text, "name");
+            s.ssid = XmlTagText(XmlTagText(XmlTagText(text, "SSIDConfig"), "SSID"), "name");
+            s.connectionType = XmlTagText(text, "connectionType");
+            const std::string auth = XmlTagText(XmlTagText(XmlTagText(text, "MSM"), "security"), "authEncryption");
+            s.authentication = XmlTagText(auth, "authentication");
+            s.encryption = XmlTagText(auth, "encryption");
             out->push_back(s);
         }
     }
     if (list) platform::Wlan().FreeMemory(list);
     return result;
-}
-
-std::string WlanProfileStore::TagText(const std::string& text, const char* tag) {
-    const std::string open = std::string("<") + tag;
-    size_t at = 0;
-    for (;;) {
-        at = text.find(open, at);
-        if (at == std::string::npos) return {};
-        char next = at + open.size() < text.size() ? text[at + open.size()] : '\0';
-        if (next == '>' || next == ' ') break;
-        at += open.size();
-    }
-    size_t begin = text.find('>', at);
-    if (begin == std::string::npos) return {};
-    ++begin;
-    size_t end = text.find(std::string("</") + tag + ">", begin);
-    if (end == std::string::npos) return {};
-    std::string inner = text.substr(begin, end - begin);
-    size_t b = inner.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    return inner.substr(b, inner.find_last_not_of(" \t\r\n") - b + 1);
 }

@@ -30,9 +30,6 @@ public:
     DWORD ListProfiles(std::vector<WlanProfileSummary>* out);
     DWORD GetProfile(const wchar_t* name, std::wstring* xml);
 
-    // The text between the first <tag> (or <tag ...>) and the first </tag> after it, trimmed.
-    static std::string TagText(const std::string& text, const char* tag);
-
 private:
     HANDLE* m_pClientHandle;
     const GUID* m_pInterfaceGuid;

@@ -345,8 +345,6 @@ TEST_F(WlanConnectorTest, StoreFindsListsAndDeletesLongNamesAndDocuments) {
         EXPECT_EQ(summary.encryption, "AES");
         EXPECT_TRUE(summary.reserved.empty());
     }
-    EXPECT_EQ(WlanProfileStore::TagText("<a><b x=\"1\">\n  text \n</b></a>", "b"), "text");
-    EXPECT_EQ(WlanProfileStore::TagText("<bb>no</bb>", "b"), "");
 
     EXPECT_EQ(store.DeleteAllProfiles(), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_TRUE(world.WlanProfiles(0).empty());
