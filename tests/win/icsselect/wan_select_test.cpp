@@ -13,6 +13,7 @@
 #include "framework/message_loop.h"
 #include "framework/resources.h"
 #include "pelcor_fixture.h"
+#include "tests/win/station/window_shot.h"
 
 using pelcortest::Connection;
 using pelcortest::ThreeConnections;
@@ -261,9 +262,10 @@ TEST_F(WanSelectTest, AboutBoxFromTheSystemMenu) {
     });
 }
 
-// Not run by default: shows the dialog, then the About box over it, for a look at them.
+// Not run by default: shows the dialog, then the About box over it, and saves a picture of
+// each into SHOTS_DIR (pelcor-wan-select.bmp, pelcor-about.bmp; tools/pictures).
 //   pelcor_tests --gtest_also_run_disabled_tests --gtest_filter='*Screenshot*'
-// and take the pictures while each waits (PELCOR_SHOW_MS, 4000 by default).
+// Each is held open for PELCOR_SHOW_MS (4000 by default) for a look at it.
 TEST_F(WanSelectTest, DISABLED_Screenshot) {
     Load(ThreeConnections());
     const char* env = std::getenv("PELCOR_SHOW_MS");
@@ -271,9 +273,13 @@ TEST_F(WanSelectTest, DISABLED_Screenshot) {
     CWanSelectDlg dialog;
     Run(dialog, [&] {
         fw::PumpMessages(ms);
+        testutil::SaveWindowShot(dialog.m_hWnd, "pelcor-wan-select");
         testutil::AtNextTick([&] {
             fw::PumpMessages(ms);
-            if (HWND about = testutil::FindThreadWindow("About Pelcor")) SendMessageA(about, WM_COMMAND, IDOK, 0);
+            if (HWND about = testutil::FindThreadWindow("About Pelcor")) {
+                testutil::SaveWindowShot(about, "pelcor-about");
+                SendMessageA(about, WM_COMMAND, IDOK, 0);
+            }
         });
         SendMessageA(dialog.m_hWnd, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     });
