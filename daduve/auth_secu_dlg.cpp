@@ -192,8 +192,12 @@ void CAuthSecuDlg::FillEncryptionRows(int authenType)
 
 void CAuthSecuDlg::OnAuthenticationChange()
 {
-    if (!ReadControls())
+    if (!ReadControls()) {
+        // Refused until the number reads: the choice goes back to the rows the dialog shows.
+        const WPARAM row = static_cast<WPARAM>(AuthRowOfAuthenType(m_nAuthenType));
+        ::SendMessageA(GetDlgItem(IDC_SEC_AUTH), CB_SETCURSEL, row, 0);
         return;
+    }
     FillEncryptionRows(m_nAuthenType);
     UpdateData(FALSE);  // a cipher row the new list lacks becomes its first
     EncryptionChanged(false);
@@ -201,8 +205,10 @@ void CAuthSecuDlg::OnAuthenticationChange()
 
 void CAuthSecuDlg::EncryptionChanged(bool read)
 {
-    if (read && !ReadControls())
+    if (read && !ReadControls()) {
+        ::SendMessageA(GetDlgItem(IDC_SEC_ENC), CB_SETCURSEL, static_cast<WPARAM>(m_nEncryptionRow), 0);
         return;
+    }
     const SecurityEnabling e = EnablingFor(m_nAuthenType, m_nEncryptionRow);
     if (e.known) {
         EnableDlgItem(IDC_SEC_PSK, e.passphrase);

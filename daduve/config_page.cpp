@@ -348,8 +348,12 @@ void CConfigPage::RefreshExtensionChannels()
     for (const std::string& text : ComboRows(IDC_CFG_CHANNEL))
         listed.push_back(static_cast<uint8_t>(ChannelFromText(text)));
     FillCombo(IDC_CFG_EXT_CHANNEL, ExtensionChannelTexts(channel, listed));
-    if (channel == 14)
+    if (channel == 14) {
+        // No 40 MHz on channel 14: the flag goes with the capability, or Apply would send it.
         m_Settings.AllowBW40Capability = 0;
+        m_Settings.Bw40 = 0;
+        EnableExtensionChannel(FALSE);
+    }
     UpdateData(FALSE);
 }
 

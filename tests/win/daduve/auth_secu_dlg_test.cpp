@@ -407,9 +407,24 @@ TEST_F(AuthSecuDlgTest, ARekeyIntervalThatIsNoNumberKeepsTheDialogOpen) {
                   Command(IDOK);
                   EXPECT_TRUE(dlg.IsWindow());
                   EXPECT_EQ(GetFocus(), dlg.GetDlgItem(IDC_SEC_REKEY));
+                  // Neither choice changes under the bad number: Shared would disable the
+                  // edit that holds it, with the WPA cipher rows left beside it.
+                  Select(IDC_SEC_AUTH, 1);
+                  EXPECT_EQ(TextOf(IDC_SEC_AUTH), "WPA-PSK");
+                  EXPECT_EQ(Rows(IDC_SEC_ENC), (std::vector<std::string>{"TKIP", "AES"}));
+                  EXPECT_TRUE(Enabled(IDC_SEC_REKEY));
+                  EXPECT_FALSE(Enabled(IDC_SEC_KEY1_HEX));
+                  Select(IDC_SEC_ENC, 1);
+                  EXPECT_EQ(TextOf(IDC_SEC_ENC), "TKIP");
+                  EXPECT_EQ(TextOf(IDC_SEC_REKEY), "ten");
+                  // Mended, the choice goes through.
+                  Paste(IDC_SEC_REKEY, "90");
+                  Select(IDC_SEC_AUTH, 1);
+                  EXPECT_EQ(Rows(IDC_SEC_ENC), (std::vector<std::string>{"Not Use", "WEP"}));
+                  EXPECT_FALSE(Enabled(IDC_SEC_REKEY));
               }),
               IDCANCEL);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Please enter a positive integer."}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>(3, "Please enter a positive integer.")));
     EXPECT_EQ(dlg.m_Security.RekeyInterval, 60u);
 }
 

@@ -466,6 +466,27 @@ TEST_F(ConfigPageTest, ExtensionChannelFollowsTheChannel) {
     }
 }
 
+TEST_F(ConfigPageTest, ChannelFourteenTakesBackFortyMegahertz) {
+    Start();
+    Store("CountryRegion", "5");  // channels 1-14
+    daduve::g_Ap.checkBuild = 1;
+    daduve::g_Ap.allowBw40InBgBand = 1;
+    Open();
+    Select(IDC_CFG_MODE, "802.11 B/G/N mix");
+    Click(IDC_CFG_ALLOW_BW40, true);
+    Select(IDC_CFG_CHANNEL, "14");
+    EXPECT_EQ(IsDlgButtonChecked(page.m_hWnd, IDC_CFG_ALLOW_BW40), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_FALSE(Enabled(IDC_CFG_EXT_CHANNEL));
+    world.ClearJournal();
+    Apply();
+    EXPECT_EQ(Text(ApDefault(), "Channel"), "14");
+    EXPECT_EQ((Dword(ApDefault(), "TransmitSetting") >> 11) & 1, 0u);
+    const auto sets = testutil::SetsOf(world, kHtS);
+    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_GT(sets[0].in.size(), 8u);
+    EXPECT_EQ(sets[0].in[8], 0) << "40 MHz sent for channel 14";
+}
+
 struct HtApplyCase {
     const char* mode;
     const char* channel;
