@@ -48,6 +48,12 @@ std::vector<ChannelFrequency> BuildFrequencyTable()
     return t;
 }
 
+const std::vector<ChannelFrequency>& FrequencyTable()
+{
+    static const std::vector<ChannelFrequency> kTable = BuildFrequencyTable();
+    return kTable;
+}
+
 }  // namespace
 
 std::vector<uint8_t> Channels24(int code)
@@ -106,10 +112,20 @@ int ChannelFromText(const std::string& text)
 
 bool ChannelToFrequencyKhz(int channel, uint32_t* kHz)
 {
-    static const std::vector<ChannelFrequency> kTable = BuildFrequencyTable();
-    for (const ChannelFrequency& e : kTable) {
+    for (const ChannelFrequency& e : FrequencyTable()) {
         if (e.channel == channel) {
             *kHz = e.kHz;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FrequencyKhzToChannel(uint32_t kHz, int* channel)
+{
+    for (const ChannelFrequency& e : FrequencyTable()) {
+        if (e.kHz == kHz) {
+            *channel = e.channel;
             return true;
         }
     }

@@ -28,5 +28,7 @@ int ChannelFromText(const std::string& text);
 // DS frequency in kHz from the 49-entry table, searched in order. False for a channel the
 // table lacks.
 bool ChannelToFrequencyKhz(int channel, uint32_t* kHz);
+// The other way: the channel of the first entry with that frequency; false when none has it.
+bool FrequencyKhzToChannel(uint32_t kHz, int* channel);
 
 }  // namespace daduve

@@ -34,6 +34,27 @@ constexpr uint32_t kOidSetTxPower = 0x0DF10118;                                 
 constexpr uint32_t kOidQueryOpMode = 0x0D710126, kOidSetOpMode = 0x0DF10126;            // 4 bytes, 1 = AP
 constexpr uint32_t kOidSetHtSetting = 0x0DF1013B;                                       // 12 bytes
 
+// The 11n Setting page: block-ack capability (8 bytes), session table (3076 bytes), a
+// session added or ended (14 bytes); its Add dialog's peers from the station table.
+constexpr uint32_t kOidQueryBaCapability = 0x0D710137, kOidSetBaCapability = 0x0DF10137;
+constexpr uint32_t kOidQueryBaSessions = 0x0D710138, kOidSetBaAdd = 0x0DF10138;
+constexpr uint32_t kOidSetBaDelete = 0x0DF1013A;
+constexpr uint32_t kOidQueryStationTable = 0x0D71010B;  // 260 bytes, 324 on an 802.11n adapter
+
+// The Link Status page (4 bytes unless said).
+constexpr uint32_t kOidMediaConnectStatus = 0x00010114;  // 0: connected
+constexpr uint32_t kOidBssid = 0x0D010101;               // 6 bytes
+constexpr uint32_t kOidQueryLinkInfo = 0x0D710102;       // 20 bytes
+constexpr uint32_t kOidQueryLinkDown = 0x0D710111;       // 32 bytes, read while not connected
+constexpr uint32_t kOidQueryNoise = 0x0D71011A;          // dBm + 143, adapters without 802.11n
+constexpr uint32_t kOidQueryTxRate = 0x0D71011B;         // rate word, or a legacy rate index
+constexpr uint32_t kOidQueryRxRate = 0x0D71011C;         // rate word
+constexpr uint32_t kOidQueryExtraInfo = 0x0D71011D;      // code 0..10
+constexpr uint32_t kOidQueryTxPower = 0x0D710118;
+constexpr uint32_t kOidQueryIpAddress = 0x0D71011F;      // address bytes in order
+constexpr uint32_t kOidQueryChainRssi[3] = {kOidRssi, 0x0D710125, 0x0D710134};  // dBm, -200 absent
+constexpr uint32_t kOidQuerySnr[2] = {0x0D710135, 0x0D710136};                  // 44: not available
+
 // Every set of the configuration is tried at once and retried twice more.
 constexpr int kSetTries = 3;
 

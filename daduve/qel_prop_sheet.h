@@ -8,6 +8,8 @@
 #include "daduve/access_control_page.h"
 #include "daduve/ap_sheet_sync.h"
 #include "daduve/config_page.h"
+#include "daduve/block_ack_page.h"
+#include "daduve/link_status_page.h"
 #include "daduve/pending_page.h"
 #include "daduve/wds_page.h"
 #include "framework/property_sheet.h"
@@ -51,7 +53,7 @@ private:
 
     // In declaration order. Pages not in this build are placeholders with their captions;
     // each is one member, replaced by its page class when that is built.
-    CPendingPage m_BlockAckPage{IDS_11N_SETTING};
+    CBlockAck m_BlockAckPage;
     CPendingPage m_AboutPage{IDS_ABOUT};
     CConfigPage m_ConfigPage;
     CAccessControlPage m_AccessControlPage;
@@ -61,7 +63,7 @@ private:
     CPendingPage m_StatisticPage{IDS_STATISTICS};
     // Built but never added: engineering pages kept ready to be wired in.
     CPendingPage m_RegSetPage{IDS_SETTING_REGISTER};
-    CPendingPage m_LinkStatusPage{IDS_LINK_STATUS};
+    CLinkStatusPage m_LinkStatusPage;
 };
 
 }  // namespace daduve

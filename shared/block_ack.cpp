@@ -1,5 +1,6 @@
 #include "shared/block_ack.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -124,4 +125,12 @@ std::array<std::string, 1 + kBaTidCount> BaSessionRowTexts(const BaPeerSessions&
     for (int t = 0; t < kBaTidCount; ++t)
         texts[1 + t] = peer.Tids[t].InUse ? std::to_string(peer.Tids[t].WindowSize) : "-";
     return texts;
+}
+
+std::vector<std::array<uint8_t, 6>> ListedBaPeers(const std::vector<BaPeerSessions>& sessions) {
+    std::vector<std::array<uint8_t, 6>> peers;
+    const std::array<uint8_t, 6> zero{};
+    for (const BaPeerSessions& s : sessions)
+        if (s.Peer != zero && std::find(peers.begin(), peers.end(), s.Peer) == peers.end()) peers.push_back(s.Peer);
+    return peers;
 }

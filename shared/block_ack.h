@@ -113,3 +113,7 @@ std::vector<BaPeerSessions> ReadBaSessions(const uint8_t* table, size_t returned
 // The nine list columns of a peer: its MAC as "%02X-..." and, for TIDs 0-7, the window size
 // where a session exists, else "-".
 std::array<std::string, 1 + kBaTidCount> BaSessionRowTexts(const BaPeerSessions& peer);
+
+// The peers a Delete dialog offers: each listed peer once, in list order, never the all-zero
+// address (a driver may list a peer twice).
+std::vector<std::array<uint8_t, 6>> ListedBaPeers(const std::vector<BaPeerSessions>& sessions);

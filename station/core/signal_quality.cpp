@@ -6,9 +6,3 @@ int SignalToPercent(int dbm) {
     if (dbm >= -90) return (dbm + 90) * 26 / 10;
     return 0;
 }
-
-LinkClass ClassifyQuality(int percent) {
-    if (percent > 70) return LinkClass::Good;
-    if (percent > 40) return LinkClass::Normal;
-    return LinkClass::Weak;
-}

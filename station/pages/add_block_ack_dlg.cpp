@@ -5,12 +5,12 @@
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
+#include "shared/block_ack_lists.h"
 #include "shared/list_view_rows.h"
 #include "shared/mac_text.h"
 #include "shared/oid_access.h"
 #include "station/core/connected_bssids.h"
 #include "station/core/station_globals.h"
-#include "station/pages/block_ack_dialogs.h"
 
 namespace {
 constexpr DWORD kOidConnectedBssids = 0xFF0C0029;
@@ -31,10 +31,10 @@ BOOL CAddBlockAckDlg::OnInitDialog() {
     block_ack_dlg::SetUpBssidList(list);
     uint8_t answer[kConnectedBssidsSize] = {};
     DWORD returned = 0;
+    std::vector<Bssid> bssids;
     if (QueryOid(kOidConnectedBssids, answer, sizeof(answer), &returned))
-        for (const Bssid& b : ReadConnectedBssids(answer, returned, g_CurrentBssid))
-            AppendListRow(list, {FormatMacText(b.data())});
-    SelectListRow(list, ListRowCount(list) > 0 ? 0 : -1);
+        bssids = ReadConnectedBssids(answer, returned, g_CurrentBssid);
+    block_ack_dlg::ShowBssids(list, bssids);
     // The base moves the members into the controls.
     return fw::CDialog::OnInitDialog();
 }

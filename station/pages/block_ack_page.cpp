@@ -9,8 +9,8 @@
 #include "framework/property_sheet.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/list_view_rows.h"
+#include "shared/block_ack_lists.h"
+#include "shared/block_ack_registry.h"
 #include "shared/oid_access.h"
 #include "station/core/driver_oid_ops.h"
 #include "station/pages/add_block_ack_dlg.h"
@@ -22,37 +22,8 @@ constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMs = 1000;
 constexpr DWORD kOidCapability = 0xFF0C0026;
 constexpr DWORD kOidSessionTable = 0xFF0C0025;
-constexpr const char* kCapabilityValue = "BACapability";
-
 constexpr int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL,
                                    IDC_BA_RECIPIENT_ADD,  IDC_BA_RECIPIENT_DELETE,  IDC_BA_RECIPIENT_DELETE_ALL};
-
-HKEY OpenDriverKey(REGSAM access) {
-    if (g_DriverKeyPath[0] == 0) return nullptr;
-    HKEY key = nullptr;
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, g_DriverKeyPath, 0, access, &key) == ERROR_SUCCESS ? key : nullptr;
-}
-
-// A value that is not a 4-byte REG_DWORD is treated as missing.
-bool ReadStoredCapability(BaCapability* capability) {
-    HKEY key = OpenDriverKey(KEY_READ);
-    if (!key) return false;
-    DWORD type = 0, value = 0, size = sizeof(value);
-    const bool ok = RegQueryValueExA(key, kCapabilityValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
-                        ERROR_SUCCESS &&
-                    type == REG_DWORD && size == sizeof(value);
-    RegCloseKey(key);
-    if (ok) *capability = UnpackBaCapability(value);
-    return ok;
-}
-
-void WriteStoredCapability(const BaCapability& capability) {
-    HKEY key = OpenDriverKey(KEY_ALL_ACCESS);
-    if (!key) return;
-    const DWORD value = PackBaCapability(capability);
-    RegSetValueExA(key, kCapabilityValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-    RegCloseKey(key);
-}
 
 }  // namespace
 
@@ -99,19 +70,11 @@ BOOL CBlockAck::OnInitDialog() {
     };
     for (const auto& l : labels) SetDlgItemText(l.control, fw::LoadStr(l.text));
 
-    for (BaDirection d : {kBaOriginator, kBaRecipient}) {
-        HWND list = ListOf(d);
-        ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                       LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
-        AddListColumn(list, 0, fw::LoadStr(IDS_BA_MAC), 0.33);
-        AddListColumn(list, 1, fw::FormatStr("TID=%d", 0), 0.12);
-        for (int t = 1; t < kBaTidCount; ++t) AddListColumn(list, 1 + t, fw::FormatStr("%d", t), 0.08);
-    }
-    HWND density = GetDlgItem(IDC_BA_DENSITY);
-    for (int i = 0; i <= 7; ++i) ::SendMessageA(density, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(i).c_str()));
+    for (BaDirection d : {kBaOriginator, kBaRecipient}) block_ack_dlg::SetUpSessionList(ListOf(d), fw::LoadStr(IDS_BA_MAC));
+    block_ack_dlg::FillTidCombo(GetDlgItem(IDC_BA_DENSITY));  // the densities are "0" to "7" as well
 
     BaCapability stored{};
-    if (ReadStoredCapability(&stored)) LoadBaCapability(stored, m_Fields);
+    if (ReadStoredBaCapability(&stored)) LoadBaCapability(stored, m_Fields);
     SendCapability();
 
     EnableControls();
@@ -159,7 +122,7 @@ void CBlockAck::SendCapability() {
 void CBlockAck::OnApplyCapability() {
     UpdateData(TRUE);
     SendCapability();
-    WriteStoredCapability(StoreBaCapability(m_Fields));
+    WriteStoredBaCapability(StoreBaCapability(m_Fields));
     EnableControls();
 }
 
@@ -183,16 +146,8 @@ void CBlockAck::Refresh() {
     if (!QueryOid(kOidSessionTable, &table, sizeof(table), &returned) || returned == 0) return;
     const auto* bytes = reinterpret_cast<const uint8_t*>(&table);
     for (BaDirection d : {kBaOriginator, kBaRecipient}) {
-        HWND list = ListOf(d);
-        ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        ::SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
         m_Sessions[d] = ReadBaSessions(bytes, returned, d);
-        for (const BaPeerSessions& peer : m_Sessions[d]) {
-            const auto texts = BaSessionRowTexts(peer);
-            AppendListRow(list, std::vector<std::string>(texts.begin(), texts.end()));
-        }
-        ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(list, nullptr, TRUE);
+        block_ack_dlg::ShowSessions(ListOf(d), m_Sessions[d]);
     }
 }
 

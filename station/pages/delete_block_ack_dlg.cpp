@@ -1,6 +1,5 @@
 #include "station/pages/delete_block_ack_dlg.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -9,9 +8,7 @@
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "shared/list_view_rows.h"
-#include "shared/mac_text.h"
-#include "station/pages/block_ack_dialogs.h"
+#include "shared/block_ack_lists.h"
 #include "station/pages/block_ack_page.h"
 
 CDeleteBlockAckDlg::CDeleteBlockAckDlg(CBlockAck* page, BaDirection direction, int chooseTid)
@@ -31,16 +28,7 @@ BOOL CDeleteBlockAckDlg::OnInitDialog() {
 
     HWND list = GetDlgItem(IDC_BA_BSSID_LIST);
     block_ack_dlg::SetUpBssidList(list);
-    // One row per peer: a driver that lists a peer twice still shows it once.
-    std::vector<std::array<uint8_t, 6>> shown;
-    const std::array<uint8_t, 6> zero{};
-    if (m_pPage)
-        for (const BaPeerSessions& p : m_pPage->Sessions(m_Direction)) {
-            if (p.Peer == zero || std::find(shown.begin(), shown.end(), p.Peer) != shown.end()) continue;
-            shown.push_back(p.Peer);
-            AppendListRow(list, {FormatMacText(p.Peer.data())});
-        }
-    SelectListRow(list, ListRowCount(list) > 0 ? 0 : -1);
+    block_ack_dlg::ShowBssids(list, m_pPage ? ListedBaPeers(m_pPage->Sessions(m_Direction)) : std::vector<std::array<uint8_t, 6>>{});
     return fw::CDialog::OnInitDialog();
 }
 

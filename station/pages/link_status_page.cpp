@@ -74,12 +74,12 @@ std::string Mbps(double rate) { return fw::FormatStr("%.1f", rate); }
 
 }  // namespace
 
-const CLinkStatusPage::Row CLinkStatusPage::kChainRows[3] = {
+const LinkRow CLinkStatusPage::kChainRows[3] = {
     {IDC_LS_SIGNAL1_LABEL, IDC_LS_SIGNAL1_BAR, IDC_LS_SIGNAL1_WORD, IDC_LS_SIGNAL1_VALUE},
     {IDC_LS_SIGNAL2_LABEL, IDC_LS_SIGNAL2_BAR, IDC_LS_SIGNAL2_WORD, IDC_LS_SIGNAL2_VALUE},
     {IDC_LS_SIGNAL3_LABEL, IDC_LS_SIGNAL3_BAR, IDC_LS_SIGNAL3_WORD, IDC_LS_SIGNAL3_VALUE},
 };
-const CLinkStatusPage::Row CLinkStatusPage::kNoiseRow = {IDC_LS_NOISE_LABEL, IDC_LS_NOISE_BAR, IDC_LS_NOISE_WORD,
+const LinkRow CLinkStatusPage::kNoiseRow = {IDC_LS_NOISE_LABEL, IDC_LS_NOISE_BAR, IDC_LS_NOISE_WORD,
                                                          IDC_LS_NOISE_VALUE};
 
 FW_BEGIN_MESSAGE_MAP(CLinkStatusPage, fw::CPropertyPage)
@@ -124,10 +124,7 @@ BOOL CLinkStatusPage::OnInitDialog() {
     SetDlgItemText(IDC_LS_DBM, fw::LoadStr(IDS_LS_DBM));
     UpdateData(FALSE);
     for (int id : kHtControls) ::ShowWindow(GetDlgItem(id), g_IsHtChip ? SW_SHOW : SW_HIDE);
-    m_NoiseHome[0] = ItemRect(kNoiseRow.label);
-    m_NoiseHome[1] = ItemRect(kNoiseRow.bar);
-    m_NoiseHome[2] = ItemRect(kNoiseRow.word);
-    m_NoiseHome[3] = ItemRect(kNoiseRow.value);
+    m_NoiseHome = PlaceOfRow(m_hWnd, kNoiseRow);
     return TRUE;
 }
 
@@ -140,7 +137,7 @@ BOOL CLinkStatusPage::OnSetActive() {
     int32_t rssi = 0;
     m_bChain1Present = QueryValue(kOidRssi[1], &rssi) ? 1 : 0;
     m_bChain2Present = QueryValue(kOidRssi[2], &rssi) ? 1 : 0;
-    LayOutChains();
+    LayOutChainRows(m_hWnd, kChainRows, kNoiseRow, m_NoiseHome, m_bChain1Present != 0, m_bChain2Present != 0);
 
     if (m_nTimer) KillTimer(m_nTimer);
     m_nTimer = SetTimer(kPollTimer, kPollMs);
@@ -156,43 +153,6 @@ BOOL CLinkStatusPage::OnKillActive() {
 void CLinkStatusPage::OnDestroy() {
     if (m_nTimer) KillTimer(m_nTimer);
     m_nTimer = 0;
-}
-
-RECT CLinkStatusPage::ItemRect(int id) const {
-    RECT r{};
-    HWND item = GetDlgItem(id);
-    if (!item) return r;
-    ::GetWindowRect(item, &r);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void CLinkStatusPage::ShowRow(const Row& row, bool show) {
-    for (int id : {row.label, row.bar, row.word, row.value}) ::ShowWindow(GetDlgItem(id), show ? SW_SHOW : SW_HIDE);
-}
-
-void CLinkStatusPage::MoveRow(const Row& row, const RECT (&to)[4]) {
-    const int ids[4] = {row.label, row.bar, row.word, row.value};
-    for (int i = 0; i < 4; ++i)
-        ::MoveWindow(GetDlgItem(ids[i]), to[i].left, to[i].top, to[i].right - to[i].left, to[i].bottom - to[i].top, TRUE);
-}
-
-void CLinkStatusPage::LayOutChains() {
-    // Laid out from scratch on every activation: an adapter may gain a chain meanwhile.
-    ShowRow(kChainRows[1], m_bChain1Present != 0);
-    ShowRow(kChainRows[2], m_bChain1Present && m_bChain2Present);
-    RECT place[4];
-    const Row* slot = !m_bChain1Present ? &kChainRows[1] : !m_bChain2Present ? &kChainRows[2] : nullptr;
-    if (slot) {
-        place[0] = ItemRect(slot->label);
-        place[1] = ItemRect(slot->bar);
-        place[2] = ItemRect(slot->word);
-        place[3] = ItemRect(slot->value);
-    } else {
-        std::copy(std::begin(m_NoiseHome), std::end(m_NoiseHome), place);
-    }
-    MoveRow(kNoiseRow, place);
-    ShowRow(kNoiseRow, true);
 }
 
 void CLinkStatusPage::SetBar(int id, int percent) { ::SendMessageA(GetDlgItem(id), PBM_SETPOS, percent, 0); }

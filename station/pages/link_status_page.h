@@ -10,17 +10,8 @@
 
 #include "framework/property_page.h"
 #include "shared/ht_table.h"
-
-// The driver's link record (0xFF0C0009): 16 bytes, 20 on an 802.11n adapter.
-struct LinkInfoRecord {
-    uint32_t LinkSpeed;       // 500 kbit/s units
-    uint32_t Quality;         // raw percent
-    uint32_t TxBytes;         // wraps at 2^32
-    uint32_t RxBytes;
-    uint32_t CentralChannel;  // 802.11n adapters only
-};
-static_assert(sizeof(LinkInfoRecord) == 20, "link record of an 802.11n adapter");
-constexpr DWORD kLinkInfoLegacySize = 16;
+#include "shared/link_rows.h"
+#include "shared/link_values.h"
 
 class CLinkStatusPage : public fw::CPropertyPage {
 public:
@@ -41,17 +32,9 @@ protected:
     FW_DECLARE_MESSAGE_MAP()
 
 private:
-    struct Row {
-        int label, bar, word, value;
-    };
-    static const Row kChainRows[3];
-    static const Row kNoiseRow;
+    static const LinkRow kChainRows[3];
+    static const LinkRow kNoiseRow;
 
-    // The noise row under the last chain the adapter has; chains it lacks are hidden.
-    void LayOutChains();
-    void ShowRow(const Row& row, bool show);
-    void MoveRow(const Row& row, const RECT (&to)[4]);
-    RECT ItemRect(int id) const;
     void ClearValues();
     void SetBar(int id, int percent);
     void ShowSignal(int chain, int32_t rssi);
@@ -71,7 +54,7 @@ private:
     int m_bChain2Present = 0;
     UINT_PTR m_nTimer = 0;
     int m_nDbm = 0;
-    RECT m_NoiseHome[4] = {};  // the noise row's own place, for adapters with three chains
+    LinkRowPlace m_NoiseHome{};  // the noise row's own place, for adapters with three chains
 
     std::string m_strStatus, m_strExtraInfo, m_strChannel;
     std::string m_strTxSpeed, m_strRxSpeed, m_strTxThroughput, m_strRxThroughput;
