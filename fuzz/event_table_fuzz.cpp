@@ -1,15 +1,24 @@
 // The driver's event table taken into the event store on any bytes, as the tray window's
 // poll does it every 2 seconds. Input: bytes returned (1 byte, then cut to the buffer), then
 // the table's bytes (at most 168; the rest of the buffer stays zero); several tables in a
-// row keep merging into one store.
+// row keep merging into one store. The same bytes are read as the table of associated
+// stations in both layouts, exactly as long as they came.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
+#include <vector>
+
 #include "daduve/event_store.h"
+#include "daduve/station_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    for (bool ht : {false, true}) {
+        const std::vector<uint8_t> stations(data, data + (size < daduve::StationTableBytes(ht) ? size : daduve::StationTableBytes(ht)));
+        if (daduve::ReadStationTable(stations.data(), stations.size(), ht).size() > daduve::kStationTableEntries)
+            __builtin_trap();
+    }
     daduve::g_EventArray.clear();
     daduve::g_EventShownCount = 0;
     while (size > 0) {

@@ -114,7 +114,8 @@ private:
         const std::uint32_t q = QueryOidOf(oid);
         if (DWORD refused = CheckSetRecord(q, buf, length)) return refused;
         DWORD error = ERROR_SUCCESS;
-        if (BlockAckSet(s.networks, a, q, buf, length, &error) || QosSet(s.networks, a, q, buf, length, &error)) {
+        if (BlockAckSet(s.networks, a, q, buf, length, s.clock.Now(), &error) ||
+            QosSet(s.networks, a, q, buf, length, &error)) {
             if (error == ERROR_SUCCESS) *returned = length;
             return error;
         }
@@ -129,7 +130,7 @@ private:
     static DWORD Query(World::State& s, AdapterState& a, std::uint32_t oid, std::uint8_t* buf, DWORD length,
                        DWORD* returned) {
         DWORD error = ERROR_SUCCESS;
-        if (BlockAckQuery(s.networks, a, oid, buf, length, returned, &error) ||
+        if (BlockAckQuery(s.networks, a, oid, buf, length, s.clock.Now(), returned, &error) ||
             QosQuery(s.networks, a, oid, buf, length, returned, &error))
             return error;
         Bytes answer;

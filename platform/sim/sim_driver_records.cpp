@@ -35,6 +35,7 @@ std::uint32_t SharedStateOid(std::uint32_t q) {
     switch (q) {
     case 0x0D710126: return 0xFF0C001A;
     case 0x0D710107: return 0xFF0C0003;
+    case 0x0D710137: return 0xFF0C0026;  // the block-ack capability
     default: return q;
     }
 }

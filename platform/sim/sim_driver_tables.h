@@ -34,10 +34,11 @@ struct DriverTables {
 
 // Each returns true when it answered the call, with its result in *error (and *returned);
 // false leaves the call to the driver's echo of the last set.
+// now is the world's time: the access point's stations come and go with it.
 bool BlockAckSet(const std::vector<NetworkSpec>& networks, AdapterState& a, std::uint32_t queryOid,
-                 const std::uint8_t* buf, DWORD length, DWORD* error);
+                 const std::uint8_t* buf, DWORD length, std::uint64_t now, DWORD* error);
 bool BlockAckQuery(const std::vector<NetworkSpec>& networks, AdapterState& a, std::uint32_t oid, std::uint8_t* buf,
-                   DWORD length, DWORD* returned, DWORD* error);
+                   DWORD length, std::uint64_t now, DWORD* returned, DWORD* error);
 bool QosSet(const std::vector<NetworkSpec>& networks, AdapterState& a, std::uint32_t queryOid,
             const std::uint8_t* buf, DWORD length, DWORD* error);
 bool QosQuery(const std::vector<NetworkSpec>& networks, AdapterState& a, std::uint32_t oid, std::uint8_t* buf,

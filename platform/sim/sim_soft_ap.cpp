@@ -23,6 +23,8 @@ void PutLe(Bytes& b, std::uint64_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
 }
 
+}  // namespace
+
 bool InApMode(const AdapterState& a) {
     const Bytes* mode = nullptr;
     if (auto set = a.lastSet.find(kOidOpMode); set != a.lastSet.end()) mode = &set->second;
@@ -32,6 +34,8 @@ bool InApMode(const AdapterState& a) {
     std::memcpy(&v, mode->data(), 4);
     return v == 1;
 }
+
+namespace {
 
 bool Associated(const ApStationSpec& st, std::uint64_t now) {
     const auto t = static_cast<std::int64_t>(now);
@@ -72,6 +76,13 @@ bool RssiNow(const SoftApSpec& ap, std::uint64_t now, std::int32_t* rssi) {
 }
 
 }  // namespace
+
+bool IsHtApStation(const AdapterState& a, const std::uint8_t* mac, std::uint64_t now) {
+    if (!InApMode(a)) return false;
+    for (const ApStationSpec& st : a.spec.softAp.stations)
+        if (std::memcmp(st.mac.data(), mac, 6) == 0 && Associated(st, now)) return (st.rateWord >> 14) >= 2;
+    return false;
+}
 
 bool SoftApAnswer(AdapterState& a, std::uint32_t oid, std::uint32_t length, std::uint64_t now, Bytes* answer,
                   DWORD* error) {

@@ -17,4 +17,10 @@ struct AdapterState;
 bool SoftApAnswer(AdapterState& a, std::uint32_t queryOid, std::uint32_t length, std::uint64_t now, Bytes* answer,
                   DWORD* error);
 
+// Whether the adapter runs as an access point (its op mode is 1).
+bool InApMode(const AdapterState& a);
+// Whether mac is a station associated with the access point at now that sends 802.11n rates
+// (its rate word is an HT one): the only stations a block-ack session can be set up with.
+bool IsHtApStation(const AdapterState& a, const std::uint8_t* mac, std::uint64_t now);
+
 }  // namespace platform::sim

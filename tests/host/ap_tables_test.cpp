@@ -1,7 +1,9 @@
 // Havix's window-less tables: its OS code, hardware-ID tables, wireless modes, channels by
-// country region, the channel-to-frequency table and the desired-rate lists.
+// country region, the channel-to-frequency table, the desired-rate lists and the driver's
+// table of associated stations.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cctype>
 #include <map>
 #include <set>
@@ -13,6 +15,7 @@
 #include "daduve/ap_os_code.h"
 #include "daduve/ap_rates.h"
 #include "daduve/ap_wireless_mode.h"
+#include "daduve/station_table.h"
 #include "identity_globals.h"
 
 namespace {
@@ -262,6 +265,47 @@ TEST(ApRates, WhichModesUseTheOfdmList) {
     for (int mode = 0; mode <= 10; ++mode)
         if (daduve::UsesOfdmRateList(mode)) ofdm.push_back(mode);
     EXPECT_EQ(ofdm, (std::vector<int>{2, 4, 7, 8, 10}));
+}
+
+// The count is the driver's word: it is believed only as far as 32 entries and the bytes
+// returned go.
+TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
+    std::vector<uint8_t> table(daduve::kStationTableHtBytes, 0);
+    for (int i = 0; i < 32; ++i) {
+        uint8_t* e = table.data() + 4 + 10 * i;
+        e[0] = 0x02;
+        e[5] = static_cast<uint8_t>(i);
+        e[6] = static_cast<uint8_t>(i + 1);
+        e[8] = 0x07;
+        e[9] = 0x80;
+    }
+    const struct {
+        const char* name;
+        uint32_t count;
+        size_t returned;
+        bool ht;
+        size_t expected;
+    } cases[] = {
+        {"count 2", 2, table.size(), true, 2},
+        {"count beyond 32", 1000, table.size(), true, 32},
+        {"count beyond the bytes returned", 5, 4 + 10 * 3 + 9, true, 3},
+        {"fewer bytes than the count word", 5, 3, true, 0},
+        {"legacy layout: 8-byte entries", 40, daduve::kStationTableLegacyBytes, false, 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        table[0] = static_cast<uint8_t>(c.count);
+        table[1] = static_cast<uint8_t>(c.count >> 8);
+        const auto stations = daduve::ReadStationTable(table.data(), c.returned, c.ht);
+        EXPECT_EQ(stations.size(), c.expected);
+    }
+    table[0] = 2;
+    table[1] = 0;
+    const auto stations = daduve::ReadStationTable(table.data(), table.size(), true);
+    ASSERT_EQ(stations.size(), 2u);
+    EXPECT_EQ(stations[1].mac, (std::array<uint8_t, 6>{0x02, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(stations[1].aid, 2);
+    EXPECT_EQ(stations[1].rateWord, 0x8007);
 }
 
 }  // namespace

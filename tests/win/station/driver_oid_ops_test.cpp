@@ -74,7 +74,6 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
     const uint8_t key[5] = {9, 8, 7, 6, 5};
 
     const SetCase cases[] = {
-        {"SetOpMode", [](DriverOidOps& o) { return o.SetOpMode(1); }, 0xFF8C001A, 4, U32(1)},
         {"SetOid0002", [](DriverOidOps& o) { return o.SetOid0002(9); }, 0xFF8C0002, 4, U32(9)},
         {"SetOid0003", [](DriverOidOps& o) { return o.SetOid0003(0x0705); }, 0xFF8C0003, 4, U32(0x0705)},
         {"SetOid031A", [&](DriverOidOps& o) { return o.SetOid031A(record); }, 0xFF81031A, 132,
@@ -130,6 +129,8 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
         {"SetOid0182", [](DriverOidOps& o) { return o.SetOid0182(4); }, 0xFF810182, 4, U32(4)},
         {"SetOid0181", [](DriverOidOps& o) { return o.SetOid0181(); }, 0xFF810181, 0, {}},
         {"SetOid018E", [](DriverOidOps& o) { return o.SetOid018E(); }, 0xFF81018E, 0, {}},
+        // Last: as an access point the driver takes block-ack sessions only with its stations.
+        {"SetOpMode", [](DriverOidOps& o) { return o.SetOpMode(1); }, 0xFF8C001A, 4, U32(1)},
     };
     for (const SetCase& c : cases) {
         SCOPED_TRACE(c.name);
