@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/sim/sim_soft_ap.h"
 #include "platform/sim/world_state.h"
 
 namespace platform::sim {
@@ -62,8 +63,9 @@ Bytes U32(std::uint32_t v) {
 
 void AccountLinkTime(AdapterState& a, std::uint64_t now) {
     LinkCounterState& s = a.linkCounters;
-    // A clock set back (tests freeze it) counts from its new time on.
-    if (now > s.accountedAt && a.present && a.spec.connected) s.upMs += now - s.accountedAt;
+    // A clock set back (tests freeze it) counts from its new time on. An access point's link
+    // is up while its BSS is.
+    if (now > s.accountedAt && a.present && (a.spec.connected || ApBssUp(a))) s.upMs += now - s.accountedAt;
     s.accountedAt = now;
 }
 

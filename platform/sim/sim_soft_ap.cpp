@@ -89,6 +89,7 @@ bool SoftApAnswer(AdapterState& a, std::uint32_t oid, std::uint32_t length, std:
     *error = ERROR_SUCCESS;
     answer->clear();
     const SoftApSpec& ap = a.spec.softAp;
+    if (ApLinkAnswer(a, oid, answer, error)) return true;
     if (oid == kOidRssi) {
         std::int32_t rssi = 0;
         if (!RssiNow(ap, now, &rssi)) return false;

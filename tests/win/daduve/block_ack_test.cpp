@@ -9,18 +9,12 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "daduve/block_ack_page.h"
-#include "daduve/pending_page.h"
-#include "framework/app.h"
-#include "framework/message_loop.h"
-#include "framework/property_sheet.h"
-#include "havix_fixture.h"
 #include "journal_steps.h"
-#include "resources/daduve/resource.h"
+#include "page_in_sheet.h"
 #include "shared/block_ack.h"
 #include "shared/list_view_rows.h"
 #include "tests/win/common/modal_steps.h"
@@ -52,62 +46,18 @@ Bytes Request(int direction, const uint8_t peer[6], int tid, int window, int all
     return r;
 }
 
-class BlockAckPageTest : public HavixTest {
+class BlockAckPageTest : public HavixPageTest<daduve::CBlockAck> {
 protected:
-    void SetUp() override {
-        HavixTest::SetUp();
-        fw::CWinApp::InitCommonControls();
-    }
     void TearDown() override {
         Close();
-        HavixTest::TearDown();
-    }
-    // The soft-AP scenario with extra lines for its adapter, and one text replaced; the clock
-    // stands still at 0, so the station that joins later is not there.
-    void Bind(const std::string& extra = "", const std::string& from = "", const std::string& to = "") {
-        Close();
-        platform::sim::Uninstall();
-        std::string text = testutil::Scenario("soft-ap.scn");
-        const std::string adapterEnd = "signal = -60\n";
-        text.insert(text.find(adapterEnd), extra);
-        if (!from.empty()) {
-            const size_t at = text.find(from);
-            ASSERT_NE(at, std::string::npos) << from;
-            text.replace(at, from.size(), to);
-        }
-        Load(text);
-        world.clock().SetManual(0);
-        HavixTest::Bind(7, false);
-        world.ClearJournal();
-        world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
-    }
-    void Open() {
-        Close();
-        parts_ = std::make_unique<Parts>();
-        page = &parts_->page;
-        parts_->sheet.AddPage(page);
-        parts_->sheet.AddPage(&parts_->other);
-        ASSERT_TRUE(parts_->sheet.Create());
-        fw::PumpMessages(20);
-        ASSERT_TRUE(page->IsWindow());
-    }
-    void Close() {
-        if (!parts_) return;
-        if (parts_->sheet.IsWindow()) parts_->sheet.DestroyWindow();
-        fw::PumpMessages(20);
-        parts_.reset();
-        page = nullptr;
         testutil::DeleteValue(DriverKey(), "BACapability");
+        HavixPageTest<daduve::CBlockAck>::TearDown();
     }
-    void ShowOther() { parts_->sheet.SetActivePage(&parts_->other); }
-    void ShowPage() { parts_->sheet.SetActivePage(page); }
     std::vector<Bytes> Sent(DWORD oid) {
         std::vector<Bytes> out;
         for (const auto& e : testutil::SetsOf(world, oid)) out.push_back(e.in);
         return out;
     }
-    bool Visible(int id) const { return IsWindowVisible(page->GetDlgItem(id)) != FALSE; }
-    bool Enabled(int id) const { return IsWindowEnabled(page->GetDlgItem(id)) != FALSE; }
     void Tick() { page->SendMessage(WM_TIMER, 1, 0); }
     RowList Rows(int list) { return ListRows(page->GetDlgItem(list), 9); }
     void Manual() {
@@ -115,16 +65,6 @@ protected:
         testutil::Press(page, IDC_BA_APPLY);
         world.ClearJournal();
     }
-
-    daduve::CBlockAck* page = nullptr;
-
-private:
-    struct Parts {
-        fw::CPropertySheet sheet{"Test sheet"};
-        daduve::CBlockAck page;
-        daduve::CPendingPage other{IDS_CONFIG};
-    };
-    std::unique_ptr<Parts> parts_;
 };
 
 TEST_F(BlockAckPageTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
@@ -376,8 +316,8 @@ TEST_F(BlockAckPageTest, DeleteAndDeleteEntryEndWhatTheListShows) {
 
 // A station's sessions end when it leaves; the lists follow at the next refresh.
 TEST_F(BlockAckPageTest, SessionsEndWhenTheirStationLeaves) {
-    Bind("", "ap_station  = 02:5A:10:00:00:01 1 rate ht 7 40mhz short_gi",
-         "ap_station  = 02:5A:10:00:00:01 1 rate ht 7 40mhz short_gi leave 5000");
+    Bind("", {{"ap_station  = 02:5A:10:00:00:01 1 rate ht 7 40mhz short_gi",
+               "ap_station  = 02:5A:10:00:00:01 1 rate ht 7 40mhz short_gi leave 5000"}});
     Open();
     Manual();
     Bytes r = Request(0, kHtStation, 2, 8, 0);
@@ -392,7 +332,7 @@ TEST_F(BlockAckPageTest, SessionsEndWhenTheirStationLeaves) {
 
 TEST_F(BlockAckPageTest, DialogsWithoutAStationSayToSelectOneAndSendNothing) {
     // Not an access point: the driver has no station table.
-    Bind("", "oid 0xFF0C001A = 01 00 00 00", "oid 0xFF0C001A = 00 00 00 00");
+    Bind("", {{"oid 0xFF0C001A = 01 00 00 00", "oid 0xFF0C001A = 00 00 00 00"}});
     Open();
     Manual();
     for (int button : {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE}) {
@@ -431,7 +371,7 @@ TEST_F(BlockAckPageTest, DISABLED_Screenshots) {
         SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1);
     }
     Tick();
-    HWND sheet = GetParent(page->m_hWnd);
+    HWND sheet = SheetWindow();
     SetWindowPos(sheet, HWND_TOPMOST, 40, 60, 0, 0, SWP_NOSIZE);
     fw::PumpMessages(300);
     testutil::SaveWindowPicture(sheet, folder + "\\havix-11n-page.bmp");
