@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpora of profile_tag, service_lists and scenario into fuzz/corpus/."""
+"""Writes the seed corpora of profile_tag, service_lists, scenario and hardware_ids into fuzz/corpus/."""
 import os
 import shutil
 import struct
@@ -66,3 +66,9 @@ put("service_lists", "empty", struct.pack("<II", 8, 0))
 os.makedirs(os.path.join(here, "corpus", "scenario"), exist_ok=True)
 for name in ("default", "soft-ap", "two-adapters", "no-adapter", "ht-link"):
     shutil.copy(os.path.join(here, "..", "scenarios", name + ".scn"), os.path.join(here, "corpus", "scenario", name))
+
+# Device property buffers: terminated multi-strings, one cut without its zero, a short one.
+put("hardware_ids", "usb", b"USB\\VID_F0E1&PID_1101&REV_0101\0USB\\VID_F0E1&PID_1101\0\0")
+put("hardware_ids", "pci", b"PCI\\VEN_F0E1&DEV_7001&SUBSYS_70011A3B&REV_00\0\0")
+put("hardware_ids", "unterminated", b"USB\\VID_F0E1&PID_1101&REV")
+put("hardware_ids", "short", b"PCI\\")
