@@ -1,7 +1,8 @@
-// Not run by default: a picture of every page of Lumora's sheet and of its tray menu, on the
-// default scenario with its settings files, for the README (tools/pictures).
+// Not run by default: a picture of every page of Lumora's sheet, of its tray menu, the Hidden
+// SSID prompt and the adapter choice, on the default scenario with its settings files (two
+// adapters for the choice), for the README (tools/pictures).
 //   main_window_tests --gtest_also_run_disabled_tests --gtest_filter='LumoraPictures.*'
-// writes lumora-<page>.bmp and lumora-tray-menu.bmp into SHOTS_DIR (default C:\).
+// writes lumora-<window>.bmp into SHOTS_DIR (default C:\).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -13,7 +14,10 @@
 #include <vector>
 
 #include "station/core/action_data.h"
+#include "resources/station/resource.h"
 #include "station/core/qel_prop_sheet.h"
+#include "station/pages/hidden_ssid_dlg.h"
+#include "dialog_steps.h"
 #include "station_fixture.h"
 #include "tests/win/common/picture_names.h"
 #include "window_shot.h"
@@ -68,7 +72,30 @@ TEST_F(LumoraPictures, DISABLED_Pictures) {
             testutil::SaveWindowShot(sheet->m_hWnd, testutil::PictureName("lumora", tabs, i).c_str());
         }
         testutil::SaveTrayMenu([&] { dialog.ShowTrayMenu(); }, "lumora-tray-menu");
+        // The prompt of the Site Survey page for a network that hides its name.
+        testutil::WithModal(" ", [&] { return CHiddenSsidDlg(sheet->SiteSurveyPage()).DoModal(); }, [](HWND d) {
+            SetDlgItemTextA(d, IDC_HIDDEN_SSID, "Secret Cove");
+            testutil::SaveWindowShot(d, "lumora-hidden-ssid");
+            SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+        });
     });
+}
+
+// The choice of adapter at start when two are plugged in.
+void CALLBACK SaveSelectCard(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND d = testutil::FindThreadWindow("Select wireless lan card")) {
+        KillTimer(nullptr, timer);
+        testutil::SaveWindowShot(d, "lumora-select-card");
+        SendMessageA(d, WM_COMMAND, IDOK, 0);
+    }
+}
+
+TEST_F(LumoraPictures, DISABLED_SelectCard) {
+    Load(testutil::Scenario("two-adapters.scn"));
+    dialog.m_bOpenSheetAtStart = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveSelectCard);
+    Run([] {});
+    KillTimer(nullptr, timer);
 }
 
 }  // namespace
