@@ -1,6 +1,6 @@
-// Not run by default: a picture of every page of Lumora's sheet, of its tray menu, the Hidden
-// SSID prompt and the adapter choice, on the default scenario with its settings files (two
-// adapters for the choice), for the README (tools/pictures).
+// Not run by default: a picture of every page of Lumora's sheet, of its tray menu and of the
+// Hidden SSID prompt, on the default scenario with its settings files, for the README
+// (tools/pictures).
 //   main_window_tests --gtest_also_run_disabled_tests --gtest_filter='LumoraPictures.*'
 // writes lumora-<window>.bmp into SHOTS_DIR (default C:\).
 #include <windows.h>
@@ -79,23 +79,6 @@ TEST_F(LumoraPictures, DISABLED_Pictures) {
             SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
         });
     });
-}
-
-// The choice of adapter at start when two are plugged in.
-void CALLBACK SaveSelectCard(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND d = testutil::FindThreadWindow("Select wireless lan card")) {
-        KillTimer(nullptr, timer);
-        testutil::SaveWindowShot(d, "lumora-select-card");
-        SendMessageA(d, WM_COMMAND, IDOK, 0);
-    }
-}
-
-TEST_F(LumoraPictures, DISABLED_SelectCard) {
-    Load(testutil::Scenario("two-adapters.scn"));
-    dialog.m_bOpenSheetAtStart = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, SaveSelectCard);
-    Run([] {});
-    KillTimer(nullptr, timer);
 }
 
 }  // namespace
