@@ -11,6 +11,7 @@
 #include "daduve/block_ack_page.h"
 #include "daduve/link_status_page.h"
 #include "daduve/pending_page.h"
+#include "daduve/statistic_page.h"
 #include "daduve/wds_page.h"
 #include "framework/property_sheet.h"
 #include "resources/daduve/resource.h"
@@ -34,7 +35,7 @@ public:
     CWdsPage* WdsPage() { return &m_WdsPage; }
     fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
     fw::CPropertyPage* EventLogPage() { return &m_EventLogPage; }
-    fw::CPropertyPage* StatisticPage() { return &m_StatisticPage; }
+    CStatisticPage* StatisticPage() { return &m_StatisticPage; }
     fw::CPropertyPage* RegSetPage() { return &m_RegSetPage; }
     fw::CPropertyPage* LinkStatusPage() { return &m_LinkStatusPage; }
 
@@ -60,7 +61,7 @@ private:
     CWdsPage m_WdsPage;
     CPendingPage m_MacTablePage{IDS_MAC_TABLE};
     CPendingPage m_EventLogPage{IDS_EVENT_LOG};
-    CPendingPage m_StatisticPage{IDS_STATISTICS};
+    CStatisticPage m_StatisticPage;
     // Built but never added: engineering pages kept ready to be wired in.
     CPendingPage m_RegSetPage{IDS_SETTING_REGISTER};
     CLinkStatusPage m_LinkStatusPage;

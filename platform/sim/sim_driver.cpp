@@ -121,7 +121,7 @@ private:
         }
         if (q == kOidRegister && length >= 12)
             a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
-        if (q == kOidResetCounters) ResetLinkCounters(a);
+        if (q == kOidResetCounters || q == kOidApResetCounters) ResetLinkCounters(a);
         a.lastSet[SharedStateOid(q)] = buf ? Bytes(buf, buf + length) : Bytes{};
         *returned = length;
         return ERROR_SUCCESS;

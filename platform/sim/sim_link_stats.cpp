@@ -18,8 +18,12 @@ constexpr std::uint32_t kOidTxRate = 0xFF0C0021;
 constexpr std::uint32_t kOidSnr0 = 0xFF0C0023;
 constexpr std::uint32_t kOidSnr1 = 0xFF0C0024;
 constexpr std::uint32_t kOidRcvNoBuffer = 0x00020105;
+constexpr std::uint32_t kOidRcvOk = 0x00020102;           // OID_GEN_RCV_OK
+constexpr std::uint32_t kOidNdisStatistics = 0x0D020212;  // OID_802_11_STATISTICS
 
 constexpr std::size_t kStatisticsSize = 184;
+// The standard record is the private one without its last field (the frames received).
+constexpr std::size_t kNdisStatisticsSize = 176;
 constexpr double kSwingPeriodS = 13.0;  // not a multiple of the utilities' 2-second poll
 
 // Where each counter of the statistics record sits.
@@ -95,6 +99,21 @@ bool LinkStatsAnswer(const AdapterState& a, std::uint32_t oid, Bytes* answer) {
             *answer = b;
             return true;
         }
+        case kOidNdisStatistics: {
+            bool any = false;
+            for (const Slot& slot : kStatisticsSlots) any |= slot.offset < kNdisStatisticsSize && l.counters[slot.counter].given;
+            if (!any) return false;
+            Bytes b(kNdisStatisticsSize, 0);
+            Put32(b, 0, static_cast<std::uint32_t>(kNdisStatisticsSize));
+            for (const Slot& slot : kStatisticsSlots)
+                if (slot.offset < kNdisStatisticsSize) Put64(b, slot.offset, Value(a, slot.counter));
+            *answer = b;
+            return true;
+        }
+        case kOidRcvOk:
+            if (!l.counters[kCounterRxFrames].given) return false;
+            *answer = U32(static_cast<std::uint32_t>(Value(a, kCounterRxFrames)));
+            return true;
         case kOidRcvNoBuffer:
             if (!l.counters[kCounterRxNoBuffer].given) return false;
             *answer = U32(static_cast<std::uint32_t>(Value(a, kCounterRxNoBuffer)));

@@ -18,6 +18,7 @@ struct LinkCounterState {
 };
 
 constexpr std::uint32_t kOidResetCounters = 0xFF0C000C;  // set as 0xFF8C000C, no data
+constexpr std::uint32_t kOidApResetCounters = 0x0D710103;  // the soft-AP utility's: set as 0x0DF10103
 
 // Brings upMs to now; call before the link changes and before reading a counter.
 void AccountLinkTime(AdapterState& a, std::uint64_t now);

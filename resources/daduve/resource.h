@@ -363,5 +363,44 @@
 #define IDS_LS_NOISE_LOW             368
 #define IDS_LS_EXTRA_INFO            375
 #define IDS_LINK_STATUS              3991   /* 354 is the second extra-info text */
+/* Statistics page (135): labels 1178-1189, values 1074-1083; the row of frames sent without
+ * a retry (1180, 1075) is hidden */
+#define IDD_STATISTICS               135
+#define IDC_ST_TX_GROUP              1178
+#define IDC_ST_TX_OK_LABEL           1179
+#define IDC_ST_TX_NO_RETRY_LABEL     1180
+#define IDC_ST_TX_RETRY_LABEL        1181
+#define IDC_ST_TX_FAIL_LABEL         1182
+#define IDC_ST_RTS_OK_LABEL          1183
+#define IDC_ST_RTS_FAIL_LABEL        1184
+#define IDC_ST_RX_GROUP              1185
+#define IDC_ST_RX_OK_LABEL           1186
+#define IDC_ST_RX_CRC_LABEL          1187
+#define IDC_ST_RX_DROPPED_LABEL      1188
+#define IDC_ST_RX_DUPLICATE_LABEL    1189
+#define IDC_ST_TX_OK                 1074
+#define IDC_ST_TX_NO_RETRY           1075
+#define IDC_ST_TX_RETRY              1076
+#define IDC_ST_RX_DUPLICATE          1077
+#define IDC_ST_RX_DROPPED            1078
+#define IDC_ST_RX_CRC                1079
+#define IDC_ST_RX_OK                 1080
+#define IDC_ST_RTS_FAIL              1081
+#define IDC_ST_RTS_OK                1082
+#define IDC_ST_TX_FAIL               1083
+#define IDC_ST_RESET                 1084
+#define IDS_ST_TX_GROUP              25
+#define IDS_ST_TX_OK                 26
+#define IDS_ST_TX_NO_RETRY           27
+#define IDS_ST_TX_RETRY              28
+#define IDS_ST_TX_FAIL               29
+#define IDS_ST_RTS_OK                30
+#define IDS_ST_RTS_FAIL              31
+#define IDS_ST_RX_GROUP              32
+#define IDS_ST_RX_OK                 33
+#define IDS_ST_RX_CRC                34
+#define IDS_ST_RX_DROPPED            35
+#define IDS_ST_RX_DUPLICATE          36
+#define IDS_ST_RESET                 37
 
 #endif /* HAVIX_RESOURCE_H */
