@@ -5,12 +5,14 @@
 // adapter, and the WDS page is added and at once removed again.
 #include <windows.h>
 
+#include "daduve/about_page.h"
 #include "daduve/access_control_page.h"
 #include "daduve/ap_sheet_sync.h"
 #include "daduve/config_page.h"
 #include "daduve/block_ack_page.h"
 #include "daduve/link_status_page.h"
 #include "daduve/pending_page.h"
+#include "daduve/reg_set_page.h"
 #include "daduve/statistic_page.h"
 #include "daduve/wds_page.h"
 #include "framework/property_sheet.h"
@@ -55,7 +57,7 @@ private:
     // In declaration order. Pages not in this build are placeholders with their captions;
     // each is one member, replaced by its page class when that is built.
     CBlockAck m_BlockAckPage;
-    CPendingPage m_AboutPage{IDS_ABOUT};
+    CAboutPage m_AboutPage;
     CConfigPage m_ConfigPage;
     CAccessControlPage m_AccessControlPage;
     CWdsPage m_WdsPage;
@@ -63,7 +65,7 @@ private:
     CPendingPage m_EventLogPage{IDS_EVENT_LOG};
     CStatisticPage m_StatisticPage;
     // Built but never added: engineering pages kept ready to be wired in.
-    CPendingPage m_RegSetPage{IDS_SETTING_REGISTER};
+    CRegSetPage m_RegSetPage;
     CLinkStatusPage m_LinkStatusPage;
 };
 

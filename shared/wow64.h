@@ -16,3 +16,18 @@ int IsWow64();
 // Wow64EnableWow64FsRedirection(TRUE/FALSE); 0 when the call is not available.
 int EnableWow64FsRedirection();
 int DisableWow64FsRedirection();
+
+// File-system redirection off for one scope when wanted (a 32-bit process on 64-bit Windows
+// that must see the real system folder), and always back on afterwards.
+class Wow64RedirectionOff {
+public:
+    explicit Wow64RedirectionOff(bool wanted) : m_bOff(wanted && DisableWow64FsRedirection()) {}
+    ~Wow64RedirectionOff() {
+        if (m_bOff) EnableWow64FsRedirection();
+    }
+    Wow64RedirectionOff(const Wow64RedirectionOff&) = delete;
+    Wow64RedirectionOff& operator=(const Wow64RedirectionOff&) = delete;
+
+private:
+    bool m_bOff;
+};

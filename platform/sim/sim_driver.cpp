@@ -12,6 +12,7 @@ constexpr std::uint32_t kOidSignal1 = 0xFF0C000F;
 constexpr std::uint32_t kOidSignal2 = 0xFF0C0010;
 constexpr std::uint32_t kOidSignal3 = 0xFF0C0022;
 constexpr std::uint32_t kOidRegister = 0xFF0C0008;
+constexpr std::uint32_t kOidApRegister = 0x0D710105;  // the soft-AP utility's, the same record
 constexpr std::uint32_t kOidDriverVersion = 0x00010110;
 constexpr std::uint32_t kOidMacPrivate = 0x0D010702;
 constexpr std::uint32_t kOidPermanentAddress = 0x01010101;
@@ -119,7 +120,7 @@ private:
             if (error == ERROR_SUCCESS) *returned = length;
             return error;
         }
-        if (q == kOidRegister && length >= 12)
+        if ((q == kOidRegister || q == kOidApRegister) && length >= 12)
             a.spec.registers[{ReadU32(buf), ReadU32(buf + 4)}] = ReadU32(buf + 8);
         if (q == kOidResetCounters || q == kOidApResetCounters) ResetLinkCounters(a);
         a.lastSet[SharedStateOid(q)] = buf ? Bytes(buf, buf + length) : Bytes{};
@@ -138,7 +139,7 @@ private:
             int k = oid == kOidSignal1 ? 0 : oid == kOidSignal2 ? 1 : 2;
             if (a.spec.signalCount <= k) return ERROR_NOT_SUPPORTED;
             answer = U32Bytes(static_cast<std::uint32_t>(a.spec.signal[k]));
-        } else if (oid == kOidRegister) {
+        } else if (oid == kOidRegister || oid == kOidApRegister) {
             // {kind, offset, value}: the driver fills in the value.
             if (length < 12) return ERROR_INSUFFICIENT_BUFFER;
             auto r = a.spec.registers.find({ReadU32(buf), ReadU32(buf + 4)});

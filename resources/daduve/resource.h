@@ -403,4 +403,65 @@
 #define IDS_ST_RX_DUPLICATE          36
 #define IDS_ST_RESET                 37
 
+/* About page (136): the firmware row (1179, 1058) is hidden until the firmware version is read */
+#define IDD_ABOUT                    136
+#define IDC_ABOUT_DRIVER_VERSION     1052
+#define IDC_ABOUT_UTILITY_VERSION    1053
+#define IDC_ABOUT_EEPROM             1054
+#define IDC_ABOUT_DRIVER_DATE        1055
+#define IDC_ABOUT_UTILITY_DATE       1056
+#define IDC_ABOUT_MAC                1057
+#define IDC_ABOUT_FIRMWARE           1058
+#define IDC_ABOUT_WEB                1063   /* its caption is the vendor's web address */
+#define IDC_ABOUT_COPYRIGHT          1085
+#define IDC_ABOUT_UTILITY_LABEL      1173
+#define IDC_ABOUT_UTILITY_DATE_LABEL 1174
+#define IDC_ABOUT_DRIVER_LABEL       1175
+#define IDC_ABOUT_DRIVER_DATE_LABEL  1176
+#define IDC_ABOUT_EEPROM_LABEL       1178
+#define IDC_ABOUT_FIRMWARE_LABEL     1179
+#define IDC_ABOUT_IP_LABEL           1219
+#define IDC_ABOUT_IP                 1220
+#define IDC_ABOUT_MAC_LABEL          1221
+#define IDC_ABOUT_MASK_LABEL         1223
+#define IDC_ABOUT_GATEWAY_LABEL      1224
+#define IDC_ABOUT_MASK               1225
+#define IDC_ABOUT_GATEWAY            1226
+#define IDS_ABOUT_DRIVER_VERSION     2
+#define IDS_ABOUT_DATE               3
+#define IDS_ABOUT_PHY_ADDRESS        4
+#define IDS_ABOUT_UTILITY_VERSION    5
+#define IDS_ABOUT_EEPROM_VERSION     296
+#define IDS_ABOUT_FIRMWARE_VERSION   309
+#define IDS_ABOUT_IP_ADDRESS         350
+#define IDS_ABOUT_SUB_MASK           351
+#define IDS_ABOUT_GATEWAY            352
+
+/* Setting Register page (175): built, never added to the sheet */
+#define IDD_REG_SET                  175
+#define IDC_REGSET_MAC_VALUE         1087
+#define IDC_REGSET_BBP_VALUE         1088
+#define IDC_REGSET_RF_VALUE          1089
+#define IDC_REGSET_MAC_QUERY         1090
+#define IDC_REGSET_BBP_QUERY         1091
+#define IDC_REGSET_R17_QUERY         1092
+#define IDC_REGSET_MAC_SET           1093
+#define IDC_REGSET_BBP_SET           1094
+#define IDC_REGSET_RF_SET            1095
+#define IDC_REGSET_MAC_OFFSET        1096
+#define IDC_REGSET_BBP_ID            1097
+#define IDC_REGSET_R17_SET           1098
+#define IDC_REGSET_R17_BYTE2         1099
+#define IDC_REGSET_ERROR_MIC         1100
+#define IDC_REGSET_R17_BYTE0         1101
+#define IDC_REGSET_R17_MAX           1102   /* byte 3, hex */
+#define IDC_REGSET_R17_BYTE1         1103
+#define IDC_REGSET_MIC_DELAY         1104   /* seconds, 0-59 */
+#define IDC_REGSET_EEPROM_OFFSET     1107
+#define IDC_REGSET_EEPROM_VALUE      1108
+#define IDC_REGSET_EEPROM_QUERY      1109
+#define IDC_REGSET_EEPROM_SET        1110
+#define IDS_REGSET_BAD_HEX8          3960
+#define IDS_REGSET_BAD_HEX2          3961
+
 #endif /* HAVIX_RESOURCE_H */

@@ -1,21 +1,20 @@
 #include "station/pages/about_page.h"
 
 #include <cstring>
-#include <vector>
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "framework/thread.h"
-#include "platform/ip_helper.h"
 #include "platform/platform.h"
 #include "platform/programs.h"
 #include "resources/station/resource.h"
+#include "shared/adapter_addresses.h"
 #include "shared/adapter_identity.h"
+#include "shared/driver_file.h"
 #include "shared/file_version.h"
 #include "shared/oid_access.h"
 #include "shared/os_code.h"
 #include "shared/wow64.h"
-#include "station/core/driver_file.h"
 #include "station/core/driver_oid_ops.h"
 
 namespace {
@@ -31,26 +30,8 @@ unsigned WebPageThreadProc(void*) {
     return 1;
 }
 
-// Turns file-system redirection off for one read when a 32-bit process on 64-bit Windows must
-// see the real drivers folder, and always back on afterwards.
-class RedirectionOff {
-public:
-    explicit RedirectionOff(bool wanted) : m_bOff(wanted && g_IsWow64 && DisableWow64FsRedirection()) {}
-    ~RedirectionOff() {
-        if (m_bOff) EnableWow64FsRedirection();
-    }
-    RedirectionOff(const RedirectionOff&) = delete;
-    RedirectionOff& operator=(const RedirectionOff&) = delete;
-
-private:
-    bool m_bOff;
-};
-
 // "%d.%d\n" of two bytes of a version answer.
 std::string ByteVersion(uint8_t major, uint8_t minor) { return fw::FormatStr("%d.%d\n", major, minor); }
-
-// A text field of the IP Helper's record, which need not be terminated.
-std::string AddressText(const IP_ADDRESS_STRING& a) { return std::string(a.String, strnlen(a.String, sizeof a.String)); }
 
 struct LabelText {
     int id;
@@ -143,7 +124,7 @@ void CAboutPage::ReadDriverVersion() {
     const std::string path = system + choice.relativePath;
     FileVersionTexts texts;
     {
-        RedirectionOff redirection(choice.redirectionOff);
+        Wow64RedirectionOff redirection(choice.redirectionOff);
         texts = ReadFileVersionTexts(path.c_str());
     }
     m_strDriverVersion = texts.version;
@@ -156,24 +137,10 @@ void CAboutPage::ShowRow(int labelId, int valueId, bool show) {
 }
 
 void CAboutPage::RefreshAddressInfo() {
-    // Emptied first: a failed query must not leave an earlier tick's address on show.
-    m_strIpAddress.clear();
-    m_strSubnetMask.clear();
-    m_strGateway.clear();
-
-    platform::IpHelper& ip = platform::Ip();
-    ULONG size = 0;
-    if (ip.GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size < sizeof(IP_ADAPTER_INFO)) return;
-    // IP_ADAPTER_INFO holds pointers: the buffer keeps their alignment.
-    std::vector<ULONGLONG> buffer((size + sizeof(ULONGLONG) - 1) / sizeof(ULONGLONG));
-    auto* info = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
-    if (ip.GetAdaptersInfo(info, &size) != ERROR_SUCCESS) return;
-    for (const IP_ADAPTER_INFO* a = info; a; a = a->Next) {
-        if (a->AddressLength != 6 || std::memcmp(a->Address, m_Mac, 6) != 0) continue;
-        m_strIpAddress = AddressText(a->IpAddressList.IpAddress);
-        m_strSubnetMask = AddressText(a->IpAddressList.IpMask);
-        m_strGateway = AddressText(a->GatewayList.IpAddress);
-    }
+    const AdapterAddressTexts texts = FindAdapterAddresses(m_Mac);
+    m_strIpAddress = texts.address;
+    m_strSubnetMask = texts.mask;
+    m_strGateway = texts.gateway;
 }
 
 BOOL CAboutPage::OnSetActive() {

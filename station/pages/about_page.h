@@ -8,9 +8,8 @@
 #include <string>
 
 #include "framework/property_page.h"
+#include "shared/vendor_web.h"  // the web page the button shows and opens
 
-// The web page the button shows and opens.
-constexpr const char* kVendorWebAddress = "http://www.norvane.com";
 
 class CAboutPage : public fw::CPropertyPage {
 public:

@@ -11,7 +11,7 @@
 #include "shared/hex_text.h"
 #include "shared/oid_access.h"
 #include "station/core/driver_oid_ops.h"
-#include "station/pages/register_records.h"
+#include "shared/register_records.h"
 
 namespace {
 

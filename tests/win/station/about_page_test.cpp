@@ -11,9 +11,10 @@
 #include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
+#include "shared/driver_file.h"
 #include "shared/os_code.h"
-#include "station/core/driver_file.h"
 #include "station/pages/about_page.h"
+#include "tests/win/common/stand_in_driver_file.h"
 
 namespace {
 
@@ -35,56 +36,20 @@ std::string Adapter(const std::string& extra) {
            "ip          = 10.1.2.3 255.0.0.0 10.0.0.1\n";
 }
 
-// The driver file where the page looks for it, with a known date; whatever stood there
-// before comes back afterwards.
-class DriverFile {
+// The stand-in driver under the name this page looks for.
+class DriverFile : public testutil::StandInDriverFile {
 public:
-    explicit DriverFile(int chipIndex) {
-        DriverFileChoice choice;
-        if (!ChooseDriverFile(g_OsCode, g_IsWow64, chipIndex, &choice)) return;
-        char system[MAX_PATH] = {};
-        GetSystemDirectoryA(system, MAX_PATH);
-        path_ = system + choice.relativePath;
-        saved_ = path_ + ".saved-by-test";
-        hadOne_ = MoveFileExA(path_.c_str(), saved_.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-    }
-    ~DriverFile() {
-        DeleteFileA(path_.c_str());
-        if (hadOne_) MoveFileExA(saved_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
-    // A copy of the stand-in driver, last written at noon local time of that day.
-    bool Place(WORD year, WORD month, WORD day) {
-        if (path_.empty() || !CopyFileA((std::string("Z:") + FAKE_DRIVER).c_str(), path_.c_str(), FALSE)) return false;
-        SYSTEMTIME noon{year, month, 0, day, 12, 0, 0, 0};
-        FILETIME local{}, utc{};
-        SystemTimeToFileTime(&noon, &local);
-        LocalFileTimeToFileTime(&local, &utc);
-        HANDLE f = CreateFileA(path_.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return false;
-        const BOOL ok = SetFileTime(f, nullptr, nullptr, &utc);
-        CloseHandle(f);
-        return ok != FALSE;
-    }
+    explicit DriverFile(int chipIndex) : StandInDriverFile(RelativePath(chipIndex)) {}
+    bool Place(WORD year, WORD month, WORD day) { return StandInDriverFile::Place(FAKE_DRIVER, year, month, day); }
 
 private:
-    std::string path_, saved_;
-    bool hadOne_ = false;
+    static std::string RelativePath(int chipIndex) {
+        DriverFileChoice choice;
+        return ChooseDriverFile(g_OsCode, g_IsWow64, chipIndex, &choice) ? choice.relativePath : std::string();
+    }
 };
 
-std::string ModuleDate() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    WIN32_FIND_DATAA found{};
-    HANDLE h = FindFirstFileA(path, &found);
-    FindClose(h);
-    FILETIME local{};
-    SYSTEMTIME t{};
-    FileTimeToLocalFileTime(&found.ftLastWriteTime, &local);
-    FileTimeToSystemTime(&local, &t);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02u-%02u-%04u", t.wMonth, t.wDay, t.wYear);
-    return text;
-}
+using testutil::ModuleDate;
 
 class AboutPageTest : public PageInSheetTest<CAboutPage> {
 protected:

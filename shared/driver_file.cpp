@@ -1,4 +1,4 @@
-#include "station/core/driver_file.h"
+#include "shared/driver_file.h"
 
 #include "shared/chip_table.h"
 
@@ -29,5 +29,17 @@ bool ChooseDriverFile(int osCode, int isWow64, int chipIndex, DriverFileChoice* 
     if (name == nullptr || *name == '\0') return false;
     choice->relativePath = std::string(inDrivers ? "\\drivers\\" : "\\") + name;
     choice->redirectionOff = redirect;
+    return true;
+}
+
+bool ChooseSoftApDriverFile(int osCode, int isWow64, int chipIndex, DriverFileChoice* choice)
+{
+    if (choice == nullptr || chipIndex < 0 || chipIndex >= kChipCount || osCode <= 2) return false;
+    const char* const* names = SupportedChipTable[chipIndex].driverFiles;
+    const int column = osCode >= 8 ? 2 : osCode == 7 ? 1 : 0;
+    const char* name = names[column];
+    if (name == nullptr || *name == '\0') return false;
+    choice->relativePath = std::string(osCode >= 7 ? "\\drivers\\" : "\\") + name;
+    choice->redirectionOff = osCode >= 10 && isWow64 != 0;
     return true;
 }

@@ -1,10 +1,11 @@
 #pragma once
-// Records of the Setting Register page's private OIDs. Little-endian, fixed width. Window-less.
+// Records of the Setting Register pages' private OIDs. Little-endian, fixed width. Window-less.
 #include <cstdint>
 
-// 0xFF0C0008 (query: the driver fills Value) and 0xFF8C0008 (set).
+// The station's 0xFF0C0008 (query: the driver fills Value) and 0xFF8C0008 (set); the soft-AP
+// utility's 0x0D710105 and 0x0DF10105.
 struct RegisterAccessRecord {
-    uint32_t Kind;    // kRegisterMac, kRegisterBbp, kRegisterEeprom
+    uint32_t Kind;    // kRegisterMac, kRegisterBbp, kRegisterRf, kRegisterEeprom
     uint32_t Offset;  // register offset, or the BBP register id
     uint32_t Value;
 };
@@ -12,6 +13,7 @@ static_assert(sizeof(RegisterAccessRecord) == 12, "register access record");
 
 constexpr uint32_t kRegisterMac = 0;
 constexpr uint32_t kRegisterBbp = 1;
+constexpr uint32_t kRegisterRf = 2;  // the soft-AP utility's RF write
 constexpr uint32_t kRegisterEeprom = 3;
 
 // 0x0DF10120 (set): the four RF register words and the RF tuning switch.

@@ -1,0 +1,226 @@
+// Havix's Setting Register page in a sheet of its own: one read and one write per register
+// kind with the records the driver saw, the R17 record, texts refused before anything is sent,
+// and the three error-MIC requests on their timers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "daduve/reg_set_page.h"
+#include "sheet_page_fixture.h"
+
+namespace {
+
+using platform::sim::Bytes;
+
+constexpr DWORD kQueryRegister = 0x0D710105;
+constexpr DWORD kSetRegister = 0x0DF10105;
+constexpr DWORD kSetErrorMic = 0x0DF10115;
+
+const char* kAdapter =
+    "[adapter]\n"
+    "hardware_id = PCI\\VEN_F0E1&DEV_7001\n"
+    "description = Norvane ZQ-4402 Wireless LAN PCI Card\n"
+    "instance_id = {A3C05E77-91D4-4B6A-8E20-5F1D7C94B0E8}\n"
+    "driver      = {4d36e972-e325-11ce-bfc1-08002be10318}\\0008\n"
+    "oid 0xFF0C001A = 01 00 00 00\n"
+    "register mac 0x1000 = 0x12345678\n"
+    "register bbp 255 = 0x1A5\n"
+    "register eeprom 0x36 = 0xBEEF\n"
+    "oid 0x0D710109 = 05 40 20 7f\n";
+
+Bytes Words(std::initializer_list<uint32_t> words) {
+    Bytes out;
+    for (uint32_t w : words)
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(w >> (8 * i)));
+    return out;
+}
+
+class ApRegSetPageTest : public HavixSheetPageTest<daduve::CRegSetPage> {
+protected:
+    void SetUp() override {
+        HavixSheetPageTest::SetUp();
+        Load(kAdapter);
+        Bind(7, false);
+        world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
+        Open();
+        world.ClearJournal();
+    }
+};
+
+TEST_F(ApRegSetPageTest, ReadsSendTheKindAndOffsetAndShowTheValue) {
+    const struct {
+        const char* name;
+        int offsetId;
+        const char* offset;
+        int button;
+        Bytes sent;
+        int valueId;
+        const char* shown;
+    } cases[] = {
+        {"MAC", IDC_REGSET_MAC_OFFSET, "1000", IDC_REGSET_MAC_QUERY, Words({0, 0x1000, 0}), IDC_REGSET_MAC_VALUE,
+         "12345678"},
+        // A value wider than a byte shows its low byte.
+        {"BBP", IDC_REGSET_BBP_ID, "255", IDC_REGSET_BBP_QUERY, Words({1, 255, 0}), IDC_REGSET_BBP_VALUE, "A5"},
+        {"EEPROM", IDC_REGSET_EEPROM_OFFSET, "36", IDC_REGSET_EEPROM_QUERY, Words({3, 0x36, 0}),
+         IDC_REGSET_EEPROM_VALUE, "0000BEEF"},
+        // Nothing stored there: the driver answers 0, shown in full width.
+        {"MAC unset", IDC_REGSET_MAC_OFFSET, "2000", IDC_REGSET_MAC_QUERY, Words({0, 0x2000, 0}),
+         IDC_REGSET_MAC_VALUE, "00000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        world.ClearJournal();
+        SetText(c.offsetId, c.offset);
+        Click(c.button);
+        const auto calls = Calls(kQueryRegister);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0].in, c.sent);
+        EXPECT_EQ(Text(c.valueId), c.shown);
+    }
+}
+
+TEST_F(ApRegSetPageTest, WritesSendTheirRecords) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, const char*>> fields;
+        int button;
+        DWORD oid;  // as sent
+        Bytes sent;
+    } cases[] = {
+        {"MAC", {{IDC_REGSET_MAC_OFFSET, "1000"}, {IDC_REGSET_MAC_VALUE, "FFFFFFFF"}}, IDC_REGSET_MAC_SET, kSetRegister,
+         Words({0, 0x1000, 0xFFFFFFFF})},
+        {"BBP", {{IDC_REGSET_BBP_ID, "66"}, {IDC_REGSET_BBP_VALUE, "3c"}}, IDC_REGSET_BBP_SET, kSetRegister,
+         Words({1, 66, 0x3C})},
+        {"RF", {{IDC_REGSET_RF_VALUE, "00c4a5f1"}}, IDC_REGSET_RF_SET, kSetRegister, Words({2, 0, 0xC4A5F1})},
+        {"EEPROM", {{IDC_REGSET_EEPROM_OFFSET, "0036"}, {IDC_REGSET_EEPROM_VALUE, "a1b2"}}, IDC_REGSET_EEPROM_SET,
+         kSetRegister, Words({3, 0x36, 0xA1B2})},
+        {"R17",
+         {{IDC_REGSET_R17_BYTE0, "5"}, {IDC_REGSET_R17_BYTE1, "64"}, {IDC_REGSET_R17_BYTE2, "255"},
+          {IDC_REGSET_R17_MAX, "7F"}},
+         IDC_REGSET_R17_SET, 0x0DF10109, Bytes{5, 64, 255, 0x7F}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        world.ClearJournal();
+        for (const auto& [id, text] : c.fields) SetText(id, text);
+        Click(c.button);
+        ASSERT_EQ(world.Journal().size(), 1u);
+        const auto calls = Calls(c.oid);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_TRUE(calls[0].set);
+        EXPECT_EQ(calls[0].in, c.sent);
+    }
+    EXPECT_TRUE(world.MessageBoxCalls().empty());
+    // What was written reads back.
+    SetText(IDC_REGSET_MAC_VALUE, "0");
+    Click(IDC_REGSET_MAC_QUERY);
+    EXPECT_EQ(Text(IDC_REGSET_MAC_VALUE), "FFFFFFFF");
+}
+
+TEST_F(ApRegSetPageTest, R17QueryShowsTheFourBytes) {
+    Click(IDC_REGSET_R17_QUERY);
+    const auto calls = Calls(0x0D710109);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].in, Bytes(4, 0)) << "zeroed first";
+    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE0), "5");
+    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE1), "64");
+    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE2), "32");
+    EXPECT_EQ(Text(IDC_REGSET_R17_MAX), "7f");
+}
+
+// A refused read shows the zero it started with, never the value of an earlier read.
+TEST_F(ApRegSetPageTest, FailedReadShowsZeroNotTheLastValue) {
+    SetText(IDC_REGSET_MAC_OFFSET, "1000");
+    Click(IDC_REGSET_MAC_QUERY);
+    ASSERT_EQ(Text(IDC_REGSET_MAC_VALUE), "12345678");
+    world.FailOid(kQueryRegister, 1);
+    Click(IDC_REGSET_MAC_QUERY);
+    EXPECT_EQ(Text(IDC_REGSET_MAC_VALUE), "00000000");
+}
+
+// Pasted text skips the edits' character filter: it is checked before anything is sent. The
+// number fields are checked on every action, as the page's data exchange does.
+TEST_F(ApRegSetPageTest, TextThatIsNotANumberIsRefusedAndNothingSent) {
+    const char* hex8 = "Please enter 1 to 8 hexadecimal digits (0-9, A-F).";
+    const char* hex2 = "Please enter 1 or 2 hexadecimal digits (0-9, A-F).";
+    const char* byteRange = "Please enter an integer between 0 and 255.";
+    const struct {
+        int field;
+        const char* text;
+        int button;
+        const char* message;
+    } cases[] = {
+        {IDC_REGSET_MAC_OFFSET, "12G4", IDC_REGSET_MAC_QUERY, hex8},
+        {IDC_REGSET_MAC_VALUE, "0x10", IDC_REGSET_MAC_SET, hex8},
+        {IDC_REGSET_EEPROM_OFFSET, "", IDC_REGSET_EEPROM_QUERY, hex8},
+        {IDC_REGSET_EEPROM_VALUE, "123456789", IDC_REGSET_EEPROM_SET, hex8},
+        {IDC_REGSET_RF_VALUE, " 12", IDC_REGSET_RF_SET, hex8},
+        {IDC_REGSET_BBP_VALUE, "100", IDC_REGSET_BBP_SET, hex2},
+        {IDC_REGSET_R17_MAX, "g", IDC_REGSET_R17_SET, hex2},
+        {IDC_REGSET_BBP_ID, "256", IDC_REGSET_BBP_QUERY, byteRange},
+        {IDC_REGSET_R17_BYTE1, "300", IDC_REGSET_MAC_QUERY, byteRange},
+        {IDC_REGSET_R17_BYTE2, "-1", IDC_REGSET_R17_SET, "Please enter an integer."},
+        {IDC_REGSET_MIC_DELAY, "60", IDC_REGSET_ERROR_MIC, "Please enter an integer between 0 and 59."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string before = Text(c.field);
+        SetText(c.field, c.text);
+        world.ClearJournal();
+        const size_t boxes = world.MessageBoxCalls().size();
+        Click(c.button);
+        EXPECT_TRUE(world.Journal().empty());
+        const auto calls = world.MessageBoxCalls();
+        ASSERT_EQ(calls.size(), boxes + 1);
+        EXPECT_EQ(calls.back().text, c.message);
+        EXPECT_EQ(GetFocus(), page->GetDlgItem(c.field));
+        SetText(c.field, before);
+    }
+    EXPECT_TRUE(Enabled(IDC_REGSET_ERROR_MIC));
+}
+
+// A delay of d seconds: the first request at once, the second after d + 60 seconds, the third
+// after 120; the button waits for the third.
+TEST_F(ApRegSetPageTest, ErrorMicRequestsFollowTheirTimers) {
+    for (const char* delay : {"0", "59"}) {
+        SCOPED_TRACE(delay);
+        SetText(IDC_REGSET_MIC_DELAY, delay);
+        world.ClearJournal();
+        Click(IDC_REGSET_ERROR_MIC);
+        auto calls = Calls(kSetErrorMic);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_TRUE(calls[0].in.empty()) << "no data";
+        EXPECT_FALSE(Enabled(IDC_REGSET_ERROR_MIC));
+
+        page->SendMessage(WM_TIMER, daduve::CRegSetPage::kSecondMicTimerId);
+        EXPECT_EQ(Calls(kSetErrorMic).size(), 2u);
+        EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CRegSetPage::kSecondMicTimerId)) << "the second fires once";
+        EXPECT_FALSE(Enabled(IDC_REGSET_ERROR_MIC));
+
+        page->SendMessage(WM_TIMER, daduve::CRegSetPage::kThirdMicTimerId);
+        EXPECT_EQ(Calls(kSetErrorMic).size(), 3u);
+        EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CRegSetPage::kThirdMicTimerId));
+        EXPECT_TRUE(Enabled(IDC_REGSET_ERROR_MIC));
+    }
+}
+
+// The error-MIC request is tried once: a refusal is not queued for another try.
+TEST_F(ApRegSetPageTest, ErrorMicRequestIsNotRetried) {
+    world.FailOid(kSetErrorMic, 1);
+    Click(IDC_REGSET_ERROR_MIC);
+    EXPECT_EQ(SetOidQueueSize(), 0u);
+    world.FailOid(kSetRegister, 1);
+    SetText(IDC_REGSET_RF_VALUE, "1");
+    Click(IDC_REGSET_RF_SET);
+    EXPECT_EQ(SetOidQueueSize(), 1u) << "register writes get their retries";
+}
+
+TEST_F(ApRegSetPageTest, LayoutKeepsEveryTextWhole) {
+    testutil::ExpectTidyLayout(page->m_hWnd);
+    ShowForScreenshot("havix-setting-register");
+}
+
+}  // namespace
