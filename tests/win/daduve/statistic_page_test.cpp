@@ -27,7 +27,9 @@ std::string Scenario(const std::string& extra = "") {
            "description = Norvane ZQ-4402 Wireless LAN PCI Card\n"
            "instance_id = {A3C05E77-91D4-4B6A-8E20-5F1D7C94B0E8}\n"
            "driver      = {4d36e972-e325-11ce-bfc1-08002be10318}\\0008\n"
-           "oid 0xFF0C001A = 01 00 00 00\n" +
+           "oid 0xFF0C001A = 01 00 00 00\n"
+           // The access point's SSID: its BSS is up, so its counters move.
+           "oid 0x0D010102 = 04 00 00 00 48 61 76 78 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n" +
            extra;
 }
 
