@@ -559,6 +559,11 @@ void World::FailTrayCalls(unsigned n) {
     state_->trayFailures = n;
 }
 
+void World::ClearTrayCalls() {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->tray.calls.clear();
+}
+
 std::size_t World::LiveWlanAllocations() const {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->wlanAllocations.size();

@@ -266,6 +266,7 @@ public:
 
     TrayRecord Tray() const;
     void FailTrayCalls(unsigned n);  // the next n Notify calls fail (as after a shell restart)
+    void ClearTrayCalls();           // the calls of the record; the icon stays as it is
 
     // Leak checks.
     std::size_t LiveWlanAllocations() const;

@@ -87,11 +87,12 @@ protected:
         text.replace(at + 1, end - at - 1, to);
         std::ofstream(scenario, std::ios::binary) << text;
     }
-    void AddAdapterLine(const std::string& line) {
+    // Lines of the (first) adapter.
+    void AddAdapterLines(const std::string& lines) {
         std::string text = ReadFileText(scenario);
-        const size_t at = text.find("[network]");
+        const size_t at = text.find("[adapter]\n");
         ASSERT_NE(at, std::string::npos);
-        text.insert(at, line + "\n\n");
+        text.insert(at + 10, lines + "\n");
         std::ofstream(scenario, std::ios::binary) << text;
     }
     std::string Suite(const char* program) const {
@@ -105,6 +106,17 @@ protected:
     }
     bool WaitForTrayTip(const char* program, const std::string& part, DWORD ms) {
         return WaitFor([&] { return TrayTip(program).find(part) != std::string::npos; }, ms);
+    }
+    // The sharing of a connection as a program started now would find it.
+    std::string Sharing(const std::string& name) {
+        platform::sim::World w;
+        if (!w.LoadFile(scenario)) return "<no world>";
+        for (const auto& c : w.Connections())
+            if (c.name == name)
+                return c.sharing == platform::sim::IcsRole::None     ? "none"
+                       : c.sharing == platform::sim::IcsRole::Public ? "public"
+                                                                      : "private";
+        return "<no connection>";
     }
     // Shows a page of a sheet of another process by its index.
     static void ShowPage(HWND sheet, int index) {

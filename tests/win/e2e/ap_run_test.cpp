@@ -1,0 +1,71 @@
+// The trip through access-point mode as a user makes it: Lumora's "Switch to AP Mode", the
+// mode-switch tool starts Havix, Havix switches the adapter and starts Pelcor ("ICS_DOWN",
+// then its dialog), the user shares the dial-up connection, and "Switch to Station Mode"
+// brings Lumora back on the station values kept in Default.
+#include "e2e_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/win/station/driver_key_util.h"
+
+namespace {
+
+using namespace e2e;
+using testutil::ReadText;
+
+constexpr int kWanConnection = 1000, kWanDescription = 1001;
+
+class ApRunTest : public EndToEndTest {
+protected:
+    void SetUp() override { SetUpScenario("default.scn"); }
+};
+
+TEST_F(ApRunTest, ToAccessPointModeSharingTheChosenConnectionAndBack) {
+    PROCESS_INFORMATION lumora = Start(Suite("Lumora.exe"), "-s");
+    HWND station = WaitForWindow(lumora.dwProcessId, kMainTitle, 20000);
+    ASSERT_NE(station, nullptr);
+    ASSERT_TRUE(WaitForTrayTip("Lumora.exe", "(Harbor Open)", 10000)) << TrayTip("Lumora.exe");
+    const std::string key = DriverKey();
+    const std::string stationMode = ReadText(key, "WirelessMode");
+    // The installation makes Default; the station values go there when Lumora hands over.
+    testutil::SetText(key + "\\Default", "Marker", "installed");
+
+    PostMessageA(station, WM_COMMAND, kSwitchToApMode, 0);
+    ASSERT_TRUE(WaitForEnd(lumora, 20000)) << "Lumora ends";
+    HWND pelcor = WaitForProgramWindow("Pelcor.exe", kPelcorTitle, 30000);
+    ASSERT_NE(pelcor, nullptr) << "Havix lets the user choose the connection to share";
+    EXPECT_EQ(Sharing("Local Area Connection"), "none") << "\"Pelcor.exe\" ICS_DOWN ran first";
+    HWND ap = WaitForProgramWindow("Havix.exe", kMainTitle, 10000);
+    ASSERT_NE(ap, nullptr);
+    EXPECT_EQ(ReadText(key, "OpMode"), "1");
+    EXPECT_EQ(ReadText(key, "SSID"), ReadText(key + "\\ApDefault", "SSID"));
+
+    // The user picks the dial-up connection: its description shows, then Enable ICS.
+    HWND combo = GetDlgItem(pelcor, kWanConnection);
+    ASSERT_GE(SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Harbor Dial-up")), 0);
+    SendMessageA(pelcor, WM_COMMAND, MAKEWPARAM(kWanConnection, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(Text(GetDlgItem(pelcor, kWanDescription)), "WAN (PPP/SLIP) Interface");
+    Click(GetDlgItem(pelcor, IDOK));
+    ASSERT_TRUE(WaitForProcessEnd(pelcor, 20000)) << "Pelcor ends with the choice";
+    EXPECT_EQ(Sharing("Harbor Dial-up"), "public");
+    EXPECT_EQ(Sharing("Wireless Network Connection"), "private") << "shared into the access point's network";
+    EXPECT_EQ(Sharing("Local Area Connection"), "none");
+
+    HWND sheet = WaitForProgramWindow("Havix.exe", kSheetTitle, 20000);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(WaitForTrayTip("Havix.exe", "Norvane", 10000));
+
+    PostMessageA(ap, WM_COMMAND, kSwitchToStationMode, 0);
+    ASSERT_TRUE(WaitForProcessEnd(ap, 20000)) << "Havix ends";
+    HWND back = WaitForProgramWindow("Lumora.exe", kMainTitle, 30000);
+    ASSERT_NE(back, nullptr) << "the tool started Lumora again";
+    EXPECT_EQ(ReadText(key, "OpMode"), "0");
+    EXPECT_EQ(ReadText(key, "WirelessMode"), stationMode) << "Default came back over the driver key";
+    EXPECT_TRUE(WaitForTrayTip("Lumora.exe", "(Harbor Open)", 20000)) << TrayTip("Lumora.exe");
+    EXPECT_EQ(Sharing("Harbor Dial-up"), "public") << "the sharing outlives the access point";
+
+    PostMessageA(back, WM_COMMAND, kLumoraExit, 0);
+    ASSERT_TRUE(WaitForProcessEnd(back, 20000));
+}
+
+}  // namespace
