@@ -14,6 +14,7 @@ using namespace e2e;
 using testutil::ReadText;
 
 constexpr int kWanConnection = 1000, kWanDescription = 1001;
+constexpr int kConfigSsid = 1062, kPageApply = 1157;
 
 class ApRunTest : public EndToEndTest {
 protected:
@@ -55,6 +56,15 @@ TEST_F(ApRunTest, ToAccessPointModeSharingTheChosenConnectionAndBack) {
     ASSERT_NE(sheet, nullptr);
     EXPECT_TRUE(WaitForTrayTip("Havix.exe", "Norvane", 10000));
 
+    // Config: the access point gets another name, Apply stores and pushes it.
+    ShowPage(sheet, 0);
+    HWND ssid = WaitForControl(sheet, kConfigSsid);
+    ASSERT_NE(ssid, nullptr);
+    SendMessageA(ssid, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Harbor AP"));
+    Click(Control(sheet, kPageApply));
+    EXPECT_TRUE(WaitFor([&] { return ReadText(key + "\\ApDefault", "SSID") == "Harbor AP"; }, 10000));
+    EXPECT_EQ(ReadText(key, "SSID"), "Harbor AP") << "the driver key runs the new configuration";
+
     PostMessageA(ap, WM_COMMAND, kSwitchToStationMode, 0);
     ASSERT_TRUE(WaitForProcessEnd(ap, 20000)) << "Havix ends";
     HWND back = WaitForProgramWindow("Lumora.exe", kMainTitle, 30000);
@@ -63,6 +73,7 @@ TEST_F(ApRunTest, ToAccessPointModeSharingTheChosenConnectionAndBack) {
     EXPECT_EQ(ReadText(key, "WirelessMode"), stationMode) << "Default came back over the driver key";
     EXPECT_TRUE(WaitForTrayTip("Lumora.exe", "(Harbor Open)", 20000)) << TrayTip("Lumora.exe");
     EXPECT_EQ(Sharing("Harbor Dial-up"), "public") << "the sharing outlives the access point";
+    EXPECT_EQ(ReadText(key + "\\ApDefault", "SSID"), "Harbor AP") << "kept for the next time";
 
     PostMessageA(back, WM_COMMAND, kLumoraExit, 0);
     ASSERT_TRUE(WaitForProcessEnd(back, 20000));
