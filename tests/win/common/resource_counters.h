@@ -4,7 +4,6 @@
 // makes and frees a known number of objects).
 #include <windows.h>
 
-#include <intrin.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -35,10 +34,26 @@ struct GdiHandleEntry {
 };
 static_assert(sizeof(GdiHandleEntry) == 24);
 constexpr std::size_t kGdiHandleCount = 0x10000;
-constexpr std::size_t kPebGdiTableOffset = 0xF8;  // x86_64 layout
+
+// The process environment block, from the thread's own block.
+inline const std::uint8_t* Peb() {
+    const std::uint8_t* peb = nullptr;
+#ifdef _WIN64
+    asm("movq %%gs:0x60, %0" : "=r"(peb));
+#else
+    asm("movl %%fs:0x30, %0" : "=r"(peb));
+#endif
+    return peb;
+}
+
+#ifdef _WIN64
+constexpr std::size_t kPebGdiTableOffset = 0xF8;
+#else
+constexpr std::size_t kPebGdiTableOffset = 0x94;
+#endif
 
 inline const GdiHandleEntry* GdiTable() {
-    const auto* peb = reinterpret_cast<const std::uint8_t*>(__readgsqword(0x60));
+    const std::uint8_t* peb = Peb();
     const void* table = nullptr;
     std::memcpy(&table, peb + kPebGdiTableOffset, sizeof table);
     return static_cast<const GdiHandleEntry*>(table);
