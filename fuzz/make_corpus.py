@@ -265,6 +265,30 @@ DLS_TABLES = {
 }
 
 
+def wps_credential(ssid, auth, encry, key_index, key, mac=bytes(6)):
+    """One 124-byte credential: SSID length and 32 bytes, types, key index and length, 64-byte key, MAC."""
+    return (struct.pack("<I", len(ssid)) + ssid.ljust(32, b"\0")[:32] + struct.pack("<IIII", auth, encry, key_index, len(key))
+            + key.ljust(64, b"\0")[:64] + mac + bytes(2))
+
+
+def wps_table(count, entries):
+    """996 bytes: the count and eight credentials."""
+    body = b"".join(entries) + bytes(124 * (8 - len(entries)))
+    return struct.pack("<I", count) + body
+
+
+WPS_TABLES = {
+    "empty": wps_table(0, []),
+    "wpa2_psk": wps_table(1, [wps_credential(b"Lantern Home", 0x20, 0x08, 0, b"lantern-harbour-42",
+                                             bytes([0x02, 0x11, 0x22, 0x33, 0x44, 0x77]))]),
+    "three": wps_table(3, [wps_credential(b"Quay WEP", 1, 2, 0x80000001, b"1122334455"),
+                           wps_credential(b"Harbor", 1, 1, 0, b""),
+                           wps_credential(b"Office", 0x10, 0x08, 0, b"A" * 64)]),
+    "count_beyond": wps_table(200, [wps_credential(b"x" * 32, 2, 4, 9, b"k" * 64)]),
+    "short_answer": wps_table(2, [wps_credential(b"Harbor", 1, 1, 0, b"")])[:140],
+}
+
+
 # Station files ([Config]) and "_wsc" files for settings_readers.
 SETTINGS = {
     "wpa2_psk": ("[Config]\nCurProfile=Home\nWSC=0\nSSID=Lantern Home\nNetworkType=1\nAuthMode=7\nCipherMode=6\n"
@@ -307,6 +331,8 @@ def main():
                                                                for i in range(3)))
     for name, data in DLS_TABLES.items():
         write("dls_table", name, data)
+    for name, data in WPS_TABLES.items():
+        write("wps_credentials", name, data)
     for name, (station, wsc) in SETTINGS.items():
         write("settings_readers", name, station.encode() + b"\0" + wsc.encode())
 

@@ -100,6 +100,10 @@ FileDialogs& Files() {
     sim::World* w = Current();
     return w ? w->FilesPort() : win32::RealFileDialogs();
 }
+SecureRandom& Random() {
+    sim::World* w = Current();
+    return w ? w->Random() : win32::RealRandom();
+}
 
 namespace sim {
 void Install(World* world) { g_installed.store(world); }

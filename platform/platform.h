@@ -20,6 +20,7 @@ class ServiceControl;
 class BridgePort;
 class CertificateStores;
 class FileDialogs;
+class SecureRandom;
 
 // Chooses the implementation once: the simulation when the environment variable
 // WLSIM_SCENARIO names a scenario file, the real Win32 one otherwise. Safe to call twice.
@@ -41,5 +42,6 @@ BridgePort& Bridge();
 // each Wine prefix has stores of its own.
 CertificateStores& Certificates();
 FileDialogs& Files();
+SecureRandom& Random();
 
 }  // namespace platform

@@ -354,6 +354,7 @@ private:
             if (n.appearAt >= 0 && n.vanishAt >= 0 && n.vanishAt <= n.appearAt)
                 throw Fail{"vanish_at must come after appear_at"};
             if (n.hasKey) CheckNetworkKey(n);
+            if (!n.wpsPin.empty() && n.wps == NetworkSpec::kWpsNone) throw Fail{"wps_pin needs wps"};
         } else if (section_ == kConnection) {
             line_ = result.connections.back().line;
             for (const char* k : {"name", "guid", "description"})
@@ -535,6 +536,8 @@ private:
             std::vector<std::string> w = Split(value);
             if (w.size() != 2) throw Fail{"radio_switch_at = <ms> on|off"};
             a.radioSwitchAt.emplace_back(ParseInt(w[0], 0, 1ll << 40, "radio_switch_at"), ParseBool(w[1]));
+        } else if (key == "wps_button_at") {
+            a.wpsButtonAt.push_back(ParseInt(value, 0, 1ll << 40, "wps_button_at"));
         } else if (key == "ip") {
             Once(key);
             std::vector<std::string> w = Split(value);
@@ -816,6 +819,10 @@ private:
             else if (v == "pin") n.wps = NetworkSpec::kWpsPin;
             else if (v == "pbc") n.wps = NetworkSpec::kWpsPbc;
             else throw Fail{"wps must be no, yes, pin or pbc"};
+        } else if (key == "wps_pin") {
+            Once(key);
+            n.wpsPin = Trim(value);
+            if (!IsWpsPinText(n.wpsPin)) throw Fail{"wps_pin must be 8 digits whose last is the checksum of the first 7"};
         } else if (key == "ht") {
             Once(key);
             n.ht = ParseBool(value);
@@ -919,6 +926,16 @@ private:
     }
 
     // A key of the form the network's security takes.
+    static bool IsWpsPinText(const std::string& t) {
+        if (t.size() != 8) return false;
+        int sum = 0;
+        for (std::size_t i = 0; i < 8; ++i) {
+            if (t[i] < '0' || t[i] > '9') return false;
+            if (i < 7) sum += (i % 2 == 0 ? 3 : 1) * (t[i] - '0');
+        }
+        return (10 - sum % 10) % 10 == t[7] - '0';
+    }
+
     static void CheckNetworkKey(const NetworkSpec& n) {
         auto allHex = [](const std::string& k) {
             for (char c : k)

@@ -76,6 +76,7 @@ struct AdapterSpec {
     std::uint32_t scanDelayMs = 1000;      // from WlanScan to its notification
     bool scanFails = false;                // scans end with scan_fail
     std::vector<std::pair<std::int64_t, bool>> radioSwitchAt;  // {ms, switch on}
+    std::vector<std::int64_t> wpsButtonAt;  // the adapter's WPS push button, pressed at these times
     // IPv4 configuration (dotted texts); without it the adapter is not bound to IPv4.
     bool hasIp = false;
     std::string ipAddress, ipMask, ipGateway;  // no gateway: "0.0.0.0"
@@ -103,6 +104,7 @@ struct NetworkSpec {
     bool connectFails = false;             // every connection attempt to it fails
     enum Wps { kWpsNone, kWpsIdle, kWpsPin, kWpsPbc };
     Wps wps = kWpsNone;                    // WPS element; PIN/PBC add a device password id
+    std::string wpsPin;                    // 8 digits: the PIN its registrar (or itself) takes; empty: none
     bool ht = false;                       // 802.11n elements (HT capabilities, HT operation)
     std::vector<Mac> dlsPeers;             // stations of this BSS that accept a direct link
     // The network's key: a WEP key (10 or 26 hex digits, or 5 or 13 characters) at keyIndex,

@@ -3,6 +3,7 @@
 
 #include "platform/sim/sim_driver_records.h"
 #include "platform/sim/sim_soft_ap.h"
+#include "platform/sim/sim_wps.h"
 #include "platform/sim/world_state.h"
 
 namespace platform::sim {
@@ -115,6 +116,7 @@ private:
         const std::uint32_t q = QueryOidOf(oid);
         if (DWORD refused = CheckSetRecord(q, buf, length)) return refused;
         DWORD error = ERROR_SUCCESS;
+        if (WpsSet(s.networks, a, s.clock.Now(), q, buf, length, &error) && error != ERROR_SUCCESS) return error;
         if (BlockAckSet(s.networks, a, q, buf, length, s.clock.Now(), &error) ||
             QosSet(s.networks, a, q, buf, length, &error)) {
             if (error == ERROR_SUCCESS) *returned = length;
@@ -153,6 +155,8 @@ private:
             answer = given->second;
         } else if (auto shared = a.spec.oidAnswers.find(SharedStateOid(oid)); shared != a.spec.oidAnswers.end()) {
             answer = shared->second;
+        } else if (DWORD wpsError = 0; WpsQuery(s.networks, a, s.clock.Now(), oid, buf, length, returned, &wpsError)) {
+            return wpsError;
         } else if (oid == kOidNetworkTypes) {
             answer = NetworkTypesAnswer(a.spec);
         } else if (LinkStatsAnswer(a, oid, &answer)) {

@@ -33,6 +33,7 @@ class IpHelper;
 class IcsSharing;
 class ServiceControl;
 class BridgePort;
+class SecureRandom;
 }  // namespace platform
 
 namespace platform::sim {
@@ -233,6 +234,11 @@ public:
     // Waits until every batch due so far has been handed to the sink.
     bool WaitDriverEventsDelivered(DWORD timeoutMs = 5000);
     void ApplySchedule();      // applies what the clock has made due
+    // The adapter's WPS push button pressed now (sim_wps.cpp).
+    void PressWpsButton(std::size_t i);
+    // Random bytes from fill instead of the system's secure source; an empty one gives the
+    // system's back (sim_random.cpp).
+    void SetRandomSource(std::function<bool(void*, std::size_t)> fill);
 
     std::vector<JournalEntry> Journal() const;
     void ClearJournal();
@@ -339,6 +345,7 @@ public:
     ServiceControl& Services();
     BridgePort& Bridge();
     FileDialogs& FilesPort();
+    SecureRandom& Random();
 
     struct State;  // platform/sim/world_state.h; for the simulated platform only
     State& Internal() const { return *state_; }

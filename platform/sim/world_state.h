@@ -24,6 +24,8 @@
 #include "platform/sim/sim_driver_tables.h"
 #include "platform/sim/world.h"
 #include "platform/sim/sim_link_stats.h"
+#include "platform/sim/sim_wps.h"
+#include "platform/secure_random.h"
 #include "platform/tray_icon.h"
 
 namespace platform::sim {
@@ -48,6 +50,7 @@ struct AdapterState {
     LinkCounterState linkCounters;
     std::set<DWORD> failingProperties;  // Setup API properties that cannot be read
     std::size_t apEventsTaken = 0;      // records of the event table the driver has handed out
+    WpsRunState wps;                    // the WSC exchange (sim_wps.cpp)
 };
 
 struct PendingWlanNotification {
@@ -176,6 +179,10 @@ struct World::State {
     std::vector<ServiceState> services;
     std::map<SC_HANDLE, ServiceHandle> serviceHandles;
     std::unique_ptr<ServiceControl> serviceControl;
+
+    // The secure random source (sim_random.cpp): the system's unless a test gives one.
+    std::function<bool(void*, std::size_t)> randomSource;
+    std::unique_ptr<SecureRandom> random;
 
     // The ethernet bridge driver (sim_bridge.cpp).
     BridgeState bridge;

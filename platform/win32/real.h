@@ -16,6 +16,7 @@ class ServiceControl;
 class BridgePort;
 class CertificateStores;
 class FileDialogs;
+class SecureRandom;
 }  // namespace platform
 
 namespace platform::win32 {
@@ -33,5 +34,6 @@ ServiceControl& RealServices();
 BridgePort& RealBridge();
 CertificateStores& RealCertificates();
 FileDialogs& RealFileDialogs();
+SecureRandom& RealRandom();
 
 }  // namespace platform::win32

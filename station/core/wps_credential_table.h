@@ -32,3 +32,31 @@ static_assert(offsetof(WpsCredential, AuthType) == 36, "authentication after the
 static_assert(offsetof(WpsCredential, Key) == 52, "key at offset 52");
 static_assert(offsetof(WpsCredential, MacAddress) == 116, "MAC address at offset 116");
 static_assert(sizeof(WpsCredentialTable) == 996, "driver table size");
+
+#include <string>
+#include <vector>
+
+// The table as the driver returned it: length bytes of answer (at most the table's 996)
+// over a zeroed table, the count no more than the whole entries returned, then
+// SanitizeWpsCredentialTable.
+void ParseWpsCredentialTable(const uint8_t* answer, size_t length, WpsCredentialTable& table);
+// Holds the table to what its readers may trust: the count at most 8, every SSID length at
+// most 32 and key length at most 64, the entries from the count on zero.
+void SanitizeWpsCredentialTable(WpsCredentialTable& table);
+// A credential index kept beside the table, back to 0 when the table no longer has it.
+int ClampWpsIndex(int index, uint32_t count);
+
+// The SSID and the key as text, each its length's bytes (bounded by the field).
+std::string WpsCredentialSsid(const WpsCredential& credential);
+std::string WpsCredentialKey(const WpsCredential& credential);
+
+// One value of the "_wsc" settings file.
+struct WpsFileValue {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+// What the "_wsc" file keeps of the table, in writing order: [Common] Number, ConfigMode and
+// PinCode, then sections Profile0 to Profile7 with SSID, AuthType, EncryType, KeyIndex,
+// KeyLength, Key and MacAddress (slots from the count on from the zeroed entries).
+std::vector<WpsFileValue> WpsCredentialFileValues(const WpsCredentialTable& table, int configMode, uint32_t pinCode);

@@ -58,7 +58,7 @@ TEST(Scenario, DefaultFileReadsAsWritten) {
 }
 
 TEST(Scenario, ShippedFilesParse) {
-    for (const char* name : {"default.scn", "two-adapters.scn", "no-adapter.scn", "ht-link.scn"}) {
+    for (const char* name : {"default.scn", "two-adapters.scn", "no-adapter.scn", "ht-link.scn", "wps.scn"}) {
         Scenario sc;
         ParseError err;
         EXPECT_TRUE(ParseScenario(ReadFile(ScenarioPath(name)), &sc, &err)) << name << ": " << err.Text();
