@@ -3,7 +3,6 @@
 #include <cstring>
 
 ProfileApplyRecord* g_pCurrentAction = nullptr;
-int g_WpsSessionActive = 0;
 
 bool IsKnownActionKind(int kind) { return kind >= kActionScan && kind <= kActionSetBssid; }
 

@@ -25,8 +25,6 @@ constexpr std::size_t kBssidSize = 6;
 
 // A private deep copy of the last connect record queued: the settings in force, for the pages.
 extern ProfileApplyRecord* g_pCurrentAction;
-// Set while a WPS session runs; the WPS polling owns it (defined here until that lands).
-extern int g_WpsSessionActive;
 
 bool IsKnownActionKind(int kind);
 

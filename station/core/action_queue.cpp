@@ -11,6 +11,7 @@
 #include "station/core/radio_defaults.h"
 #include "station/core/rate_tables.h"
 #include "station/core/station_globals.h"
+#include "station/core/wps_poll.h"
 
 namespace {
 

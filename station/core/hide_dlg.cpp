@@ -36,11 +36,8 @@ namespace {
 
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT_PTR kRescanTimer = 3;
-constexpr UINT_PTR kWpsReconnectTimer = 4;
-constexpr UINT_PTR kWpsButtonTimer = 6;
 constexpr UINT kPollMs = 2000;
 constexpr UINT kRescanMs = 4000;
-constexpr UINT kWpsButtonMs = 1000;
 constexpr DWORD kOidSignal1 = 0xFF0C000F;
 constexpr DWORD kOidSignal2 = 0xFF0C0010;
 constexpr DWORD kOidEepromWord = 0xFF0C0008;
@@ -171,6 +168,19 @@ void CHideDlg::InitDevice(int openSheet) {
     m_nTimer3 = SetTimer(kRescanTimer, kRescanMs);
     ApplyProfile(1, "", 0);
     if (openSheet) ShowConfigSheet();
+    SetTimer(kWpsButtonTimer, kWpsButtonMs);
+}
+
+void CHideDlg::SuspendWpsTimers() {
+    KillTimer(kWpsReconnectTimer);
+    KillTimer(kWpsStatusTimer);
+    KillTimer(kWpsButtonTimer);
+}
+
+void CHideDlg::ResumeWpsTimers(int statusPolling) {
+    if (!IsWindow()) return;
+    if (g_WpsSessionActive == 1 && g_WpsCycleCredentials == 1) SetTimer(kWpsReconnectTimer, kWpsReconnectMs);
+    if (statusPolling) SetTimer(kWpsStatusTimer, kWpsStatusMs);
     SetTimer(kWpsButtonTimer, kWpsButtonMs);
 }
 

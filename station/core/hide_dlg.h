@@ -50,6 +50,11 @@ public:
     DWORD UpdateBssList();
     void InitDevice(int openSheet);
     void KillPollTimers();
+    // The WPS page polls the driver itself while it exists: it takes timers 4, 5 and 6 when it
+    // is created and gives them back when its window is destroyed (timer 5 only when a run
+    // it started is still going on, timer 4 for a rotating WPS session).
+    void SuspendWpsTimers();
+    void ResumeWpsTimers(int statusPolling);
     int Discover();
 
     // True while the main sheet's window exists.

@@ -11,6 +11,7 @@
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
 #include "station/core/action_data.h"
+#include "station/core/wps_poll.h"
 #include "station/core/ansi_text.h"
 #include "station/core/driver_registry.h"
 #include "station/core/hide_dlg.h"

@@ -16,6 +16,7 @@
 #include "shared/adapter_identity.h"
 #include "shared/os_code.h"
 #include "station/core/action_data.h"
+#include "station/core/wps_poll.h"
 #include "station/core/bss_ie_decoder.h"
 #include "station/core/bssid_list.h"
 #include "station/core/channel_frequency.h"

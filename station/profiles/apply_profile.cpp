@@ -10,11 +10,6 @@
 #include "station/profiles/profile_globals.h"
 #include "station/profiles/station_config.h"
 
-namespace {
-constexpr UINT_PTR kWpsReconnectTimer = 4;
-constexpr UINT kWpsReconnectMs = 10000;
-}  // namespace
-
 void ApplyProfile(int withDriverSettings, const char* profileName, int connectRequested) {
     g_WpsSessionActive = 0;
     ProfileApplyRecord* record = AllocApplyRecord();
@@ -30,12 +25,16 @@ void ApplyProfile(int withDriverSettings, const char* profileName, int connectRe
             QueueWpsConnect();
             if (g_pHideDlg) g_pHideDlg->SetTimer(kWpsReconnectTimer, kWpsReconnectMs);
         }
+        // The credential's record connects; this one holds no network, and queued after it,
+        // its empty SSID would take the adapter off that network again.
+        FreeApplyRecord(record);
+        return;
     } else {
         g_ProfileApplied = 1;
         ReadStationConfig(*record);
     }
-    // 802.1X at start-up waits for the user; a WPS session connects with its credentials.
-    record->ApplyFlag = (connectRequested == 0 && record->Use8021X != 0) || g_WpsSessionActive ? 0 : 1;
+    // 802.1X at start-up waits for the user.
+    record->ApplyFlag = connectRequested == 0 && record->Use8021X != 0 ? 0 : 1;
 
     if (!g_pHideDlg) {
         FreeApplyRecord(record);

@@ -24,6 +24,7 @@
 #include "station/core/settings_file.h"
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
+#include "station/core/wps_poll.h"
 #include "station/pages/profile_page.h"
 #include "station/profiles/apply_profile.h"
 #include "station/profiles/profile_globals.h"
@@ -351,18 +352,28 @@ TEST_F(ProfilePageTest, StartUpReappliesTheActiveProfileWithTheDriversSettings) 
     });
 }
 
-TEST_F(ProfilePageTest, StartUpInAWpsSessionConnectsNothingThroughTheService) {
+// At start-up in a WPS session the stored credential connects, not [Config], and nothing
+// queued after it takes the adapter off that network again.
+TEST_F(ProfilePageTest, StartUpInAWpsSessionConnectsWithTheStoredCredential) {
     Load(testutil::Scenario("default.scn"));
-    Write("_sta", "[Config]\r\nWSC=1\r\nSSID=Lantern Home\r\nNetworkType=1\r\nAuthMode=7\r\nCipherMode=6\r\n");
-    Write("_wsc", "[Common]\r\nNumber=1\r\n[Profile0]\r\nSSID=Lantern Home\r\nAuthType=32\r\nEncryType=8\r\n");
+    Write("_sta", "[Config]\r\nWSC=1\r\nSSID=Harbor Open\r\nNetworkType=1\r\nAuthMode=0\r\nCipherMode=1\r\n");
+    Write("_wsc", "[Common]\r\nNumber=1\r\n[Profile0]\r\nSSID=Lantern Home\r\nAuthType=32\r\nEncryType=8\r\n"
+                  "KeyLength=13\r\nKey=harbor lights\r\n");
     dialog.m_bOpenSheetAtStart = 0;
     Run([&] {
         ASSERT_NE(g_pCurrentAction, nullptr);
-        EXPECT_EQ(g_pCurrentAction->ApplyFlag, 0u);
-        EXPECT_EQ(g_pCurrentAction->StationConfigLoaded, 0u) << "the credentials connect, not [Config]";
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(g_pCurrentAction->Ssid), g_pCurrentAction->SsidLength),
+                  "Lantern Home");
+        EXPECT_EQ(g_pCurrentAction->AuthMode, 7);
         EXPECT_EQ(g_WpsSessionActive, 1);
         EXPECT_EQ(g_ProfileApplied, 0);
-        EXPECT_TRUE(world.WlanConnects().empty());
+        ASSERT_EQ(world.WlanConnects().size(), 1u);
+        EXPECT_EQ(world.WlanConnects()[0].profile, L"Lantern Home");
+        std::vector<std::uint32_t> ssidLengths;
+        for (const auto& e : Sets())
+            if (e.oid == kSetSsid && e.in.size() >= 4) ssidLengths.push_back(e.in[0] | e.in[1] << 8 | e.in[2] << 16);
+        EXPECT_EQ(ssidLengths, std::vector<std::uint32_t>{12}) << "the credential's SSID, and no empty one after it";
+        ASSERT_TRUE(PumpUntil([&] { return world.Adapter(0).linkSsid == "Lantern Home"; }));
     });
 }
 
