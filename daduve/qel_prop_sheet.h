@@ -11,6 +11,7 @@
 #include "daduve/config_page.h"
 #include "daduve/block_ack_page.h"
 #include "daduve/link_status_page.h"
+#include "daduve/event_log_page.h"
 #include "daduve/pending_page.h"
 #include "daduve/reg_set_page.h"
 #include "daduve/statistic_page.h"
@@ -36,7 +37,7 @@ public:
     CAccessControlPage* AccessControlPage() { return &m_AccessControlPage; }
     CWdsPage* WdsPage() { return &m_WdsPage; }
     fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
-    fw::CPropertyPage* EventLogPage() { return &m_EventLogPage; }
+    CEventLogPage* EventLogPage() { return &m_EventLogPage; }
     CStatisticPage* StatisticPage() { return &m_StatisticPage; }
     fw::CPropertyPage* RegSetPage() { return &m_RegSetPage; }
     fw::CPropertyPage* LinkStatusPage() { return &m_LinkStatusPage; }
@@ -62,7 +63,7 @@ private:
     CAccessControlPage m_AccessControlPage;
     CWdsPage m_WdsPage;
     CPendingPage m_MacTablePage{IDS_MAC_TABLE};
-    CPendingPage m_EventLogPage{IDS_EVENT_LOG};
+    CEventLogPage m_EventLogPage;
     CStatisticPage m_StatisticPage;
     // Built but never added: engineering pages kept ready to be wired in.
     CRegSetPage m_RegSetPage;

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 void AddListColumn(HWND list, int index, const std::string& text, double factor, int format) {
     RECT client{};
     GetClientRect(list, &client);
@@ -13,6 +15,20 @@ void AddListColumn(HWND list, int index, const std::string& text, double factor,
     column.pszText = header.data();
     column.iSubItem = index;
     SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void FitListColumn(HWND list, int index, int minWidth) {
+    // The control's own margins around a label and a header text, with room to spare.
+    constexpr int kMargin = 18;
+    auto widthOf = [list](std::string text) {
+        return static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    };
+    int needed = widthOf(ListColumnText(list, index));
+    const int rows = ListRowCount(list);
+    for (int row = 0; row < rows; ++row) needed = std::max(needed, widthOf(ListItemText(list, row, index)));
+    const int width = std::max(minWidth, needed + kMargin);
+    if (width != static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, index, 0)))
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, index, MAKELPARAM(width, 0));
 }
 
 int AppendListRow(HWND list, const std::vector<std::string>& texts) {
@@ -41,6 +57,16 @@ std::string ListItemText(HWND list, int row, int column) {
     item.pszText = text;
     item.cchTextMax = sizeof(text);
     SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+std::string ListColumnText(HWND list, int column) {
+    char text[256] = {};
+    LVCOLUMNA header{};
+    header.mask = LVCF_TEXT;
+    header.pszText = text;
+    header.cchTextMax = sizeof(text);
+    SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
     return text;
 }
 

@@ -614,9 +614,9 @@ private:
         return true;
     }
 
-    // "<mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms>]"
+    // "<mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms> | aged_out <ms>]"
     static ApStationSpec ApStation(const std::string& value) {
-        static const char* const kUsage = "ap_station = <mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms>]";
+        static const char* const kUsage = "ap_station = <mac> <aid> [power_save] [rate <rate word>] [join <ms>] [leave <ms> | aged_out <ms>]";
         std::vector<std::string> w = Split(value);
         if (w.size() < 2) throw Fail{kUsage};
         ApStationSpec st;
@@ -631,18 +631,22 @@ private:
                 st.powerSave = true;
             } else if (word == "rate") {
                 std::string rate;
-                while (i < w.size() && Lower(w[i]) != "power_save" && Lower(w[i]) != "join" && Lower(w[i]) != "leave")
+                while (i < w.size() && Lower(w[i]) != "power_save" && Lower(w[i]) != "join" && Lower(w[i]) != "leave" &&
+                       Lower(w[i]) != "aged_out")
                     rate += w[i++] + " ";
                 const std::uint32_t word16 = RateWord(rate);
                 if (word16 > 0xFFFF) throw Fail{"the station's rate word has 16 bits"};
                 st.rateWord = static_cast<std::uint16_t>(word16);
-            } else if ((word == "join" || word == "leave") && i < w.size()) {
+            } else if ((word == "join" || word == "leave" || word == "aged_out") && i < w.size()) {
+                if (word != "join" && st.leaveAt >= 0) throw Fail{"a station leaves once: leave or aged_out"};
                 (word == "join" ? st.joinAt : st.leaveAt) = ParseInt(w[i++], 0, 1ll << 40, word.c_str());
+                st.agedOut = st.agedOut || word == "aged_out";
             } else {
                 throw Fail{kUsage};
             }
         }
-        if (st.joinAt >= 0 && st.leaveAt >= 0 && st.leaveAt <= st.joinAt) throw Fail{"leave must come after join"};
+        if (st.joinAt >= 0 && st.leaveAt >= 0 && st.leaveAt <= st.joinAt)
+            throw Fail{std::string(st.agedOut ? "aged_out" : "leave") + " must come after join"};
         return st;
     }
 

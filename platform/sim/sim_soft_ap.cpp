@@ -18,6 +18,7 @@ constexpr std::size_t kEventTableBytes = 168;           // count, 4 unused bytes
 constexpr std::size_t kEventsPerQuery = 10;
 constexpr std::uint16_t kEventAssociated = 1;
 constexpr std::uint16_t kEventLeft = 2;
+constexpr std::uint16_t kEventAgedOut = 3;
 
 void PutLe(Bytes& b, std::uint64_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -43,12 +44,12 @@ bool Associated(const ApStationSpec& st, std::uint64_t now) {
 }
 
 // Every record the driver's table will hold, in time order: the scenario's own and one for
-// each station that joins or leaves.
+// each station that joins, leaves or is aged out.
 std::vector<ApEventSpec> AllEvents(const SoftApSpec& ap) {
     std::vector<ApEventSpec> all = ap.events;
     for (const ApStationSpec& st : ap.stations) {
         if (st.joinAt >= 0) all.push_back({st.joinAt, kEventAssociated, st.mac});
-        if (st.leaveAt >= 0) all.push_back({st.leaveAt, kEventLeft, st.mac});
+        if (st.leaveAt >= 0) all.push_back({st.leaveAt, st.agedOut ? kEventAgedOut : kEventLeft, st.mac});
     }
     std::stable_sort(all.begin(), all.end(), [](const ApEventSpec& x, const ApEventSpec& y) { return x.at < y.at; });
     return all;

@@ -10,7 +10,7 @@
 namespace platform::sim {
 
 // A station of the access point; associated from joinAt (-1: from the start, with no
-// event) until leaveAt (-1: stays).
+// event) until leaveAt (-1: stays), when it leaves or, agedOut, the driver ages it out.
 struct ApStationSpec {
     std::array<std::uint8_t, 6> mac{};
     std::uint8_t aid = 0;
@@ -18,6 +18,7 @@ struct ApStationSpec {
     std::uint16_t rateWord = 0;        // the station table's transmit-rate word
     std::int64_t joinAt = -1;
     std::int64_t leaveAt = -1;
+    bool agedOut = false;
 };
 
 // One record of the driver's event table: its time and code, and the station it names.

@@ -463,5 +463,18 @@
 #define IDC_REGSET_EEPROM_SET        1110
 #define IDS_REGSET_BAD_HEX8          3960
 #define IDS_REGSET_BAD_HEX2          3961
+/* Event Log page */
+#define IDD_EVENT_LOG                191
+#define IDC_EVENT_LIST               1107
+#define IDC_EVENT_CLEAR              1108
+#define IDS_EVENT_CLEAR              236
+#define IDS_EVENT_TIME_COLUMN        237
+#define IDS_EVENT_MESSAGE_COLUMN     238
+#define IDS_EVENT_RESTART            242    /* the texts of event codes 0 to 5, in code order */
+#define IDS_EVENT_ASSOCIATED         243
+#define IDS_EVENT_LEFT               244
+#define IDS_EVENT_AGED_OUT           245
+#define IDS_EVENT_COUNTERMEASURE     246
+#define IDS_EVENT_WRONG_PSK          247
 
 #endif /* HAVIX_RESOURCE_H */

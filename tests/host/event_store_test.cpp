@@ -1,11 +1,13 @@
-// The event store of the soft-AP utility: how many records a table of the driver gives, and
-// the merge that keeps the newest 100.
+// The event store of the soft-AP utility: how many records a table of the driver gives, the
+// merge that keeps the newest 100, and the texts of an Event Log row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "daduve/event_store.h"
+#include "daduve/event_text.h"
 
 namespace {
 
@@ -93,6 +95,34 @@ TEST_F(EventStoreTest, MergeKeepsTheNewestHundredAndLowersTheShownCount) {
             EXPECT_EQ(g_EventArray[c.size - c.count - 1].code, 0x77) << "oldest first";
         }
     }
+}
+
+TEST(EventTexts, MessageByCode) {
+    daduve::EventRecord r;
+    const uint8_t mac[6] = {0x02, 0x5a, 0x10, 0x00, 0x0b, 0xff};
+    std::copy(mac, mac + 6, r.mac);
+    const struct {
+        uint16_t code;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {0, "Restart Access Point", "Restart Access Point"},  // no station
+        {1, "associated", " 02-5A-10-00-0B-FF associated"},
+        {3, "was aged-out and removed from this BSS", " 02-5A-10-00-0B-FF was aged-out and removed from this BSS"},
+        {5, "associated with invalid PSK password", " 02-5A-10-00-0B-FF associated with invalid PSK password"},
+        {6, "", ""},
+        {9, "anything", ""},  // a code without a text of its own shows nothing
+        {0xFFFF, "", ""},
+    };
+    for (const auto& c : cases) {
+        r.code = c.code;
+        EXPECT_EQ(daduve::EventMessageText(r, c.text), c.message) << "code " << c.code;
+    }
+}
+
+TEST(EventTexts, TimeIsPaddedYearMonthDayAndClock) {
+    EXPECT_EQ(daduve::EventTimeText({2026, 12, 10, 5, 9, 3}), "2026 / 12 / 10 - 05 : 09 : 03");
+    EXPECT_EQ(daduve::EventTimeText({1601, 1, 1, 0, 0, 0}), "1601 / 01 / 01 - 00 : 00 : 00");
 }
 
 }  // namespace

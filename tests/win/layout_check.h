@@ -1,6 +1,7 @@
 #pragma once
 // A check that a page's or dialog's visible controls neither overlap nor cut their texts.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,35 @@ inline void ExpectTidyLayout(HWND page) {
             RECT both;
             EXPECT_FALSE(IntersectRect(&both, &groups[i].r, &groups[k].r)) << "two groups overlap";
         }
+}
+
+// Every column of a report list wide enough for its header and each row's text: the list
+// scrolls rather than cuts them.
+inline void ExpectWholeListTexts(HWND list) {
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    auto widthOf = [list](const char* text) {
+        return static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+    };
+    for (int c = 0; c < columns; ++c) {
+        const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, c, 0));
+        char text[256] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = text;
+        column.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+        EXPECT_GT(width, widthOf(text) + 10) << "header \"" << text << "\"";
+        for (int r = 0; r < rows; ++r) {
+            LVITEMA item{};
+            item.iSubItem = c;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+            EXPECT_GT(width, widthOf(text) + 10) << "row " << r << " \"" << text << "\"";
+        }
+    }
 }
 
 }  // namespace testutil

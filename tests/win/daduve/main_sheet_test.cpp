@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "daduve/ap_state.h"
+#include "daduve/event_log_page.h"
+#include "shared/list_view_rows.h"
 #include "tests/win/common/screen_picture.h"
 #include "tests/win/layout_check.h"
 #include "tray_fixture.h"
@@ -173,6 +175,51 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
     });
 }
 
+// The scenario's stations come and go and the driver's events reach the Event Log through
+// the tray window's poll; a new sheet lists every stored record again.
+TEST_F(MainSheetTest, EventLogListsWhatThePollTookFromTheDriver) {
+    auto messages = [](daduve::CEventLogPage* page) {
+        std::vector<std::string> out;
+        for (int i = 0; i < ListRowCount(page->List()); ++i) out.push_back(ListItemText(page->List(), i, 1));
+        return out;
+    };
+    LoadSoftAp();
+    world.clock().SetManual(25000);
+    Run([&] {
+        ASSERT_TRUE(SheetShown());
+        Poll();
+        daduve::CEventLogPage* log = Sheet()->EventLogPage();
+        Sheet()->SetActivePage(log);
+        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        EXPECT_EQ(messages(log), (std::vector<std::string>{"Restart Access Point", " 02-5A-10-00-00-03 associated",
+                                                           " 02-5A-10-00-00-05 associated",
+                                                           " 02-5A-10-00-00-04 associated with invalid PSK password"}));
+        EXPECT_FALSE(ListItemText(log->List(), 0, 0).empty()) << "with its time";
+
+        world.clock().Advance(40000);
+        Poll();
+        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        const std::vector<std::string> all = {"Restart Access Point",
+                                              " 02-5A-10-00-00-03 associated",
+                                              " 02-5A-10-00-00-05 associated",
+                                              " 02-5A-10-00-00-04 associated with invalid PSK password",
+                                              " 02-5A-10-00-00-02 generated active countermeasure",
+                                              " 02-5A-10-00-00-03 left this BSS",
+                                              " 02-5A-10-00-00-05 was aged-out and removed from this BSS"};
+        EXPECT_EQ(messages(log), all);
+
+        SendMessageA(Sheet()->GetDlgItem(IDOK), BM_CLICK, 0, 0);
+        fw::PumpMessages(150);
+        ASSERT_FALSE(SheetShown());
+        window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
+        ASSERT_TRUE(SheetShown());
+        log = Sheet()->EventLogPage();
+        Sheet()->SetActivePage(log);
+        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        EXPECT_EQ(messages(log), all);
+    });
+}
+
 TEST_F(MainSheetTest, EveryPageIsLaidOutWithoutOverlapOrCutText) {
     WithSheet([&](daduve::CQelPropSheet& sheet) {
         SetText(DriverKey(), "bCheckBuild", "1");
@@ -194,12 +241,24 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
     WithSheet([&](daduve::CQelPropSheet& sheet) {
         SetWindowPos(sheet.m_hWnd, HWND_TOPMOST, 40, 60, 0, 0, SWP_NOSIZE);
         SetText(DriverKey(), "bCheckBuild", "1");
+        // Four stations associated, the events of the first 35 seconds in the store.
+        world.clock().SetManual(35000);
         Poll();
         for (int i = 0; i < sheet.GetPageCount(); ++i) {
             sheet.SetActivePage(i);
+            if (sheet.GetActivePage() == sheet.EventLogPage())
+                sheet.EventLogPage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
             fw::PumpMessages(300);
             testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
         }
+        // Every kind of event by 65 seconds, the list scrolled to the ends of the messages.
+        world.clock().SetManual(65000);
+        Poll();
+        sheet.SetActivePage(sheet.EventLogPage());
+        sheet.EventLogPage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        SendMessageA(sheet.EventLogPage()->List(), LVM_SCROLL, 400, 0);
+        fw::PumpMessages(300);
+        testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-event-log-scrolled.bmp");
         // The tray menu, pictured from inside its loop.
         SetCursorPos(600, 500);
         testutil::AtNextTick(

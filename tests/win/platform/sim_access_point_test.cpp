@@ -89,6 +89,20 @@ TEST_F(SimAccessPoint, EventTableHandsOutEachRecordOnceTenAtATimeInTimeOrder) {
     EXPECT_EQ(last[0].first, 5);
 }
 
+TEST_F(SimAccessPoint, AStationAgedOutLeavesTheTableWithItsOwnRecord) {
+    LoadAp("ap_station = 02:00:00:00:00:01 1\nap_station = 02:00:00:00:00:02 2 join 1000 aged_out 3000\n");
+    world_.clock().SetManual(2000);
+    Bytes table(260, 0);
+    ASSERT_EQ(Query(kStations, table), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(U32At(table, 0), 2u);
+    EXPECT_EQ(TakeEvents(), (std::vector<std::pair<std::uint16_t, std::uint8_t>>{{1, 2}}));
+    world_.clock().Advance(1000);
+    ASSERT_EQ(Query(kStations, table), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(U32At(table, 0), 1u);
+    EXPECT_EQ(table[4 + 5], 1) << "the one that stays";
+    EXPECT_EQ(TakeEvents(), (std::vector<std::pair<std::uint16_t, std::uint8_t>>{{3, 2}})) << "aged out, not left";
+}
+
 TEST_F(SimAccessPoint, EventTimesAreWallClockTimesOfTheirMoment) {
     LoadAp("ap_event_at = 0 1 02:00:00:00:00:01\n");
     world_.clock().SetManual(60000);
@@ -197,6 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"StationWithoutAid", "ap_station = 02:00:00:00:00:01\n", "ap_station ="},
         ParseCase{"AidZero", "ap_station = 02:00:00:00:00:01 0\n", "aid out of range"},
         ParseCase{"LeaveBeforeJoin", "ap_station = 02:00:00:00:00:01 1 join 20 leave 10\n", "leave must come after join"},
+        ParseCase{"AgedOutStation", "ap_station = 02:00:00:00:00:01 1 rate ofdm 3 join 10 aged_out 20\n", nullptr},
+        ParseCase{"AgedOutBeforeJoin", "ap_station = 02:00:00:00:00:01 1 join 20 aged_out 20\n",
+                  "aged_out must come after join"},
+        ParseCase{"LeavesTwice", "ap_station = 02:00:00:00:00:01 1 leave 20 aged_out 30\n", "leaves once"},
         ParseCase{"UnknownStationWord", "ap_station = 02:00:00:00:00:01 1 sleeping\n", "ap_station ="},
         ParseCase{"RateTooWide", "ap_station = 02:00:00:00:00:01 1 rate 0x10000\n", "16 bits"},
         ParseCase{"SameAddressTwice", "ap_station = 02:00:00:00:00:01 1\nap_station = 02:00:00:00:00:01 2\n",

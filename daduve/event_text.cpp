@@ -1,0 +1,26 @@
+#include "daduve/event_text.h"
+
+#include <cstdio>
+
+#include "shared/mac_text.h"
+
+namespace daduve {
+
+std::string EventTimeText(const EventTime& t)
+{
+    char text[64];
+    std::snprintf(text, sizeof(text), "%04d / %02d / %02d - %02d : %02d : %02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
+    return text;
+}
+
+std::string EventMessageText(const EventRecord& record, const std::string& codeText)
+{
+    if (record.code == 0)
+        return codeText;
+    if (record.code > kLastEventCode)
+        return {};
+    return " " + FormatMacText(record.mac) + " " + codeText;
+}
+
+}  // namespace daduve
