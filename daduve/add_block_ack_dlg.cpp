@@ -34,8 +34,11 @@ BOOL CAddBlockAckDlg::OnInitDialog()
     DWORD returned = 0;
     std::vector<std::array<uint8_t, 6>> stations;
     if (QueryOid(kOidQueryStationTable, table, sizeof(table), &returned))
-        for (const StationEntry& s : ReadStationTable(table, returned, true))
-            stations.push_back(s.mac);
+        for (const StationEntry& s : ParseStationTable(table, returned, true)) {
+            std::array<uint8_t, 6> mac{};
+            std::copy(std::begin(s.mac), std::end(s.mac), mac.begin());
+            stations.push_back(mac);
+        }
     block_ack_dlg::ShowBssids(list, stations);
     // The base moves the members into the controls.
     return fw::CDialog::OnInitDialog();

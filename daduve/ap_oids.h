@@ -28,6 +28,7 @@ constexpr uint32_t kOidSetAccessControl = 0x0DF10110;                           
 constexpr uint32_t kOidSetWds = 0x0DF10112;                                             // 60 bytes
 constexpr uint32_t kOidQueryRegister = 0x0D710105;                                      // 12 bytes: kind, offset, value
 constexpr uint32_t kOidQueryEventTable = 0x0D71010A;                                    // 168 bytes
+constexpr uint32_t kOidQueryStationTable = 0x0D71010B;                                  // 260 bytes, 324 on 802.11n
 constexpr uint32_t kOidQueryRadius = 0x0D710113, kOidSetRadius = 0x0DF10113;            // 72 bytes
 constexpr uint32_t kOidQueryRekey = 0x0D710114, kOidSetRekey = 0x0DF10114;              // 8 bytes
 constexpr uint32_t kOidSetTxPower = 0x0DF10118;                                         // 4 bytes, percent

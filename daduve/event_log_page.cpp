@@ -9,25 +9,6 @@
 #include "shared/list_view_rows.h"
 
 namespace daduve {
-namespace {
-
-// Returns the column's width: a share of the list's.
-int AddColumn(HWND list, int index, UINT titleId, double factor)
-{
-    RECT window{};
-    ::GetWindowRect(list, &window);
-    std::string title = fw::LoadStr(titleId);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = static_cast<int>(((window.right - window.left) / 10) * factor);
-    column.pszText = title.data();
-    column.iSubItem = index;
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-    return column.cx;
-}
-
-}  // namespace
 
 FW_BEGIN_MESSAGE_MAP(CEventLogPage, CRefreshPage)
     FW_ON_BN_CLICKED(IDC_EVENT_CLEAR, OnClear)
@@ -45,8 +26,8 @@ BOOL CEventLogPage::OnInitDialog()
 {
     CRefreshPage::OnInitDialog();
     m_List.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
-    m_nColumnWidth[0] = AddColumn(List(), 0, IDS_EVENT_TIME_COLUMN, 4.0);
-    m_nColumnWidth[1] = AddColumn(List(), 1, IDS_EVENT_MESSAGE_COLUMN, 5.9);
+    m_nColumnWidth[0] = AddTenthsColumn(List(), 0, fw::LoadStr(IDS_EVENT_TIME_COLUMN), 4.0);
+    m_nColumnWidth[1] = AddTenthsColumn(List(), 1, fw::LoadStr(IDS_EVENT_MESSAGE_COLUMN), 5.9);
     FitColumns();
     SetDlgItemText(IDC_EVENT_CLEAR, fw::LoadStr(IDS_EVENT_CLEAR));
     return TRUE;

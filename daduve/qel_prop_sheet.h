@@ -12,6 +12,7 @@
 #include "daduve/block_ack_page.h"
 #include "daduve/link_status_page.h"
 #include "daduve/event_log_page.h"
+#include "daduve/mac_table_page.h"
 #include "daduve/pending_page.h"
 #include "daduve/reg_set_page.h"
 #include "daduve/statistic_page.h"
@@ -36,7 +37,7 @@ public:
     CConfigPage* ConfigPage() { return &m_ConfigPage; }
     CAccessControlPage* AccessControlPage() { return &m_AccessControlPage; }
     CWdsPage* WdsPage() { return &m_WdsPage; }
-    fw::CPropertyPage* MacTablePage() { return &m_MacTablePage; }
+    CMacTablePage* MacTablePage() { return &m_MacTablePage; }
     CEventLogPage* EventLogPage() { return &m_EventLogPage; }
     CStatisticPage* StatisticPage() { return &m_StatisticPage; }
     fw::CPropertyPage* RegSetPage() { return &m_RegSetPage; }
@@ -62,7 +63,7 @@ private:
     CConfigPage m_ConfigPage;
     CAccessControlPage m_AccessControlPage;
     CWdsPage m_WdsPage;
-    CPendingPage m_MacTablePage{IDS_MAC_TABLE};
+    CMacTablePage m_MacTablePage;
     CEventLogPage m_EventLogPage;
     CStatisticPage m_StatisticPage;
     // Built but never added: engineering pages kept ready to be wired in.

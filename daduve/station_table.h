@@ -1,30 +1,40 @@
 #pragma once
-// The driver's table of the stations associated with the access point (query OID
-// 0x0D71010B): a count, then 32 entries of 8 bytes (MAC, association ID, power-save
-// state), 10 bytes on an 802.11n adapter (and the station's transmit-rate word). Window-less.
-#include <array>
+// The driver's table of the access point's associated stations (the Mac Table page reads it
+// every 2 seconds) and the text of a station's transmit rate. The table is the driver's:
+// its count is bounded by the table and by the bytes returned. Window-less.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+class CHTTable;
 
 namespace daduve {
 
+// A count, then 32 entries: 8 bytes each, 10 on an 802.11n adapter (the rate word added).
+constexpr size_t kStationTableHeaderBytes = 4;
 constexpr size_t kStationTableEntries = 32;
-constexpr size_t kStationTableLegacyBytes = 4 + kStationTableEntries * 8;  // 260
-constexpr size_t kStationTableHtBytes = 4 + kStationTableEntries * 10;     // 324
+constexpr size_t kStationEntryBytes = 8;
+constexpr size_t kHtStationEntryBytes = 10;
+constexpr size_t kStationTableBytes = kStationTableHeaderBytes + kStationTableEntries * kStationEntryBytes;
+constexpr size_t kHtStationTableBytes = kStationTableHeaderBytes + kStationTableEntries * kHtStationEntryBytes;
+static_assert(kStationTableBytes == 260 && kHtStationTableBytes == 324);
 
 struct StationEntry {
-    std::array<uint8_t, 6> mac{};
+    uint8_t mac[6] = {};
     uint8_t aid = 0;
     uint8_t powerSave = 0;  // 0: active
-    uint16_t rateWord = 0;  // 802.11n layout only
+    uint16_t rateWord = 0;  // bits 0-6 MCS or rate index, 7 40 MHz, 8 short GI, 14-15 PHY mode
 };
 
-// The buffer a query hands the driver for this adapter.
-inline size_t StationTableBytes(bool htLayout) { return htLayout ? kStationTableHtBytes : kStationTableLegacyBytes; }
+inline size_t StationTableBytes(bool ht) { return ht ? kHtStationTableBytes : kStationTableBytes; }
 
-// The stations of a table of which the driver returned `returned` bytes: as many as its
-// count says, but never more than 32 nor more than those bytes hold.
-std::vector<StationEntry> ReadStationTable(const uint8_t* table, size_t returned, bool htLayout);
+// The entries of a table of which the driver returned `returned` bytes: its count, but no
+// more than 32 and no more than those bytes hold. table holds at least `returned` bytes.
+std::vector<StationEntry> ParseStationTable(const uint8_t* table, size_t returned, bool ht);
+
+// "B: Rate = 11.00", "Rate = 54.00", "N: MCS = 7, BW = 40, GI = 400, Rate = 150.00"; a rate
+// the word's mode does not know reads 0.
+std::string StationRateText(uint16_t word, const CHTTable& table);
 
 }  // namespace daduve

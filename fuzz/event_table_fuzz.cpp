@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     for (bool ht : {false, true}) {
         const std::vector<uint8_t> stations(data, data + (size < daduve::StationTableBytes(ht) ? size : daduve::StationTableBytes(ht)));
-        if (daduve::ReadStationTable(stations.data(), stations.size(), ht).size() > daduve::kStationTableEntries)
+        if (daduve::ParseStationTable(stations.data(), stations.size(), ht).size() > daduve::kStationTableEntries)
             __builtin_trap();
     }
     daduve::g_EventArray.clear();

@@ -17,6 +17,20 @@ void AddListColumn(HWND list, int index, const std::string& text, double factor,
     SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
 }
 
+int AddTenthsColumn(HWND list, int index, const std::string& text, double factor) {
+    RECT window{};
+    GetWindowRect(list, &window);
+    std::string header = text;
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = static_cast<int>(((window.right - window.left) / 10) * factor);
+    column.pszText = header.data();
+    column.iSubItem = index;
+    SendMessageA(list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    return column.cx;
+}
+
 void FitListColumn(HWND list, int index, int minWidth) {
     // The control's own margins around a label and a header text, with room to spare.
     constexpr int kMargin = 18;

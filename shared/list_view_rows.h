@@ -9,6 +9,9 @@
 
 // Column `index` at factor x the list's client width (truncated).
 void AddListColumn(HWND list, int index, const std::string& text, double factor, int format = LVCFMT_LEFT);
+// Column `index` at factor x a tenth of the list's window width (integer tenths, truncated);
+// returns that width.
+int AddTenthsColumn(HWND list, int index, const std::string& text, double factor);
 // Widens column `index` to show its header and every row's text whole, never below minWidth.
 void FitListColumn(HWND list, int index, int minWidth);
 // Appends one row; returns its index, -1 when it could not be added.

@@ -477,4 +477,13 @@
 #define IDS_EVENT_COUNTERMEASURE     246
 #define IDS_EVENT_WRONG_PSK          247
 
+/* Mac Table page (its address header is IDS_MAC_ADDRESS) */
+#define IDD_MAC_TABLE                190
+#define IDC_MAC_TABLE_LIST           1106
+#define IDS_POWER_SAVING_MODE        239
+#define IDS_AID                      240
+#define IDS_YES                      255
+#define IDS_NO                       256
+#define IDS_STATION_STATUS           348
+
 #endif /* HAVIX_RESOURCE_H */

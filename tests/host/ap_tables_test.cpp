@@ -296,14 +296,14 @@ TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
         SCOPED_TRACE(c.name);
         table[0] = static_cast<uint8_t>(c.count);
         table[1] = static_cast<uint8_t>(c.count >> 8);
-        const auto stations = daduve::ReadStationTable(table.data(), c.returned, c.ht);
+        const auto stations = daduve::ParseStationTable(table.data(), c.returned, c.ht);
         EXPECT_EQ(stations.size(), c.expected);
     }
     table[0] = 2;
     table[1] = 0;
-    const auto stations = daduve::ReadStationTable(table.data(), table.size(), true);
+    const auto stations = daduve::ParseStationTable(table.data(), table.size(), true);
     ASSERT_EQ(stations.size(), 2u);
-    EXPECT_EQ(stations[1].mac, (std::array<uint8_t, 6>{0x02, 0, 0, 0, 0, 1}));
+    EXPECT_EQ((std::array<uint8_t, 6>{stations[1].mac[0], stations[1].mac[1], stations[1].mac[2], stations[1].mac[3], stations[1].mac[4], stations[1].mac[5]}), (std::array<uint8_t, 6>{0x02, 0, 0, 0, 0, 1}));
     EXPECT_EQ(stations[1].aid, 2);
     EXPECT_EQ(stations[1].rateWord, 0x8007);
 }

@@ -246,11 +246,17 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
         Poll();
         for (int i = 0; i < sheet.GetPageCount(); ++i) {
             sheet.SetActivePage(i);
-            if (sheet.GetActivePage() == sheet.EventLogPage())
-                sheet.EventLogPage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+            if (sheet.GetActivePage() == sheet.EventLogPage() || sheet.GetActivePage() == sheet.MacTablePage())
+                sheet.GetActivePage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
             fw::PumpMessages(300);
             testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
         }
+        // The stations' rate texts, the list scrolled to their ends.
+        sheet.SetActivePage(sheet.MacTablePage());
+        sheet.MacTablePage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        SendMessageA(sheet.MacTablePage()->List(), LVM_SCROLL, 400, 0);
+        fw::PumpMessages(300);
+        testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-mac-table-scrolled.bmp");
         // Every kind of event by 65 seconds, the list scrolled to the ends of the messages.
         world.clock().SetManual(65000);
         Poll();
