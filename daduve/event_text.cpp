@@ -20,7 +20,12 @@ std::string EventMessageText(const EventRecord& record, const std::string& codeT
         return codeText;
     if (record.code > kLastEventCode)
         return {};
-    return " " + FormatMacText(record.mac) + " " + codeText;
+    // Appended piece by piece: gcc 12 misreads the chained concatenation on i686.
+    std::string text(1, ' ');
+    text.append(FormatMacText(record.mac));
+    text.push_back(' ');
+    text.append(codeText);
+    return text;
 }
 
 }  // namespace daduve
