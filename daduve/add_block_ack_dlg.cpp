@@ -30,7 +30,7 @@ BOOL CAddBlockAckDlg::OnInitDialog()
 
     HWND list = GetDlgItem(IDC_BA_BSSID_LIST);
     block_ack_dlg::SetUpBssidList(list);
-    uint8_t table[kStationTableHtBytes] = {};
+    uint8_t table[kHtStationTableBytes] = {};
     DWORD returned = 0;
     std::vector<std::array<uint8_t, 6>> stations;
     if (QueryOid(kOidQueryStationTable, table, sizeof(table), &returned))

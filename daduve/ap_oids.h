@@ -40,7 +40,6 @@ constexpr uint32_t kOidSetHtSetting = 0x0DF1013B;                               
 constexpr uint32_t kOidQueryBaCapability = 0x0D710137, kOidSetBaCapability = 0x0DF10137;
 constexpr uint32_t kOidQueryBaSessions = 0x0D710138, kOidSetBaAdd = 0x0DF10138;
 constexpr uint32_t kOidSetBaDelete = 0x0DF1013A;
-constexpr uint32_t kOidQueryStationTable = 0x0D71010B;  // 260 bytes, 324 on an 802.11n adapter
 
 // The Link Status page (4 bytes unless said).
 constexpr uint32_t kOidMediaConnectStatus = 0x00010114;  // 0: connected

@@ -270,7 +270,7 @@ TEST(ApRates, WhichModesUseTheOfdmList) {
 // The count is the driver's word: it is believed only as far as 32 entries and the bytes
 // returned go.
 TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
-    std::vector<uint8_t> table(daduve::kStationTableHtBytes, 0);
+    std::vector<uint8_t> table(daduve::kHtStationTableBytes, 0);
     for (int i = 0; i < 32; ++i) {
         uint8_t* e = table.data() + 4 + 10 * i;
         e[0] = 0x02;
@@ -290,7 +290,7 @@ TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
         {"count beyond 32", 1000, table.size(), true, 32},
         {"count beyond the bytes returned", 5, 4 + 10 * 3 + 9, true, 3},
         {"fewer bytes than the count word", 5, 3, true, 0},
-        {"legacy layout: 8-byte entries", 40, daduve::kStationTableLegacyBytes, false, 32},
+        {"legacy layout: 8-byte entries", 40, daduve::kStationTableBytes, false, 32},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
