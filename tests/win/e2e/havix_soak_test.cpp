@@ -21,7 +21,7 @@ constexpr int kTicksPerPage = 50;
 std::string Traffic() {
     std::string lines;
     char line[96];
-    for (int k = 4; k <= 32; ++k) {
+    for (int k = 5; k <= 32; ++k) {  // ids 1 to 4 are the scenario's own stations
         const int join = (k - 3) * 650000;
         std::snprintf(line, sizeof line, "ap_station = 02:5A:10:00:01:%02X %d join %d leave %d\n", k, k, join,
                       join + 300000);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "station/core/driver_oid_ops.h"
+#include "station/core/wps_config_record.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"
 
@@ -70,6 +71,9 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
     const Bytes nativeHeader20 = {0x80, 1, 20, 0};
     uint8_t record[1000] = {};
     for (int i = 0; i < 1000; ++i) record[i] = static_cast<uint8_t>(i);
+    // The driver checks the WPS start record and credential table, so these two get well-formed ones.
+    WpsConfigRecord wpsStart = MakePbcStartRecord(1);
+    uint8_t wpsTable[996] = {};
     uint8_t ssid[36] = {5, 0, 0, 0, 'H', 'a', 'r', 'b', 'o'};
     const uint8_t key[5] = {9, 8, 7, 6, 5};
 
@@ -83,7 +87,7 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
         {"SetOid0027", [&](DriverOidOps& o) { return o.SetOid0027(baDelete.data()); }, 0xFF8C0027, 14, baDelete},
         {"SetOid0026", [&](DriverOidOps& o) { return o.SetOid0026(record); }, 0xFF8C0026, 8, {}},
         {"SetOid0008", [&](DriverOidOps& o) { return o.SetOid0008(record); }, 0xFF8C0008, 12, {}},
-        {"SetOid002A", [&](DriverOidOps& o) { return o.SetOid002A(record); }, 0xFF8C002A, 56, {}},
+        {"SetOid002A", [&](DriverOidOps& o) { return o.SetOid002A(&wpsStart); }, 0xFF8C002A, 56, {}},
         {"SetOid002B", [](DriverOidOps& o) { return o.SetOid002B(2); }, 0xFF8C002B, 4, U32(2)},
         {"SetOid002C", [](DriverOidOps& o) { return o.SetOid002C(3); }, 0xFF8C002C, 4, U32(3)},
         {"SetOid0030", [](DriverOidOps& o) { return o.SetOid0030(1); }, 0xFF8C0030, 4, U32(1)},
@@ -91,8 +95,8 @@ TEST_F(DriverOidOpsTest, EverySetReachesTheDriverInItsPrivateFormWithItsRecord) 
         {"SetOid0033", [](DriverOidOps& o) { return o.SetOid0033(4); }, 0xFF8C0033, 4, U32(4)},
         {"SetOid0034", [](DriverOidOps& o) { return o.SetOid0034(5); }, 0xFF8C0034, 4, U32(5)},
         {"SetOid0031", [&](DriverOidOps& o) { return o.SetOid0031(dlsLink.data()); }, 0xFF8C0031, 12, dlsLink},
-        {"SetOid0049", [&](DriverOidOps& o) { return o.SetOid0049(record); }, 0xFF8C0049, 996,
-         Bytes(record, record + 996)},
+        {"SetOid0049", [&](DriverOidOps& o) { return o.SetOid0049(wpsTable); }, 0xFF8C0049, 996,
+         Bytes(wpsTable, wpsTable + 996)},
         {"SetOid031F", [](DriverOidOps& o) { return o.SetOid031F(7); }, 0xFF81031F, 4, U32(7)},
         {"SetOid0322", [](DriverOidOps& o) { return o.SetOid0322(8); }, 0xFF810322, 4, U32(8)},
         {"SetOid030B", [](DriverOidOps& o) { return o.SetOid030B(); }, 0xFF81030B, 60,
