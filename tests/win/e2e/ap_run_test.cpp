@@ -1,6 +1,7 @@
 // The trip through access-point mode as a user makes it: Lumora's "Switch to AP Mode", the
 // mode-switch tool starts Havix, Havix switches the adapter and starts Pelcor ("ICS_DOWN",
-// then its dialog), the user shares the dial-up connection, and "Switch to Station Mode"
+// then its dialog), the user shares the dial-up connection and renames the access point, a
+// station associates and shows on the Mac Table and Event Log pages, and "Switch to Station Mode"
 // brings Lumora back on the station values kept in Default.
 #include "e2e_fixture.h"
 
@@ -14,11 +15,17 @@ using namespace e2e;
 using testutil::ReadText;
 
 constexpr int kWanConnection = 1000, kWanDescription = 1001;
-constexpr int kConfigSsid = 1062, kPageApply = 1157;
+constexpr int kConfigSsid = 1062, kPageApply = 1157, kMacTableList = 1106, kEventList = 1107;
+constexpr int kMacTablePage = 2, kEventLogPage = 3;
+constexpr const char* kVisitor = "02-5A-10-00-00-21";
 
 class ApRunTest : public EndToEndTest {
 protected:
-    void SetUp() override { SetUpScenario("default.scn"); }
+    void SetUp() override {
+        SetUpScenario("default.scn");
+        // A station that joins the access point a while after Havix starts.
+        AddAdapterLines("ap_station = 02:5A:10:00:00:21 7 rate ofdm 7 join 15000");
+    }
 };
 
 TEST_F(ApRunTest, ToAccessPointModeSharingTheChosenConnectionAndBack) {
@@ -64,6 +71,26 @@ TEST_F(ApRunTest, ToAccessPointModeSharingTheChosenConnectionAndBack) {
     Click(Control(sheet, kPageApply));
     EXPECT_TRUE(WaitFor([&] { return ReadText(key + "\\ApDefault", "SSID") == "Harbor AP"; }, 10000));
     EXPECT_EQ(ReadText(key, "SSID"), "Harbor AP") << "the driver key runs the new configuration";
+
+    // The station joins: its row on the Mac Table, its record on the Event Log.
+    ShowPage(sheet, kMacTablePage);
+    HWND stations = WaitForControl(sheet, kMacTableList);
+    ASSERT_NE(stations, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ListRows(stations) == 1 && ListText(stations, 0, 0) == kVisitor; }, 30000))
+        << ListRows(stations) << " rows";
+    EXPECT_EQ(ListText(stations, 0, 1), "7") << "its association ID";
+    ShowPage(sheet, kEventLogPage);
+    HWND events = WaitForControl(sheet, kEventList);
+    ASSERT_NE(events, nullptr);
+    const std::string joined = std::string(" ") + kVisitor + " associated";
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            for (int row = 0, rows = ListRows(events); row < rows; ++row)
+                if (ListText(events, row, 1) == joined) return true;
+            return false;
+        },
+        10000))
+        << ListRows(events) << " rows, the last: " << ListText(events, ListRows(events) - 1, 1);
 
     PostMessageA(ap, WM_COMMAND, kSwitchToStationMode, 0);
     ASSERT_TRUE(WaitForProcessEnd(ap, 20000)) << "Havix ends";

@@ -67,6 +67,39 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD ms) {
     return done();
 }
 
+// A cell of a list view of another process: the item and its text live in that process.
+inline std::string ListText(HWND list, int row, int column) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return {};
+    std::string text;
+    constexpr SIZE_T kText = 256;
+    if (auto* remote = static_cast<char*>(
+            VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = remote + sizeof item;
+        item.cchTextMax = kText;
+        char buffer[kText] = {};
+        DWORD_PTR length = 0;
+        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr) &&
+            SendMessageTimeoutA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                                &length) &&
+            ReadProcessMemory(process, remote + sizeof item, buffer, kText - 1, nullptr))
+            text = buffer;
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
+
+inline int ListRows(HWND list) {
+    DWORD_PTR rows = 0;
+    if (!list || !SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &rows)) return -1;
+    return static_cast<int>(rows);
+}
+
 inline void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 inline std::string ReadFileText(const std::string& path) {
