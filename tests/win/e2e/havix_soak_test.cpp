@@ -16,8 +16,9 @@ namespace {
 constexpr int kTicks = 10000;
 constexpr int kTicksPerPage = 50;
 
-// Stations that come and go all through the run (each once), and a driver event every 20 s
-// (the store is full long before the warm-up ends).
+// Stations that come and go all through the run (each once), and a driver event every 8 s:
+// the store of 100 and the Event Log's rows are full by tick 400, before the warm-up ends
+// (filling them is growth of its own).
 std::string Traffic() {
     std::string lines;
     char line[96];
@@ -27,8 +28,8 @@ std::string Traffic() {
                       join + 300000);
         lines += line;
     }
-    for (int t = 1; t <= 1000; ++t) {
-        std::snprintf(line, sizeof line, "ap_event_at = %d %d 02:5A:10:00:02:%02X\n", t * 20000, 1 + t % 5, t % 256);
+    for (int t = 1; t <= 2500; ++t) {
+        std::snprintf(line, sizeof line, "ap_event_at = %d %d 02:5A:10:00:02:%02X\n", t * 8000, 1 + t % 5, t % 256);
         lines += line;
     }
     return lines;
@@ -64,7 +65,10 @@ TEST_F(HavixSoakTest, TenThousandPollTicksOverEveryPageHoldNothingMoreAfterTheWa
         for (int i = 0; i <= kTicks; ++i) {
             if (i % kTicksPerPage == 0 && SheetShown())
                 Sheet()->SetActivePage((i / kTicksPerPage) % Sheet()->GetPageCount());
-            if (i == warmUp) before = testutil::CountResources();
+            if (i == warmUp) {
+                ASSERT_EQ(daduve::g_EventArray.size(), daduve::kMaxStoredEvents) << "the store is full before counting";
+                before = testutil::CountResources();
+            }
             if (i == last) after = testutil::CountResources();
             Tick(i);
         }
