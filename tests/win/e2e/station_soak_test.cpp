@@ -73,7 +73,9 @@ TEST_F(StationSoakTest, TenThousandPollTicksOverEveryPageHoldNothingMoreAfterThe
         ASSERT_TRUE(dialog.IsSheetOpen()) << "the sheet stayed open all along";
         EXPECT_EQ(dialog.m_pSheet->GetPageCount(), pages);
         SCOPED_TRACE("after the warm-up: " + testutil::Describe(before) + "\nat the end: " + testutil::Describe(after));
-        EXPECT_LE(after.gdiObjects, before.gdiObjects + 2);
+        // Wine makes a few objects once, late, on a busy machine; a leak of one object per
+        // round of the pages would be 25 and more.
+        EXPECT_LE(after.gdiObjects, before.gdiObjects + 8);
         EXPECT_LE(after.windows, before.windows);
         EXPECT_LE(after.kernelHandles, before.kernelHandles + 2);
         EXPECT_LE(after.heapBlocks, before.heapBlocks + 16);
