@@ -2,44 +2,17 @@
 // The "Statistics" page of Havix's sheet: ten frame counters from the driver's 802.11
 // statistics and its receive counts, refreshed every 2 seconds while the page is active, and
 // RESET COUNTERS.
-#include <windows.h>
-
-#include <string>
-
-#include "framework/property_page.h"
+#include "shared/statistic_page_base.h"
 
 namespace daduve {
 
-class CStatisticPage : public fw::CPropertyPage {
+class CStatisticPage : public CStatisticPageBase {
 public:
     CStatisticPage();
 
-    static constexpr UINT_PTR kPollTimerId = 1;
-    static constexpr UINT kPollMs = 2000;
-
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
-    BOOL OnKillActive() override;
-
-    void OnResetCounters();
-    bool Polling() const { return m_nTimer != 0; }
-
 protected:
-    void DoDataExchange(fw::CDataExchange* dx) override;
-    void OnTimer(UINT_PTR id);
-    void OnDestroy();
+    void ReadCounts(Counts* counts) override;
     FW_DECLARE_MESSAGE_MAP()
-
-private:
-    enum Value {
-        kTxOk, kTxRetry, kTxFail, kRtsOk, kRtsFail, kRxOk, kRxCrc, kRxDropped, kRxDuplicate, kTxNoRetry, kValueCount
-    };
-    static const int kValueControls[kValueCount];
-
-    void Refresh();
-
-    UINT_PTR m_nTimer = 0;
-    std::string m_strValue[kValueCount];
 };
 
 }  // namespace daduve

@@ -12,6 +12,7 @@
 #include "daduve/statistic_page.h"
 #include "sheet_page_fixture.h"
 #include "shared/oid_access.h"
+#include "tests/win/common/reset_retry_checks.h"
 
 namespace {
 
@@ -128,16 +129,7 @@ TEST_F(StatisticPageTest, ResetShowsZerosAtOnceThenWhatTheDriverCountsFromThere)
     world.ClearJournal();
     Click(IDC_ST_RESET);
     EXPECT_EQ(Values(), std::vector<std::string>(10, "0")) << "at once, before the driver answers";
-    auto journal = world.Journal();
-    ASSERT_EQ(journal.size(), 1u);
-    EXPECT_EQ(journal[0].oid, 0x0DF10103u);
-    EXPECT_TRUE(journal[0].in.empty()) << "no data";
-    EXPECT_FALSE(journal[0].result) << "the driver refused the first try";
-    EXPECT_EQ(SetOidQueueSize(), 1u) << "and the OID layer tries again";
-    for (int i = 0; i < 100 && SetOidQueueSize() != 0; ++i) fw::PumpMessages(20);
-    journal = world.Journal();
-    ASSERT_EQ(journal.size(), 2u);
-    EXPECT_TRUE(journal[1].result);
+    ASSERT_NO_FATAL_FAILURE(testutil::ExpectResetRetried(world, 0x0DF10103));
 
     world.clock().Advance(2000);
     Tick();

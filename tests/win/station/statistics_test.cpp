@@ -16,6 +16,7 @@
 #include "station/core/qel_prop_sheet.h"
 #include "station/pages/statistic_page.h"
 #include "station_fixture.h"
+#include "tests/win/common/reset_retry_checks.h"
 
 namespace {
 
@@ -129,16 +130,7 @@ TEST_F(StatisticsTest, ResetShowsZerosAtOnceThenWhatTheDriverCountsFromThere) {
         world.ClearJournal();
         Page()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ST_RESET, BN_CLICKED), 0);
         EXPECT_EQ(Values(), std::vector<std::string>(10, "0")) << "at once, before the driver answers";
-        auto journal = world.Journal();
-        ASSERT_EQ(journal.size(), 1u);
-        EXPECT_EQ(journal[0].oid, 0xFF8C000Cu);
-        EXPECT_TRUE(journal[0].in.empty()) << "no data";
-        EXPECT_FALSE(journal[0].result) << "the driver refused the first try";
-        EXPECT_EQ(SetOidQueueSize(), 1u) << "and the OID layer tries again";
-        ASSERT_TRUE(PumpUntil([&] { return SetOidQueueSize() == 0; }));
-        journal = world.Journal();
-        ASSERT_EQ(journal.size(), 2u);
-        EXPECT_TRUE(journal[1].result);
+        ASSERT_NO_FATAL_FAILURE(testutil::ExpectResetRetried(world, 0xFF8C000C));
 
         world.clock().Advance(2000);
         Tick();
