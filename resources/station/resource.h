@@ -732,4 +732,91 @@
 #define IDS_PAC_PATH_TOO_LONG        3960   /* a PAC path the profile cannot hold */
 #define IDS_PAC_REMOVE_CONFIRM       3961
 
+/* ---- WPS page and its dialogs ---- */
+#define IDD_WSC_PAGE                 246
+#define IDD_WSC_INFO                 247
+#define IDD_WSC_DETAIL               248
+#define IDD_WSC_UNSECURE             420
+/* Controls of IDD_WSC_PAGE */
+#define IDC_WSC_AP_LIST              3255
+#define IDC_WSC_RESCAN               3256
+#define IDC_WSC_PIN                  3257
+#define IDC_WSC_INFORMATION          3261
+#define IDC_WSC_PBC                  3262
+#define IDC_WSC_CONFIG_MODE          1262
+#define IDC_WSC_CONFIG_GROUP         1263
+#define IDC_WSC_DETAIL               1265
+#define IDC_WSC_CONNECT              3266
+#define IDC_WSC_ASSOCIATE_IE         3271
+#define IDC_WSC_RENEW                1274
+#define IDC_WSC_CREDENTIALS          5258
+#define IDC_WSC_PROGRESS             5264
+#define IDC_WSC_STATUS               4260
+#define IDC_WSC_PIN_EDIT             4263
+#define IDC_WSC_PIN_GROUP            4264
+#define IDC_WSC_ROTATE               4267
+#define IDC_WSC_DISCONNECT           4268
+#define IDC_WSC_DELETE               4269
+#define IDC_WSC_IMPORT               4270
+#define IDC_WSC_PROBE_IE             4272
+/* Controls of IDD_WSC_INFO: the labels, then the values */
+#define IDC_WSCI_AUTH_LABEL          1262
+#define IDC_WSCI_ENCRY_LABEL         1263
+#define IDC_WSCI_METHODS_LABEL       1264
+#define IDC_WSCI_PASSWORD_ID_LABEL   1265
+#define IDC_WSCI_REGISTRAR_LABEL     1266
+#define IDC_WSCI_STATE_LABEL         1267
+#define IDC_WSCI_VERSION_LABEL       1268
+#define IDC_WSCI_LOCKED_LABEL        1269
+#define IDC_WSCI_UUID_LABEL          1270
+#define IDC_WSCI_BANDS_LABEL         1271
+#define IDC_WSCI_AUTH                1012
+#define IDC_WSCI_ENCRY               3113
+#define IDC_WSCI_METHODS             4261
+#define IDC_WSCI_PASSWORD_ID         3263
+#define IDC_WSCI_REGISTRAR           3268
+#define IDC_WSCI_STATE               3270
+#define IDC_WSCI_VERSION             3272
+#define IDC_WSCI_LOCKED              3275
+#define IDC_WSCI_UUID                3114
+#define IDC_WSCI_BANDS               4262
+/* Controls of IDD_WSC_DETAIL */
+#define IDC_WSCD_AUTH                1012   /* display edits; the combos take their place */
+#define IDC_WSCD_ENCRY               3113
+#define IDC_WSCD_KEY_LENGTH          4015
+#define IDC_WSCD_KEY_INDEX           3112
+#define IDC_WSCD_SSID                1062
+#define IDC_WSCD_MAC                 1063
+#define IDC_WSCD_KEY                 3269
+#define IDC_WSCD_SHOW_PASSWORD       1241
+#define IDC_WSCD_ASCII               3242
+#define IDC_WSCD_AUTH_COMBO          1266
+#define IDC_WSCD_ENCRY_COMBO         1265
+#define IDC_WSCD_KEY_LENGTH_COMBO    1267
+#define IDC_WSCD_KEY_INDEX_COMBO     1264
+/* Controls of IDD_WSC_UNSECURE */
+#define IDC_WSCU_TEXT                1273
+/* Strings */
+#define IDS_WSC_COL_ID               393
+#define IDS_WSC_PAGE                 394
+#define IDS_WSC_INFORMATION          395
+#define IDS_WSC_PIN_CODE             396
+#define IDS_WSC_DETAIL               397
+#define IDS_WSC_DISCONNECT           398
+#define IDS_WSC_ROTATE               399
+#define IDS_WSC_ASSOCIATE_IE         400
+#define IDS_WSC_PROBE_IE             401
+#define IDS_WSCI_CAPTION             402
+#define IDS_WSCI_METHODS             403
+#define IDS_WSCI_PASSWORD_ID         404
+#define IDS_WSCI_REGISTRAR           405
+#define IDS_WSCI_STATE               406
+#define IDS_WSCI_VERSION             407
+#define IDS_WSCI_LOCKED              408
+#define IDS_WSCI_UUID                409
+#define IDS_WSCI_BANDS               410
+#define IDS_WSCD_CAPTION             411
+#define IDS_WSCU_TEXT                417
+#define IDS_WSC_IMPORT               419
+
 #endif /* LUMORA_RESOURCE_H */

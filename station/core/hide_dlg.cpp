@@ -27,6 +27,9 @@
 #include "station/core/station_globals.h"
 #include "station/core/wlan_messages.h"
 #include "station/core/wps_poll.h"
+#include "station/pages/wps/wsc_detail_dlg.h"
+#include "station/pages/wps/wsc_info_dlg.h"
+#include "station/pages/wps/wsc_unsecure_warning.h"
 #include "station/pages/hidden_ssid_dlg.h"
 #include "station/profiles/profile_sheet.h"
 #include "station/profiles/sys_config_page.h"
@@ -228,6 +231,9 @@ void CHideDlg::CloseSheet(bool endDialogs) {
         if (endDialogs) {
             CloseHiddenSsidDialogs();
             CloseSysConfigDialogs();
+            CloseWscDetailDialogs();
+            CloseWscInfoDialogs();
+            CloseWscWarningDialogs();
         }
     }
     g_SheetClosing = 1;
