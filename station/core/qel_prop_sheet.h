@@ -12,6 +12,7 @@
 #include "station/pages/profile_page.h"
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
+#include "station/pages/wps/wsc_page.h"
 #include "station/profiles/sys_config_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
@@ -30,7 +31,7 @@ public:
     CSiteSurvPage* SiteSurveyPage() { return &m_SiteSurvPage; }
     CLinkStatusPage* LinkStatusPage() { return &m_LinkStatusPage; }
     CStatisticPage* StatisticPage() { return &m_StatisticPage; }
-    fw::CPropertyPage* WscPage() { return &m_WscPage; }
+    CWscPage* WscPage() { return &m_WscPage; }
     CProfilePage* ProfilePage() { return &m_ProfilePage; }
     CAboutPage* AboutPage() { return &m_AboutPage; }
 
@@ -51,7 +52,7 @@ private:
     CAboutPage m_AboutPage;
     CLinkStatusPage m_LinkStatusPage;
     CStatisticPage m_StatisticPage;
-    CPendingPage m_WscPage{"WPS"};
+    CWscPage m_WscPage;
     // Built but never added: the profile editor's first page, and engineering pages kept
     // ready to be wired in.
     CSysConfigPage m_SysConfigPage;

@@ -173,7 +173,7 @@ TEST(WscCredentialText, RegistrarKeyRuleAndRewrite) {
     WpsCredential e = Credential("Old", 0x20, 8, std::string(64, 'F'));
     e.MacAddress[0] = 0x02;
     WriteRegistrarCredential({"Open Net", "", 0, 0, 0, 0}, e);
-    EXPECT_EQ(CredentialSsid(e), "Open Net");
+    EXPECT_EQ(WpsCredentialSsid(e), "Open Net");
     EXPECT_EQ(e.AuthType, 1u);
     EXPECT_EQ(e.EncryType, 1u);
     EXPECT_EQ(e.KeyLength, 5u);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "station/pages/wps/wsc_credential_text.h"
+#include "station/core/wps_credential_table.h"
 #include "station/profiles/wep_key_text.h"
 
 namespace {
@@ -31,7 +31,7 @@ ProfileKeyValues ImportedProfileValues(const ProfileApplyRecord& record, const W
     if (record.CipherMode == 0) {
         uint32_t index = credential.KeyIndex & 0x7FFFFFFFu;
         if (index > 3) index = 0;
-        const std::string key = CredentialKey(credential);
+        const std::string key = WpsCredentialKey(credential);
         const bool hex = key.size() == 10 || key.size() == 26;
         static const char* const kKeyKeys[4] = {"WEPKey1", "WEPKey2", "WEPKey3", "WEPKey4"};
         static const char* const kTypeKeys[4] = {"WEPKey1Type", "WEPKey2Type", "WEPKey3Type", "WEPKey4Type"};

@@ -5,23 +5,9 @@
 #include "shared/hex_text.h"
 #include "station/profiles/wep_key_text.h"
 
-namespace {
-
-std::string BoundedText(const uint8_t* bytes, uint32_t length, size_t room) {
-    const size_t n = length < room ? length : room;
-    const char* text = reinterpret_cast<const char*>(bytes);
-    return std::string(text, strnlen(text, n));
-}
-
-}  // namespace
-
-std::string CredentialSsid(const WpsCredential& c) { return BoundedText(c.Ssid, c.SsidLength, sizeof c.Ssid); }
-
-std::string CredentialKey(const WpsCredential& c) { return BoundedText(c.Key, c.KeyLength, sizeof c.Key); }
-
 WscKeyForms KeyFormsOf(const WpsCredential& c) {
     WscKeyForms forms;
-    const std::string key = CredentialKey(c);
+    const std::string key = WpsCredentialKey(c);
     forms.material = key;
     forms.displayedLength = static_cast<int>(c.KeyLength > kWpsMaxKeyLength ? kWpsMaxKeyLength : c.KeyLength);
     if (c.EncryType != 2) return forms;

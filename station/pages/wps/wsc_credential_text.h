@@ -6,11 +6,6 @@
 
 #include "station/core/wps_credential_table.h"
 
-// The SSID's bytes up to its length (at most 32) and the first zero.
-std::string CredentialSsid(const WpsCredential& c);
-// The key's bytes up to its length (at most 64) and the first zero.
-std::string CredentialKey(const WpsCredential& c);
-
 struct WscKeyForms {
     std::string hex;            // a WEP key as hex digits
     std::string ascii;          // a WEP key as its characters

@@ -33,7 +33,7 @@ CWscDetailDlg::CWscDetailDlg(int registrarMode, WpsCredentialTable* table, fw::C
     : fw::CDialog(IDD_WSC_DETAIL, parent), m_bRegistrarMode(registrarMode), m_pTable(table) {}
 
 void CWscDetailDlg::FillFrom(const WpsCredential& c) {
-    m_strSsid = CredentialSsid(c);
+    m_strSsid = WpsCredentialSsid(c);
     m_strMac = fw::FormatStr("%02X-%02X-%02X-%02X-%02X-%02X", c.MacAddress[0], c.MacAddress[1], c.MacAddress[2],
                              c.MacAddress[3], c.MacAddress[4], c.MacAddress[5]);
     m_strAuthentication = WpsAuthTypeText(c.AuthType);
@@ -141,7 +141,7 @@ void CWscDetailDlg::LoadRegistrarCombos(const WpsCredential& entry) {
         SetKeyRule(64, false);
         SetKeyReadOnly(authRow == 0 && entry.EncryType == 1);
     }
-    SetKeyText(CredentialKey(entry));
+    SetKeyText(WpsCredentialKey(entry));
 }
 
 void CWscDetailDlg::OnAuthChange() {

@@ -118,7 +118,7 @@ TEST_F(WscDialogsTest, DetailShowsAnAsciiWepKeyAsHexAndTogglesItsForm) {
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     });
     // Showing a credential changes nothing.
-    EXPECT_EQ(CredentialKey(table.Entries[0]), "ABCDEFGHIJKLM");
+    EXPECT_EQ(WpsCredentialKey(table.Entries[0]), "ABCDEFGHIJKLM");
 }
 
 TEST_F(WscDialogsTest, RegistrarEditorRewritesEntryZero) {
@@ -155,7 +155,7 @@ TEST_F(WscDialogsTest, RegistrarEditorRewritesEntryZero) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Key length error");
     const WpsCredential& e = table.Entries[0];
-    EXPECT_EQ(CredentialSsid(e), "Open Registrar");
+    EXPECT_EQ(WpsCredentialSsid(e), "Open Registrar");
     EXPECT_EQ(e.AuthType, 1u);
     EXPECT_EQ(e.EncryType, 1u);
     EXPECT_EQ(e.KeyLength, 5u);
@@ -186,7 +186,7 @@ TEST_F(WscDialogsTest, RegistrarWepKeyLengthRuleFollowsTheLengthRow) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(table.Entries[0].KeyLength, 13u);
     EXPECT_EQ(table.Entries[0].KeyIndex, 2u);
-    EXPECT_EQ(CredentialKey(table.Entries[0]), "ABCDEFGHIJKLM");
+    EXPECT_EQ(WpsCredentialKey(table.Entries[0]), "ABCDEFGHIJKLM");
 }
 
 TEST_F(WscDialogsTest, WarningAsksAndEachCloseAllEndsItsDialogsWithCancel) {
