@@ -638,6 +638,119 @@ TEST_F(WpsPageTest, ImportedWepCredentialLoadsBackAsAProfileThatConnects) {
     });
 }
 
+TEST_F(WpsPageTest, StatusWordsShowTheirTextAndProgress) {
+    Load(WpsScenario());
+    const struct {
+        const char* name;
+        bool answer;  // false: the query fails
+        std::uint32_t word;
+        std::string text;
+        int progress;
+        bool running;
+    } cases[] = {
+        {"PIN run sending M1", true, 0x10000012, "PIN - Sending M1", 40, true},
+        {"too many push-button networks", true, 0x101, "PBC - Too many PBC AP available", 5, true},
+        {"a state without a text", true, 8, "PBC - ", 5, true},
+        {"query fails", false, 0, "Start PBC connection", 5, true},
+        {"invalid SSID ends the run", true, 0x10000201, "PIN - Invalid SSID in PIN mode", 0, false},
+        {"nothing runs", true, 0, "PBC - WPS status is not used", 0, false},
+    };
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        world.ClearJournal();
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            Click(IDC_WSC_PBC);
+            ASSERT_EQ(Progress(), 5);
+            if (c.answer) world.SetOidAnswer(0, kQueryStatus, {std::uint8_t(c.word), std::uint8_t(c.word >> 8),
+                                                               std::uint8_t(c.word >> 16), std::uint8_t(c.word >> 24)});
+            else world.FailOid(kQueryStatus, 1);
+            Tick(kStatusTimer);
+            EXPECT_EQ(Status(), c.text);
+            EXPECT_EQ(Progress(), c.progress);
+            EXPECT_EQ(page->Running() != 0, c.running);
+            EXPECT_EQ(Enabled(IDC_WSC_RESCAN), !c.running);
+        }
+        EXPECT_TRUE(ConnectedSsids().empty());
+    });
+}
+
+// Three stored credentials as "_wsc" and the list hold them.
+void StoreCredentials(CWscPage* page, const std::vector<std::string>& ssids) {
+    std::memset(&g_WpsCredentialTable, 0, sizeof(g_WpsCredentialTable));
+    g_WpsCredentialTable.Count = static_cast<std::uint32_t>(ssids.size());
+    for (std::size_t i = 0; i < ssids.size(); ++i) {
+        WpsCredential& c = g_WpsCredentialTable.Entries[i];
+        c.SsidLength = static_cast<std::uint32_t>(ssids[i].size());
+        std::memcpy(c.Ssid, ssids[i].data(), ssids[i].size());
+        c.AuthType = 0x20;
+        c.EncryType = 0x08;
+        const std::string key = "harbor lights";
+        c.KeyLength = static_cast<std::uint32_t>(key.size());
+        std::memcpy(c.Key, key.data(), key.size());
+    }
+    WriteWpsProfiles(0);
+    page->RefreshCredentialList();
+}
+
+TEST_F(WpsPageTest, DeletingTheMiddleCredentialKeepsTheOthersInOrder) {
+    Load(WpsScenario());
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        StoreCredentials(page, {"First", "Middle", "Last"});
+        SelectListRow(Item(IDC_WSC_CREDENTIALS), 1);
+        Click(IDC_WSC_DELETE);
+        EXPECT_EQ(CredentialRows(), (std::vector<std::vector<std::string>>{{"First", "WPA2-PSK", "AES"},
+                                                                           {"Last", "WPA2-PSK", "AES"}}));
+        EXPECT_EQ(g_WpsCredentialTable.Count, 2u);
+        const WpsCredential zero{};
+        EXPECT_EQ(std::memcmp(&g_WpsCredentialTable.Entries[2], &zero, sizeof(zero)), 0);
+        EXPECT_EQ(Value("_wsc", "Common", "Number"), "2");
+        EXPECT_EQ(Value("_wsc", "Profile1", "SSID"), "Last");
+        EXPECT_EQ(Value("_wsc", "Profile2", "SSID"), "");
+        EXPECT_EQ(WlanCalls("WlanDisconnect"), 0) << "not the credential in use";
+
+        // Nothing focused: nothing goes.
+        SelectListRow(Item(IDC_WSC_CREDENTIALS), -1);
+        Click(IDC_WSC_DELETE);
+        EXPECT_EQ(g_WpsCredentialTable.Count, 2u);
+    });
+}
+
+TEST_F(WpsPageTest, RotateTriesEachCredentialEveryTenSecondsAndConnectTakesTheChosenOne) {
+    Load(WpsScenario());
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        StoreCredentials(page, {"Nowhere A", "Nowhere B", "Nowhere C"});
+        world.ClearWlanCalls();
+        Click(IDC_WSC_ROTATE);
+        EXPECT_EQ(g_WpsCycleCredentials, 1);
+        EXPECT_EQ(page->CredentialImage(0), 1);
+        for (int tick = 1; tick <= 15; ++tick) {
+            world.clock().Advance(2000);
+            Tick(kLinkTimer);
+            PumpUntil([&] { return world.WlanNotificationsQueued() == 0; });
+            EXPECT_EQ(Status(), "WPS status is disconnected");
+        }
+        std::vector<std::wstring> tried;
+        for (const auto& c : world.WlanConnects()) tried.push_back(c.profile);
+        EXPECT_EQ(tried, (std::vector<std::wstring>{L"Nowhere A", L"Nowhere B", L"Nowhere C", L"Nowhere A"}))
+            << "at once, then every fifth 2-second tick";
+
+        // Connect: the chosen credential alone, no more rotation.
+        StoreCredentials(page, {"Nowhere A", "Nowhere B", "Nowhere C", "Lantern Home"});
+        SelectListRow(Item(IDC_WSC_CREDENTIALS), 3);
+        world.ClearWlanCalls();
+        Click(IDC_WSC_CONNECT);
+        EXPECT_EQ(g_WpsCycleCredentials, 0);
+        EXPECT_EQ(g_WpsCurrentIndex, 3);
+        ASSERT_TRUE(LinkedAfterConfigured());
+        EXPECT_EQ(Status(), "WPS status is connected successfully - Lantern Home");
+        EXPECT_EQ(page->CredentialImage(3), 0);
+        EXPECT_EQ(world.WlanConnects().size(), 1u);
+    });
+}
+
 TEST_F(WpsPageTest, RunGoingOnWhenTheSheetClosesIsCarriedOnByTheMainWindow) {
     Load(WpsScenario());
     Run([&] {
