@@ -17,18 +17,11 @@
 #include "station/core/wps_poll.h"
 #include "station/core/wps_random.h"
 #include "station_fixture.h"
+#include "wps_test_steps.h"
 
 namespace {
 
-constexpr const char* kAdapter = "{3C5E7A91-2B4D-4F60-8A1C-9E0D2F4B6A83}";
-constexpr DWORD kQueryButton = 0xFF0C002F;
-constexpr DWORD kQueryStatus = 0xFF0C002D;
-constexpr DWORD kQueryTable = 0xFF0C002E;
-constexpr DWORD kSetSsid = 0x0D810102;
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes U32(std::uint32_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)}; }
+using namespace wpstest;
 
 // A credential table as the driver answers it.
 Bytes Table(std::uint32_t count, const std::vector<std::pair<std::string, std::string>>& wpa2) {
@@ -71,19 +64,12 @@ protected:
     }
     void LoadWps(const std::string& extra = {}) { Load(testutil::Scenario("wps.scn") + extra); }
 
-    std::string File(const char* kind) const { return data_->Path() + "KV31_" + kAdapter + kind; }
+    std::string File(const char* kind) const { return SettingsFile(data_->Path(), kind); }
     std::string Value(const char* kind, const char* section, const char* key) const {
-        char value[256] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), File(kind).c_str());
-        return value;
+        return SettingsValue(data_->Path(), kind, section, key);
     }
     void Timer(UINT_PTR id) { dialog.SendMessage(WM_TIMER, id, 0); }
-    // Whether the window has the timer: killing it tells; it is armed again as it was.
-    bool Armed(UINT_PTR id, UINT ms) {
-        if (!::KillTimer(dialog.m_hWnd, id)) return false;
-        dialog.SetTimer(id, ms);
-        return true;
-    }
+    bool Armed(UINT_PTR id, UINT ms) { return wpstest::Armed(dialog, id, ms); }
     // Timer 5 once a second until the driver's state is the one asked for (at most 3 minutes).
     std::uint32_t StatusUntil(std::uint32_t wanted) {
         std::uint32_t state = 0xFFFFFFFF;
@@ -95,16 +81,7 @@ protected:
         }
         return state;
     }
-    std::vector<std::string> SsidSets() const {
-        std::vector<std::string> ssids;
-        for (const auto& e : world.Journal()) {
-            if (e.oid != kSetSsid || e.in.size() < 36) continue;
-            std::uint32_t n = 0;
-            std::memcpy(&n, e.in.data(), 4);
-            ssids.emplace_back(reinterpret_cast<const char*>(e.in.data() + 4), n > 32 ? 32 : n);
-        }
-        return ssids;
-    }
+    std::vector<std::string> SsidSets() const { return wpstest::SsidSets(world.Journal()); }
     std::vector<std::wstring> ConnectedProfiles() const {
         std::vector<std::wstring> names;
         for (const auto& c : world.WlanConnects()) names.push_back(c.profile);

@@ -27,24 +27,21 @@
 #include "station/pages/profile_page.h"
 #include "station/pages/wps/wsc_page.h"
 #include "station_fixture.h"
+#include "wps_test_steps.h"
 #include "tests/win/common/modal_steps.h"
 #include "tests/win/common/screen_picture.h"
 
 namespace {
 
-constexpr const char* kAdapter = "{3C5E7A91-2B4D-4F60-8A1C-9E0D2F4B6A83}";
+using namespace wpstest;
+
 constexpr DWORD kSetStart = 0xFF8C002A;
 constexpr DWORD kSetTable = 0xFF8C0049;
 constexpr DWORD kSetAssociateIe = 0xFF8C002B;
 constexpr DWORD kSetProbeIe = 0xFF8C002C;
-constexpr DWORD kQueryStatus = 0xFF0C002D;
-constexpr DWORD kQueryTable = 0xFF0C002E;
-constexpr DWORD kSetSsid = 0x0D810102;
 constexpr UINT_PTR kStatusTimer = CWscPage::kStatusTimer;
 constexpr UINT_PTR kLinkTimer = CWscPage::kLinkTimer;
 constexpr UINT_PTR kButtonTimer = CWscPage::kButtonTimer;
-
-using Bytes = std::vector<std::uint8_t>;
 
 std::uint32_t U32At(const Bytes& b, std::size_t at) {
     std::uint32_t v = 0;
@@ -189,20 +186,10 @@ protected:
         for (const auto& c : world.WlanCalls()) n += c.name == name;
         return n;
     }
-    std::vector<std::string> ConnectedSsids() const {
-        std::vector<std::string> ssids;
-        for (const auto& e : world.Journal()) {
-            if (e.oid != kSetSsid || e.in.size() < 36) continue;
-            const std::uint32_t n = U32At(e.in, 0);
-            ssids.emplace_back(reinterpret_cast<const char*>(e.in.data() + 4), n > 32 ? 32 : n);
-        }
-        return ssids;
-    }
-    std::string File(const char* kind) const { return data_->Path() + "KV31_" + kAdapter + kind; }
+    std::vector<std::string> ConnectedSsids() const { return SsidSets(world.Journal()); }
+    std::string File(const char* kind) const { return SettingsFile(data_->Path(), kind); }
     std::string Value(const char* kind, const char* section, const char* key) const {
-        char value[256] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), File(kind).c_str());
-        return value;
+        return SettingsValue(data_->Path(), kind, section, key);
     }
     // The sheet for a look when WSC_SHOT_DIR names a folder.
     void Shot(const char* name) {
@@ -213,12 +200,7 @@ protected:
         fw::PumpMessages(300);
         testutil::SaveWindowPicture(dialog.m_pSheet->m_hWnd, std::string(dir) + "\\" + name + ".bmp");
     }
-    // Whether the main window has the timer: killing it tells; it is armed again as it was.
-    bool MainArmed(UINT_PTR id, UINT ms) {
-        if (!::KillTimer(dialog.m_hWnd, id)) return false;
-        dialog.SetTimer(id, ms);
-        return true;
-    }
+    bool MainArmed(UINT_PTR id, UINT ms) { return Armed(dialog, id, ms); }
 
     CWscPage* page = nullptr;
     std::vector<std::string> boxes;
@@ -662,8 +644,7 @@ TEST_F(WpsPageTest, StatusWordsShowTheirTextAndProgress) {
             SCOPED_TRACE(c.name);
             Click(IDC_WSC_PBC);
             ASSERT_EQ(Progress(), 5);
-            if (c.answer) world.SetOidAnswer(0, kQueryStatus, {std::uint8_t(c.word), std::uint8_t(c.word >> 8),
-                                                               std::uint8_t(c.word >> 16), std::uint8_t(c.word >> 24)});
+            if (c.answer) world.SetOidAnswer(0, kQueryStatus, U32(c.word));
             else world.FailOid(kQueryStatus, 1);
             Tick(kStatusTimer);
             EXPECT_EQ(Status(), c.text);
@@ -748,6 +729,67 @@ TEST_F(WpsPageTest, RotateTriesEachCredentialEveryTenSecondsAndConnectTakesTheCh
         EXPECT_EQ(Status(), "WPS status is connected successfully - Lantern Home");
         EXPECT_EQ(page->CredentialImage(3), 0);
         EXPECT_EQ(world.WlanConnects().size(), 1u);
+    });
+}
+
+TEST_F(WpsPageTest, InformationAndDetailShowTheChosenRows) {
+    Load(WpsScenario());
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        auto text = [](HWND d, int id) {
+            char value[128] = {};
+            GetDlgItemTextA(d, id, value, sizeof value);
+            return std::string(value);
+        };
+        SelectAp("Lantern Home");
+        testutil::WithModal("WPS Information", [&] { Click(IDC_WSC_INFORMATION); return 0; }, [&](HWND d) {
+            EXPECT_EQ(text(d, IDC_WSCI_AUTH), "WPA2-PSK");
+            EXPECT_EQ(text(d, IDC_WSCI_ENCRY), "AES");
+            EXPECT_EQ(text(d, IDC_WSCI_PASSWORD_ID), "0x0004");
+            EXPECT_EQ(text(d, IDC_WSCI_REGISTRAR), "TRUE");
+            EXPECT_EQ(text(d, IDC_WSCI_STATE), "Configured");
+            EXPECT_EQ(text(d, IDC_WSCI_VERSION), "1.0");
+            PostMessageA(d, WM_COMMAND, IDOK, 0);
+        });
+
+        StoreCredentials(page, {"First", "Second"});
+        SelectListRow(Item(IDC_WSC_CREDENTIALS), 1);
+        testutil::WithModal("WPS Profile Detail", [&] { Click(IDC_WSC_DETAIL); return 0; }, [&](HWND d) {
+            EXPECT_EQ(text(d, IDC_WSCD_SSID), "Second");
+            EXPECT_EQ(text(d, IDC_WSCD_AUTH), "WPA2-PSK");
+            EXPECT_EQ(text(d, IDC_WSCD_KEY_LENGTH), "13");
+            PostMessageA(d, WM_COMMAND, IDOK, 0);
+        });
+
+        // Without a chosen row neither opens.
+        SelectListRow(Item(IDC_WSC_AP_LIST), -1);
+        SelectListRow(Item(IDC_WSC_CREDENTIALS), -1);
+        Click(IDC_WSC_INFORMATION);
+        Click(IDC_WSC_DETAIL);
+        EXPECT_EQ(testutil::FindThreadWindow("WPS Information"), nullptr);
+        EXPECT_EQ(testutil::FindThreadWindow("WPS Profile Detail"), nullptr);
+    });
+}
+
+TEST_F(WpsPageTest, HostileTableFromTheDriverIsHeldToItsFields) {
+    Load(WpsScenario());
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        Bytes table(996, 'w');
+        const std::uint32_t count = 0xFFFF, ssid = 200, key = 0x40000000;
+        std::memcpy(table.data(), &count, 4);
+        std::memcpy(table.data() + 4, &ssid, 4);
+        std::memcpy(table.data() + 4 + 48, &key, 4);
+        world.SetOidAnswer(0, kQueryTable, table);
+        world.SetOidAnswer(0, kQueryStatus, U32(15));
+        Click(IDC_WSC_PBC);
+        Tick(kStatusTimer);
+        EXPECT_EQ(Status(), "PBC - Configured");
+        const auto rows = CredentialRows();
+        ASSERT_EQ(rows.size(), 8u);
+        EXPECT_EQ(rows[0][0], std::string(32, 'w'));
+        EXPECT_EQ(g_WpsCredentialTable.Entries[0].KeyLength, 64u);
+        EXPECT_EQ(Value("_wsc", "Common", "Number"), "8");
     });
 }
 
