@@ -405,7 +405,9 @@ TEST_F(WpsPageTest, PinIsCheckedAndAnApChosenBeforeTheConnectionIsDropped) {
             SelectListRow(Item(IDC_WSC_AP_LIST), -1);
             Click(IDC_WSC_PIN);
             EXPECT_EQ(boxes, c.passes ? std::vector<std::string>{} : std::vector<std::string>{"Pin Code error"});
-            if (!c.passes) EXPECT_EQ(GetFocus(), Item(IDC_WSC_PIN_EDIT));
+            if (!c.passes) {
+                EXPECT_EQ(GetFocus(), Item(IDC_WSC_PIN_EDIT));
+            }
             EXPECT_TRUE(Sets().empty());
             EXPECT_EQ(WlanCalls("WlanDisconnect"), 0);
             EXPECT_EQ(WlanCalls("WlanDeleteProfile"), 0);
@@ -490,6 +492,17 @@ TEST_F(WpsPageTest, RegistrarHandsOutEntryZeroToTheAccessPoint) {
         EXPECT_FALSE(GetWindowLongA(Item(IDC_WSC_PIN_EDIT), GWL_STYLE) & ES_READONLY);
         EXPECT_EQ(Value("_wsc", "Common", "ConfigMode"), "1");
         EXPECT_EQ(Value("_wsc", "Profile0", "SSID"), "ExRegNW000000");
+
+        // Without the random source no key is made up for the registrar.
+        world.SetRandomSource([](void*, std::size_t) { return false; });
+        ChooseMode(0);
+        ChooseMode(1);
+        EXPECT_EQ(g_WpsCredentialTable.Count, 1u);
+        EXPECT_EQ(g_WpsCredentialTable.Entries[0].KeyLength, 0u);
+        EXPECT_EQ(Value("_wsc", "Profile0", "Key"), "");
+        world.SetRandomSource(PinSource(1234567));
+        ChooseMode(0);
+        ChooseMode(1);
 
         SetWindowTextA(Item(IDC_WSC_PIN_EDIT), "00000017");  // the access point's own PIN
         SelectAp("Old Mill");
