@@ -2,53 +2,14 @@
 // The "11n Configuration" page: the station's 802.11n block-ack and aggregation capability
 // (to the driver and to `BACapability` in the driver key) and its current block-ack
 // sessions as originator and as recipient, refreshed every second while the page is active;
-// ADD, delete and DELETE ENTRY set a session up or end it through their dialogs.
-#include <windows.h>
+// ADD, delete and DELETE ENTRY set a session up or end it through their dialogs. Its lists
+// never scroll sideways.
+#include "shared/block_ack_page_base.h"
 
-#include <vector>
+// The station's ids, texts, OIDs and dialogs of the page.
+extern const BlockAckProgram kStationBlockAck;
 
-#include "framework/property_page.h"
-#include "shared/block_ack.h"
-#include "shared/no_hscroll_list_ctrl.h"
-
-class CBlockAck : public fw::CPropertyPage {
+class CBlockAck : public CBlockAckPageBase {
 public:
     CBlockAck();
-    ~CBlockAck() override;
-
-    BaCapabilityFields m_Fields;
-
-    // The sessions the lists show, one element per listed peer.
-    const std::vector<BaPeerSessions>& Sessions(BaDirection direction) const { return m_Sessions[direction]; }
-
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
-    void DoDataExchange(fw::CDataExchange* dx) override;
-
-protected:
-    void OnOriginatorAdd() { RunAdd(kBaOriginator); }
-    void OnOriginatorDelete() { RunDelete(kBaOriginator, 1); }
-    void OnOriginatorDeleteAll() { RunDelete(kBaOriginator, 0); }
-    void OnRecipientAdd() { RunAdd(kBaRecipient); }
-    void OnRecipientDelete() { RunDelete(kBaRecipient, 1); }
-    void OnRecipientDeleteAll() { RunDelete(kBaRecipient, 0); }
-    void OnApplyCapability();
-    void OnSessionSetupClicked();
-    void OnCapabilityClicked();
-    void OnTimer(UINT_PTR id);
-    void OnDestroy();
-    FW_DECLARE_MESSAGE_MAP()
-
-private:
-    void EnableControls();
-    void Refresh();
-    void RunAdd(BaDirection direction);
-    void RunDelete(BaDirection direction, int chooseTid);
-    void SendCapability();
-    HWND ListOf(BaDirection direction) const;
-
-    CNoHScrollListCtrl m_OriginatorList;
-    CNoHScrollListCtrl m_RecipientList;
-    std::vector<BaPeerSessions> m_Sessions[2];
-    UINT_PTR m_nTimer = 0;
 };

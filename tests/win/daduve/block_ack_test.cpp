@@ -17,6 +17,7 @@
 #include "page_in_sheet.h"
 #include "shared/block_ack.h"
 #include "shared/list_view_rows.h"
+#include "tests/win/common/block_ack_steps.h"
 #include "tests/win/common/modal_steps.h"
 #include "tests/win/common/screen_picture.h"
 #include "tests/win/layout_check.h"
@@ -25,7 +26,7 @@ namespace {
 
 using platform::sim::Bytes;
 using RowList = std::vector<std::vector<std::string>>;
-using steps::Hex;
+using testutil::BlockAckRequest;
 using testutil::ListRows;
 
 constexpr DWORD kSetCapability = 0x0DF10137, kAdd = 0x0DF10138, kDelete = 0x0DF1013A;
@@ -35,16 +36,6 @@ const uint8_t kHtStation[6] = {0x02, 0x5A, 0x10, 0x00, 0x00, 0x01};
 const uint8_t kLegacyStation[6] = {0x02, 0x5A, 0x10, 0x00, 0x00, 0x02};
 const int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL,
                                IDC_BA_RECIPIENT_ADD,  IDC_BA_RECIPIENT_DELETE,  IDC_BA_RECIPIENT_DELETE_ALL};
-
-Bytes Request(int direction, const uint8_t peer[6], int tid, int window, int all) {
-    Bytes r(14, 0);
-    r[0] = static_cast<uint8_t>(direction);
-    std::memcpy(r.data() + 1, peer, 6);
-    r[7] = static_cast<uint8_t>(tid);
-    r[8] = static_cast<uint8_t>(window);
-    r[12] = static_cast<uint8_t>(all);
-    return r;
-}
 
 class BlockAckPageTest : public HavixPageTest<daduve::CBlockAck> {
 protected:
@@ -102,21 +93,7 @@ TEST_F(BlockAckPageTest, TextsColumnsAndTheInitialControls) {
         EXPECT_TRUE(Visible(id)) << id;
     EXPECT_FALSE(Visible(IDC_BA_AMSDU_7935));
 
-    HWND list = page->GetDlgItem(IDC_BA_RECIPIENT_LIST);
-    RECT client{};
-    GetClientRect(list, &client);
-    const char* headers[] = {"MAC", "TID=0", "1", "2", "3", "4", "5", "6", "7"};
-    for (int c = 0; c < 9; ++c) {
-        char text[32] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = text;
-        column.cchTextMax = sizeof(text);
-        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(text, headers[c]);
-        const double factor = c == 0 ? 0.33 : c == 1 ? 0.12 : 0.08;
-        EXPECT_EQ(column.cx, static_cast<int>(client.right * factor)) << headers[c];
-    }
+    testutil::ExpectSessionColumns(page->GetDlgItem(IDC_BA_RECIPIENT_LIST));
     // Aggregation on, sessions set up automatically: only the session buttons are off.
     EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
     EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AUTO), 1u);
@@ -143,7 +120,7 @@ TEST_F(BlockAckPageTest, AggregationOffSendsTwoStoresItAndDisablesTheSessionButt
     EXPECT_EQ(stored.data, testutil::U32(0x03442020));
     for (int id : kSessionButtons) EXPECT_FALSE(Enabled(id)) << id;
     // The driver now refuses a session.
-    Bytes r = Request(0, kHtStation, 0, 16, 0);
+    Bytes r = BlockAckRequest(0, kHtStation, 0, 16, 0);
     DWORD returned = 0;
     EXPECT_FALSE(SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1));
 }
@@ -167,24 +144,10 @@ TEST_F(BlockAckPageTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoes
     EXPECT_EQ(page->GetDlgItemText(IDC_BA_DENSITY), "6");
 }
 
-// Session tables: {direction, slot, last MAC byte, TID bitmap}, window 10 + TID.
-struct Session {
-    int direction, slot;
-    uint8_t macTail, bitmap;
-};
-
-std::string TableLine(const std::vector<Session>& sessions, int originators, int recipients) {
-    Bytes table(sizeof(BaSessionTable), 0);
-    for (const Session& s : sessions) {
-        uint8_t* e = table.data() + (s.direction ? 1536 : 0) + 48 * s.slot;
-        const uint8_t mac[6] = {0x02, 0x5A, 0x10, 0x00, 0x00, s.macTail};
-        std::memcpy(e, mac, 6);
-        e[6] = s.bitmap;
-        for (int t = 0; t < 8; ++t) e[8 + t] = static_cast<uint8_t>(10 + t);
-    }
-    table[3072] = static_cast<uint8_t>(originators);
-    table[3073] = static_cast<uint8_t>(recipients);
-    return "oid 0x0D710138 = " + Hex(table) + "\n";
+// Session tables of peers 02-5A-10-00-00-xx.
+std::string TableLine(const std::vector<testutil::BlockAckSession>& sessions, int originators, int recipients) {
+    const uint8_t prefix[5] = {0x02, 0x5A, 0x10, 0x00, 0x00};
+    return testutil::BlockAckTableLine(kQuerySessions, prefix, sessions, originators, recipients);
 }
 
 TEST_F(BlockAckPageTest, SessionListsFromTheDriversTable) {
@@ -258,7 +221,7 @@ TEST_F(BlockAckPageTest, AddOffersTheAssociatedStationsAndTheSessionAppears) {
     };
     // 300 is sent as its low byte, 44; the driver keeps the window at its limit of 32.
     EXPECT_EQ(add(0, 3, "300"), (RowList{{"02-5A-10-00-00-01"}, {"02-5A-10-00-00-02"}}));
-    EXPECT_EQ(Sent(kAdd), (std::vector<Bytes>{Request(0, kHtStation, 3, 44, 0)}));
+    EXPECT_EQ(Sent(kAdd), (std::vector<Bytes>{BlockAckRequest(0, kHtStation, 3, 44, 0)}));
     Tick();
     EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST), (RowList{{"02-5A-10-00-00-01", "-", "-", "-", "32", "-", "-", "-", "-"}}));
 
@@ -267,7 +230,7 @@ TEST_F(BlockAckPageTest, AddOffersTheAssociatedStationsAndTheSessionAppears) {
     add(1, 0, "16");
     const auto tried = testutil::SetsOf(world, kAdd);
     ASSERT_FALSE(tried.empty());
-    EXPECT_EQ(tried[0].in, Request(0, kLegacyStation, 0, 16, 0));
+    EXPECT_EQ(tried[0].in, BlockAckRequest(0, kLegacyStation, 0, 16, 0));
     EXPECT_FALSE(tried[0].result);
     EXPECT_EQ(tried[0].error, static_cast<DWORD>(ERROR_GEN_FAILURE));
     Tick();
@@ -279,7 +242,7 @@ TEST_F(BlockAckPageTest, DeleteAndDeleteEntryEndWhatTheListShows) {
     Open();
     Manual();
     for (int tid : {1, 4, 6}) {
-        Bytes r = Request(1, kHtStation, tid, 16, 0);
+        Bytes r = BlockAckRequest(1, kHtStation, tid, 16, 0);
         DWORD returned = 0;
         ASSERT_TRUE(SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1));
     }
@@ -297,7 +260,7 @@ TEST_F(BlockAckPageTest, DeleteAndDeleteEntryEndWhatTheListShows) {
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         });
     EXPECT_EQ(peers, (RowList{{"02-5A-10-00-00-01"}}));
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kHtStation, 4, 0, 0)}));
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kHtStation, 4, 0, 0)}));
     Tick();
     EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), (RowList{{"02-5A-10-00-00-01", "-", "16", "-", "-", "-", "-", "16", "-"}}));
 
@@ -309,7 +272,7 @@ TEST_F(BlockAckPageTest, DeleteAndDeleteEntryEndWhatTheListShows) {
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         });
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kHtStation, 0, 0, 1)}));
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kHtStation, 0, 0, 1)}));
     Tick();
     EXPECT_TRUE(Rows(IDC_BA_RECIPIENT_LIST).empty());
 }
@@ -320,7 +283,7 @@ TEST_F(BlockAckPageTest, SessionsEndWhenTheirStationLeaves) {
                "ap_station  = 02:5A:10:00:00:01 1 rate ht 7 40mhz short_gi leave 5000"}});
     Open();
     Manual();
-    Bytes r = Request(0, kHtStation, 2, 8, 0);
+    Bytes r = BlockAckRequest(0, kHtStation, 2, 8, 0);
     DWORD returned = 0;
     ASSERT_TRUE(SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1));
     Tick();
@@ -366,7 +329,7 @@ TEST_F(BlockAckPageTest, DISABLED_Screenshots) {
     Open();
     Manual();
     for (int tid : {0, 3, 7}) {
-        Bytes r = Request(tid == 3 ? 1 : 0, kHtStation, tid, 64, 0);
+        Bytes r = BlockAckRequest(tid == 3 ? 1 : 0, kHtStation, tid, 64, 0);
         DWORD returned = 0;
         SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1);
     }

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "driver_key_util.h"
-#include "framework/resources.h"
 #include "dialog_steps.h"
+#include "tests/win/common/block_ack_steps.h"
 #include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "shared/block_ack.h"
@@ -25,6 +25,7 @@
 namespace {
 
 using platform::sim::Bytes;
+using testutil::BlockAckRequest;
 using testutil::ListRows;
 
 constexpr DWORD kSetCapability = 0xFF8C0026, kAdd = 0xFF8C0025, kDelete = 0xFF8C0027;
@@ -35,22 +36,6 @@ const int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, 
 std::string Scenario(const std::string& adapterExtra = "",
                      const std::string& link = "connected \"Harbor N\" 02:11:22:33:44:55") {
     return testutil::HtScenario(adapterExtra, "", link);
-}
-
-std::string Hex(const Bytes& bytes) {
-    std::string text;
-    for (uint8_t b : bytes) text += fw::FormatStr("%02X ", b);
-    return text;
-}
-
-Bytes Request(int direction, const uint8_t peer[6], int tid, int window, int all) {
-    Bytes r(14, 0);
-    r[0] = static_cast<uint8_t>(direction);
-    std::memcpy(r.data() + 1, peer, 6);
-    r[7] = static_cast<uint8_t>(tid);
-    r[8] = static_cast<uint8_t>(window);
-    r[12] = static_cast<uint8_t>(all);
-    return r;
 }
 
 class BlockAckTest : public PageInSheetTest<CBlockAck> {
@@ -112,21 +97,7 @@ TEST_F(BlockAckTest, ControlsAndTextsWhenShown) {
         EXPECT_TRUE(Visible(id)) << id;
     EXPECT_FALSE(Visible(IDC_BA_AMSDU_7935));
 
-    HWND list = page->GetDlgItem(IDC_BA_ORIGINATOR_LIST);
-    RECT client{};
-    GetClientRect(list, &client);
-    const char* headers[] = {"MAC", "TID=0", "1", "2", "3", "4", "5", "6", "7"};
-    for (int c = 0; c < 9; ++c) {
-        char text[32] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = text;
-        column.cchTextMax = sizeof(text);
-        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(text, headers[c]);
-        const double factor = c == 0 ? 0.33 : c == 1 ? 0.12 : 0.08;
-        EXPECT_EQ(column.cx, static_cast<int>(client.right * factor)) << headers[c];
-    }
+    testutil::ExpectSessionColumns(page->GetDlgItem(IDC_BA_ORIGINATOR_LIST));
     // Initial values: aggregation on, sessions set up automatically.
     EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
     EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AUTO), 1u);
@@ -183,24 +154,10 @@ TEST_F(BlockAckTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoesNotA
     EXPECT_EQ(page->IsDlgButtonChecked(IDC_BA_AGGREGATION), 1u);
 }
 
-// Session tables: {direction, slot, last MAC byte, TID bitmap}, window 10 + TID.
-struct Session {
-    int direction, slot;
-    uint8_t macTail, bitmap;
-};
-
-std::string TableLine(const std::vector<Session>& sessions, int originators, int recipients) {
-    Bytes table(sizeof(BaSessionTable), 0);
-    for (const Session& s : sessions) {
-        uint8_t* e = table.data() + (s.direction ? 1536 : 0) + 48 * s.slot;
-        const uint8_t mac[6] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, s.macTail};
-        std::memcpy(e, mac, 6);
-        e[6] = s.bitmap;
-        for (int t = 0; t < 8; ++t) e[8 + t] = static_cast<uint8_t>(10 + t);
-    }
-    table[3072] = static_cast<uint8_t>(originators);
-    table[3073] = static_cast<uint8_t>(recipients);
-    return "oid 0xFF0C0025 = " + Hex(table) + "\n";
+// Session tables of peers 02-AA-BB-CC-DD-xx.
+std::string TableLine(const std::vector<testutil::BlockAckSession>& sessions, int originators, int recipients) {
+    const uint8_t prefix[5] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD};
+    return testutil::BlockAckTableLine(0xFF0C0025, prefix, sessions, originators, recipients);
 }
 
 using RowList = std::vector<std::vector<std::string>>;
@@ -273,7 +230,7 @@ TEST_F(BlockAckTest, AddSendsTheRequestAndTheSessionAppears) {
         });
     EXPECT_EQ(bssids, (RowList{{"02-11-22-33-44-55"}, {"02-99-00-00-00-01"}, {"02-99-00-00-00-02"}}));
     // 300 is sent as its low byte, 44; the driver keeps the window at its limit of 32.
-    EXPECT_EQ(Sent(kAdd), (std::vector<Bytes>{Request(0, kAp, 3, 44, 0)}));
+    EXPECT_EQ(Sent(kAdd), (std::vector<Bytes>{BlockAckRequest(0, kAp, 3, 44, 0)}));
     Tick();
     EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST),
               (RowList{{"02-11-22-33-44-55", "-", "-", "-", "32", "-", "-", "-", "-"}}));
@@ -287,7 +244,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
     testutil::Press(page, IDC_BA_MANUAL);
     testutil::Press(page, IDC_BA_APPLY);
     for (int tid : {1, 4, 6}) {
-        Bytes r = Request(1, kAp, tid, 16, 0);
+        Bytes r = BlockAckRequest(1, kAp, tid, 16, 0);
         DriverOidOps().SetOid0025(r.data());
     }
     Tick();
@@ -304,7 +261,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
         });
     // One row for the peer, whatever its number of sessions.
     EXPECT_EQ(peers, (RowList{{"02-11-22-33-44-55"}}));
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kAp, 4, 0, 0)}));
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kAp, 4, 0, 0)}));
     Tick();
     EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), (RowList{{"02-11-22-33-44-55", "-", "16", "-", "-", "-", "-", "16", "-"}}));
 
@@ -316,7 +273,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
             SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
         });
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{Request(1, kAp, 0, 0, 1)}));
+    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kAp, 0, 0, 1)}));
     Tick();
     EXPECT_TRUE(Rows(IDC_BA_RECIPIENT_LIST).empty());
 }
