@@ -1,26 +1,21 @@
 #include "station/pages/about_page.h"
 
-#include <cstring>
-
-#include "framework/ddx.h"
-#include "framework/resources.h"
 #include "framework/thread.h"
 #include "platform/platform.h"
 #include "platform/programs.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_addresses.h"
+#include "shared/about_page_ids.h"  // after the resource ids
 #include "shared/adapter_identity.h"
 #include "shared/driver_file.h"
-#include "shared/file_version.h"
-#include "shared/oid_access.h"
 #include "shared/os_code.h"
-#include "shared/wow64.h"
 #include "station/core/driver_oid_ops.h"
 
 namespace {
 
-constexpr DWORD kOidEepromVersion = 0xFF0C0004;
-constexpr DWORD kOidFirmwareVersion = 0xFF0C0005;
+constexpr CAboutPageBase::Oids kOids = {
+    0xFF0C0004,  // EEPROM version
+    0xFF0C0005,  // firmware version
+};
 
 // The last web-page thread; nothing waits for it.
 HANDLE g_hWebPageThread = nullptr;
@@ -30,142 +25,20 @@ unsigned WebPageThreadProc(void*) {
     return 1;
 }
 
-// "%d.%d\n" of two bytes of a version answer.
-std::string ByteVersion(uint8_t major, uint8_t minor) { return fw::FormatStr("%d.%d\n", major, minor); }
-
-struct LabelText {
-    int id;
-    UINT text;
-};
-constexpr LabelText kLabels[] = {
-    {IDC_ABOUT_UTILITY_LABEL, IDS_ABOUT_UTILITY_VERSION},  {IDC_ABOUT_UTILITY_DATE_LABEL, IDS_ABOUT_DATE},
-    {IDC_ABOUT_DRIVER_LABEL, IDS_ABOUT_DRIVER_VERSION},    {IDC_ABOUT_DRIVER_DATE_LABEL, IDS_ABOUT_DATE},
-    {IDC_ABOUT_EEPROM_LABEL, IDS_ABOUT_EEPROM_VERSION},    {IDC_ABOUT_MAC_LABEL, IDS_ABOUT_PHY_ADDRESS},
-    {IDC_ABOUT_IP_LABEL, IDS_ABOUT_IP_ADDRESS},            {IDC_ABOUT_MASK_LABEL, IDS_ABOUT_SUB_MASK},
-    {IDC_ABOUT_GATEWAY_LABEL, IDS_ABOUT_GATEWAY},
-};
-
 }  // namespace
 
-FW_BEGIN_MESSAGE_MAP(CAboutPage, fw::CPropertyPage)
+FW_BEGIN_MESSAGE_MAP(CAboutPage, CAboutPageBase)
     FW_ON_BN_CLICKED(IDC_ABOUT_WEB, OnWebButton)
-    FW_ON_WM_TIMER(OnTimer)
-    FW_ON_WM_DESTROY(OnDestroy)
 FW_END_MESSAGE_MAP()
 
-CAboutPage::CAboutPage() : fw::CPropertyPage(IDD_ABOUT, IDS_ABOUT) {}
+CAboutPage::CAboutPage() : CAboutPageBase(kAboutPageIds, kOids) {}
 
 CAboutPage::~CAboutPage() = default;
 
-void CAboutPage::DoDataExchange(fw::CDataExchange* dx) {
-    fw::DDX_Text(dx, IDC_ABOUT_UTILITY_VERSION, m_strUtilityVersion);
-    fw::DDX_Text(dx, IDC_ABOUT_UTILITY_DATE, m_strUtilityDate);
-    fw::DDX_Text(dx, IDC_ABOUT_COPYRIGHT, m_strCopyright);
-    fw::DDX_Text(dx, IDC_ABOUT_DRIVER_VERSION, m_strDriverVersion);
-    fw::DDX_Text(dx, IDC_ABOUT_DRIVER_DATE, m_strDriverDate);
-    fw::DDX_Text(dx, IDC_ABOUT_EEPROM, m_strEepromVersion);
-    fw::DDX_Text(dx, IDC_ABOUT_FIRMWARE, m_strFirmwareVersion);
-    fw::DDX_Text(dx, IDC_ABOUT_MAC, m_strMac);
-    fw::DDX_Text(dx, IDC_ABOUT_IP, m_strIpAddress);
-    fw::DDX_Text(dx, IDC_ABOUT_MASK, m_strSubnetMask);
-    fw::DDX_Text(dx, IDC_ABOUT_GATEWAY, m_strGateway);
-}
+void CAboutPage::ReadMac(uint8_t mac[6]) { DriverOidOps().QueryOid0702(mac); }
 
-BOOL CAboutPage::OnInitDialog() {
-    fw::CPropertyPage::OnInitDialog();
-    ReadUtilityVersion();
-    ReadDriverVersion();
-
-    uint8_t eeprom[4] = {};
-    DWORD returned = 0;
-    if (QueryOid(kOidEepromVersion, eeprom, sizeof eeprom, &returned))
-        m_strEepromVersion = ByteVersion(eeprom[0], eeprom[1]);
-    else
-        ShowRow(IDC_ABOUT_EEPROM_LABEL, IDC_ABOUT_EEPROM, false);
-
-    std::memset(m_Mac, 0, sizeof m_Mac);
-    DriverOidOps().QueryOid0702(m_Mac);
-    m_strMac = fw::FormatStr("%02X-%02X-%02X-%02X-%02X-%02X", m_Mac[0], m_Mac[1], m_Mac[2], m_Mac[3], m_Mac[4],
-                             m_Mac[5]);
-
-    for (const LabelText& label : kLabels) SetDlgItemText(label.id, fw::LoadStr(label.text));
-    SetDlgItemText(IDC_ABOUT_WEB, kVendorWebAddress);
-
-    if (g_ChipIndex >= 4 && g_ChipIndex <= 8) {
-        uint8_t firmware[4] = {};
-        returned = 0;
-        if (QueryOid(kOidFirmwareVersion, firmware, sizeof firmware, &returned)) {
-            SetDlgItemText(IDC_ABOUT_FIRMWARE_LABEL, fw::LoadStr(IDS_ABOUT_FIRMWARE_VERSION));
-            // The firmware reports its minor number first.
-            m_strFirmwareVersion = ByteVersion(firmware[1], firmware[0]);
-            ShowRow(IDC_ABOUT_FIRMWARE_LABEL, IDC_ABOUT_FIRMWARE, true);
-        }
-    }
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CAboutPage::ReadUtilityVersion() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return;
-    const FileVersionTexts texts = ReadFileVersionTexts(path);
-    m_strUtilityVersion = texts.version;
-    m_strCopyright = texts.copyright;
-    m_strUtilityDate = texts.date;
-}
-
-void CAboutPage::ReadDriverVersion() {
-    DriverFileChoice choice;
-    if (!ChooseDriverFile(g_OsCode, g_IsWow64, g_ChipIndex, &choice)) return;
-    char system[262] = {};
-    const UINT n = GetSystemDirectoryA(system, 261);
-    if (n == 0 || n > 261) return;
-    const std::string path = system + choice.relativePath;
-    FileVersionTexts texts;
-    {
-        Wow64RedirectionOff redirection(choice.redirectionOff);
-        texts = ReadFileVersionTexts(path.c_str());
-    }
-    m_strDriverVersion = texts.version;
-    m_strDriverDate = texts.date;
-}
-
-void CAboutPage::ShowRow(int labelId, int valueId, bool show) {
-    ::ShowWindow(GetDlgItem(labelId), show ? SW_SHOW : SW_HIDE);
-    ::ShowWindow(GetDlgItem(valueId), show ? SW_SHOW : SW_HIDE);
-}
-
-void CAboutPage::RefreshAddressInfo() {
-    const AdapterAddressTexts texts = FindAdapterAddresses(m_Mac);
-    m_strIpAddress = texts.address;
-    m_strSubnetMask = texts.mask;
-    m_strGateway = texts.gateway;
-}
-
-BOOL CAboutPage::OnSetActive() {
-    RefreshAddressInfo();
-    UpdateData(FALSE);
-    if (m_nTimerId) KillTimer(m_nTimerId);
-    m_nTimerId = SetTimer(kAddressTimerId, kAddressTimerMs);
-    return TRUE;
-}
-
-BOOL CAboutPage::OnKillActive() {
-    if (m_nTimerId) KillTimer(m_nTimerId);
-    m_nTimerId = 0;
-    return TRUE;
-}
-
-void CAboutPage::OnTimer(UINT_PTR id) {
-    if (id != kAddressTimerId) return;
-    RefreshAddressInfo();
-    UpdateData(FALSE);
-}
-
-void CAboutPage::OnDestroy() {
-    if (m_nTimerId) KillTimer(m_nTimerId);
-    m_nTimerId = 0;
+bool CAboutPage::ChooseDriver(DriverFileChoice* choice) {
+    return ChooseDriverFile(g_OsCode, g_IsWow64, g_ChipIndex, choice);
 }
 
 void CAboutPage::OnWebButton() {

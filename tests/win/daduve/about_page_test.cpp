@@ -12,6 +12,7 @@
 #include "shared/driver_file.h"
 #include "shared/os_code.h"
 #include "shared/vendor_web.h"
+#include "tests/win/common/about_page_checks.h"
 #include "tests/win/common/stand_in_driver_file.h"
 
 namespace {
@@ -40,9 +41,9 @@ std::string DriverPath(int chipIndex) {
     return ChooseSoftApDriverFile(g_OsCode, g_IsWow64, chipIndex, &choice) ? choice.relativePath : std::string();
 }
 
-class ApAboutPageTest : public HavixSheetPageTest<daduve::CAboutPage> {
+class ApAboutPageTest : public testutil::AboutPageChecks<HavixSheetPageTest<daduve::CAboutPage>> {
 protected:
-    void Start(const std::string& extra, int chipIndex = 7) {
+    void Start(const std::string& extra, int chipIndex = 7) override {
         Load(Adapter(extra));
         Bind(chipIndex, false);
         Open();
@@ -64,14 +65,7 @@ TEST_F(ApAboutPageTest, ShowsTheProgramAndDriverVersionRecords) {
     EXPECT_EQ(Calls(0x01010102).size(), 1u) << "the MAC from OID_802_3_CURRENT_ADDRESS";
     EXPECT_EQ(Text(IDC_ABOUT_WEB), kVendorWebAddress);
 
-    const std::pair<int, const char*> labels[] = {
-        {IDC_ABOUT_UTILITY_LABEL, "Utility Version :"}, {IDC_ABOUT_UTILITY_DATE_LABEL, "Date :"},
-        {IDC_ABOUT_DRIVER_LABEL, "Driver Version :"},   {IDC_ABOUT_DRIVER_DATE_LABEL, "Date :"},
-        {IDC_ABOUT_EEPROM_LABEL, "EEPROM Version :"},   {IDC_ABOUT_MAC_LABEL, "Phy_Address :"},
-        {IDC_ABOUT_IP_LABEL, "IP Address :"},           {IDC_ABOUT_MASK_LABEL, "Sub Mask :"},
-        {IDC_ABOUT_GATEWAY_LABEL, "Default Gateway :"},
-    };
-    for (const auto& [id, text] : labels) EXPECT_EQ(Text(id), text) << id;
+    ExpectLabels();
 }
 
 TEST_F(ApAboutPageTest, NoDriverFileLeavesTheDriverRowEmpty) {
@@ -82,75 +76,13 @@ TEST_F(ApAboutPageTest, NoDriverFileLeavesTheDriverRowEmpty) {
     EXPECT_EQ(Text(IDC_ABOUT_UTILITY_VERSION), "1.0.0.1\n");
 }
 
-// EEPROM bytes read major first, firmware bytes minor first; a failed query hides the row,
-// and only chips 4 to 8 have firmware to ask for.
-TEST_F(ApAboutPageTest, EepromAndFirmwareRows) {
-    const struct {
-        const char* name;
-        int chip;
-        const char* oids;
-        const char* eeprom;  // null: row hidden
-        const char* firmware;
-    } cases[] = {
-        {"both answer", 7, "oid 0x0D710119 = 03 01 00 00\noid 0x0D710129 = 03 01 00 00\n", "3.1\n", "1.3\n"},
-        {"neither answers", 5, "", nullptr, nullptr},
-        {"firmware only", 8, "oid 0x0D710129 = 02 07 00 00\n", nullptr, "7.2\n"},
-        {"chip without firmware", 1, "oid 0x0D710119 = 01 00 00 00\noid 0x0D710129 = 03 01 00 00\n", "1.0\n", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Start(c.oids, c.chip);
-        EXPECT_EQ(Visible(IDC_ABOUT_EEPROM), c.eeprom != nullptr);
-        EXPECT_EQ(Visible(IDC_ABOUT_EEPROM_LABEL), c.eeprom != nullptr);
-        if (c.eeprom) {
-            EXPECT_EQ(Text(IDC_ABOUT_EEPROM), c.eeprom);
-        }
-        EXPECT_EQ(Visible(IDC_ABOUT_FIRMWARE), c.firmware != nullptr);
-        EXPECT_EQ(Visible(IDC_ABOUT_FIRMWARE_LABEL), c.firmware != nullptr);
-        if (c.firmware) {
-            EXPECT_EQ(Text(IDC_ABOUT_FIRMWARE), c.firmware);
-            EXPECT_EQ(Text(IDC_ABOUT_FIRMWARE_LABEL), "Firmware Version :");
-        }
-        EXPECT_EQ(!Calls(0x0D710129).empty(), c.chip >= 4);
-        Close();
-    }
-}
+TEST_F(ApAboutPageTest, EepromAndFirmwareRows) { CheckEepromAndFirmwareRows(0x0D710119, 0x0D710129, 7); }
 
 TEST_F(ApAboutPageTest, AddressRowsFollowTheAdapterListOnEveryTick) {
-    Start("ip = 192.168.10.20 255.255.255.0 192.168.10.1\n");
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "192.168.10.20");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "255.255.255.0");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "192.168.10.1");
-
-    world.SetIpConfig(0, true, "10.9.8.7", "255.255.0.0", "10.9.0.1");
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "192.168.10.20");  // until the timer comes
-    page->SendMessage(WM_TIMER, daduve::CAboutPage::kAddressTimerId);
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "10.9.8.7");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "255.255.0.0");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "10.9.0.1");
-
-    // No connection now: the old address must not stay on show.
-    world.SetIpConfig(0, false);
-    page->SendMessage(WM_TIMER, daduve::CAboutPage::kAddressTimerId);
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "");
+    CheckAddressRowsFollowTheAdapterListOnEveryTick(7);
 }
 
-// The refresh timer has a non-zero id, runs while the page is active and is killed when the
-// page is left.
-TEST_F(ApAboutPageTest, TimerRunsOnlyWhileThePageIsActive) {
-    Start("");
-    ASSERT_EQ(page->TimerId(), daduve::CAboutPage::kAddressTimerId);
-    sheet->SetActivePage(other);
-    fw::PumpMessages(20);
-    EXPECT_EQ(page->TimerId(), 0u);
-    EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CAboutPage::kAddressTimerId));  // already gone
-    sheet->SetActivePage(page);
-    fw::PumpMessages(20);
-    EXPECT_EQ(page->TimerId(), daduve::CAboutPage::kAddressTimerId);
-    EXPECT_TRUE(KillTimer(page->m_hWnd, daduve::CAboutPage::kAddressTimerId));
-}
+TEST_F(ApAboutPageTest, TimerRunsOnlyWhileThePageIsActive) { CheckTimerRunsOnlyWhileThePageIsActive(7); }
 
 TEST_F(ApAboutPageTest, WebButtonOpensTheVendorSiteDirectly) {
     Start("");

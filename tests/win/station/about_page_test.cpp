@@ -14,6 +14,7 @@
 #include "shared/driver_file.h"
 #include "shared/os_code.h"
 #include "station/pages/about_page.h"
+#include "tests/win/common/about_page_checks.h"
 #include "tests/win/common/stand_in_driver_file.h"
 
 namespace {
@@ -51,9 +52,9 @@ private:
 
 using testutil::ModuleDate;
 
-class AboutPageTest : public PageInSheetTest<CAboutPage> {
+class AboutPageTest : public testutil::AboutPageChecks<PageInSheetTest<CAboutPage>> {
 protected:
-    void Start(const std::string& extra, int chipIndex = 5) {
+    void Start(const std::string& extra, int chipIndex = 5) override {
         Load(Adapter(extra));
         testutil::BindAdapter(world, chipIndex);
         Open();
@@ -73,14 +74,7 @@ TEST_F(AboutPageTest, ShowsTheProgramAndDriverVersionRecords) {
     EXPECT_EQ(Text(IDC_ABOUT_MAC), "02-E1-F0-51-01-07");
     EXPECT_EQ(Text(IDC_ABOUT_WEB), kVendorWebAddress);
 
-    const std::pair<int, const char*> labels[] = {
-        {IDC_ABOUT_UTILITY_LABEL, "Utility Version :"}, {IDC_ABOUT_UTILITY_DATE_LABEL, "Date :"},
-        {IDC_ABOUT_DRIVER_LABEL, "Driver Version :"},   {IDC_ABOUT_DRIVER_DATE_LABEL, "Date :"},
-        {IDC_ABOUT_EEPROM_LABEL, "EEPROM Version :"},   {IDC_ABOUT_MAC_LABEL, "Phy_Address :"},
-        {IDC_ABOUT_IP_LABEL, "IP Address :"},           {IDC_ABOUT_MASK_LABEL, "Sub Mask :"},
-        {IDC_ABOUT_GATEWAY_LABEL, "Default Gateway :"},
-    };
-    for (const auto& [id, text] : labels) EXPECT_EQ(Text(id), text) << id;
+    ExpectLabels();
 }
 
 TEST_F(AboutPageTest, NoDriverFileLeavesTheDriverRowEmpty) {
@@ -91,61 +85,10 @@ TEST_F(AboutPageTest, NoDriverFileLeavesTheDriverRowEmpty) {
     EXPECT_EQ(Text(IDC_ABOUT_UTILITY_VERSION), "1.0.0.1\n");
 }
 
-// EEPROM bytes read major first, firmware bytes minor first; a failed query hides the row,
-// and only chips 4 to 8 have firmware to ask for.
-TEST_F(AboutPageTest, EepromAndFirmwareRows) {
-    const struct {
-        const char* name;
-        int chip;
-        const char* oids;
-        const char* eeprom;  // null: row hidden
-        const char* firmware;
-    } cases[] = {
-        {"both answer", 5, "oid 0xFF0C0004 = 03 01 00 00\noid 0xFF0C0005 = 03 01 00 00\n", "3.1\n", "1.3\n"},
-        {"neither answers", 5, "", nullptr, nullptr},
-        {"firmware only", 8, "oid 0xFF0C0005 = 02 07 00 00\n", nullptr, "7.2\n"},
-        {"chip without firmware", 1, "oid 0xFF0C0004 = 01 00 00 00\noid 0xFF0C0005 = 03 01 00 00\n", "1.0\n", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Start(c.oids, c.chip);
-        EXPECT_EQ(Visible(IDC_ABOUT_EEPROM), c.eeprom != nullptr);
-        EXPECT_EQ(Visible(IDC_ABOUT_EEPROM_LABEL), c.eeprom != nullptr);
-        if (c.eeprom) {
-            EXPECT_EQ(Text(IDC_ABOUT_EEPROM), c.eeprom);
-        }
-        EXPECT_EQ(Visible(IDC_ABOUT_FIRMWARE), c.firmware != nullptr);
-        EXPECT_EQ(Visible(IDC_ABOUT_FIRMWARE_LABEL), c.firmware != nullptr);
-        if (c.firmware) {
-            EXPECT_EQ(Text(IDC_ABOUT_FIRMWARE), c.firmware);
-            EXPECT_EQ(Text(IDC_ABOUT_FIRMWARE_LABEL), "Firmware Version :");
-        }
-        bool askedFirmware = false;
-        for (const auto& e : world.Journal()) askedFirmware |= e.oid == 0xFF0C0005;
-        EXPECT_EQ(askedFirmware, c.chip >= 4);
-        Close();
-    }
-}
+TEST_F(AboutPageTest, EepromAndFirmwareRows) { CheckEepromAndFirmwareRows(0xFF0C0004, 0xFF0C0005, 5); }
 
 TEST_F(AboutPageTest, AddressRowsFollowTheAdapterListOnEveryTick) {
-    Start("ip = 192.168.10.20 255.255.255.0 192.168.10.1\n");
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "192.168.10.20");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "255.255.255.0");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "192.168.10.1");
-
-    world.SetIpConfig(0, true, "10.9.8.7", "255.255.0.0", "10.9.0.1");
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "192.168.10.20");  // until the timer comes
-    page->SendMessage(WM_TIMER, CAboutPage::kAddressTimerId);
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "10.9.8.7");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "255.255.0.0");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "10.9.0.1");
-
-    // Unbound now: the old address must not stay on show.
-    world.SetIpConfig(0, false);
-    page->SendMessage(WM_TIMER, CAboutPage::kAddressTimerId);
-    EXPECT_EQ(Text(IDC_ABOUT_IP), "");
-    EXPECT_EQ(Text(IDC_ABOUT_MASK), "");
-    EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "");
+    CheckAddressRowsFollowTheAdapterListOnEveryTick(5);
 }
 
 TEST_F(AboutPageTest, NoAddressesWhenNoAdapterIsBound) {
@@ -156,21 +99,7 @@ TEST_F(AboutPageTest, NoAddressesWhenNoAdapterIsBound) {
     EXPECT_EQ(Text(IDC_ABOUT_GATEWAY), "");
 }
 
-// The refresh timer has a non-zero id, runs while the page is active and is killed when
-// the page is left.
-TEST_F(AboutPageTest, TimerRunsOnlyWhileThePageIsActive) {
-    Start("");
-    ASSERT_EQ(page->TimerId(), CAboutPage::kAddressTimerId);
-    ASSERT_NE(page->TimerId(), 0u);
-    sheet->SetActivePage(other);
-    fw::PumpMessages(20);
-    EXPECT_EQ(page->TimerId(), 0u);
-    EXPECT_FALSE(KillTimer(page->m_hWnd, CAboutPage::kAddressTimerId));  // already gone
-    sheet->SetActivePage(page);
-    fw::PumpMessages(20);
-    EXPECT_EQ(page->TimerId(), CAboutPage::kAddressTimerId);
-    EXPECT_TRUE(KillTimer(page->m_hWnd, CAboutPage::kAddressTimerId));
-}
+TEST_F(AboutPageTest, TimerRunsOnlyWhileThePageIsActive) { CheckTimerRunsOnlyWhileThePageIsActive(5); }
 
 TEST_F(AboutPageTest, WebButtonOpensTheVendorPageFromAWorkerThread) {
     Start("");
