@@ -20,10 +20,10 @@ void CBlockAckDlgBase::ShowTexts(UINT caption, bool windowLimit) {
     block_ack_dlg::FillTidCombo(GetDlgItem(r.tid));
 }
 
-void CBlockAckDlgBase::ShowPeers(const std::vector<std::array<uint8_t, 6>>& peers) {
+HWND CBlockAckDlgBase::SetUpPeerList() {
     HWND list = GetDlgItem(m_Program.res.peerList);
     block_ack_dlg::SetUpBssidList(list);
-    block_ack_dlg::ShowBssids(list, peers);
+    return list;
 }
 
 void CBlockAckDlgBase::EndWithChosenPeer() {
@@ -41,7 +41,8 @@ CAddBlockAckDlgBase::CAddBlockAckDlgBase(const BlockAckProgram& program, fw::CWn
 
 BOOL CAddBlockAckDlgBase::OnInitDialog() {
     ShowTexts(m_Program.res.addTitle, true);
-    ShowPeers(m_Program.offeredPeers());
+    HWND list = SetUpPeerList();
+    block_ack_dlg::ShowBssids(list, m_Program.offeredPeers());
     // The base moves the members into the controls.
     return fw::CDialog::OnInitDialog();
 }
@@ -70,7 +71,8 @@ BOOL CDeleteBlockAckDlgBase::OnInitDialog() {
         ::ShowWindow(GetDlgItem(m_Program.res.tid), SW_HIDE);
         ::ShowWindow(GetDlgItem(m_Program.res.tidLabel), SW_HIDE);
     }
-    ShowPeers(ListedBaPeers(m_Sessions));
+    HWND list = SetUpPeerList();
+    block_ack_dlg::ShowBssids(list, ListedBaPeers(m_Sessions));
     return fw::CDialog::OnInitDialog();
 }
 

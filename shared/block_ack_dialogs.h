@@ -26,8 +26,8 @@ protected:
 
     // The caption, the labels and buttons, and the TID choice "0" to "7".
     void ShowTexts(UINT caption, bool windowLimit);
-    // The list set up with the peers, the first one selected.
-    void ShowPeers(const std::vector<std::array<uint8_t, 6>>& peers);
+    // The peer list, its one column set up; the dialog then fills it.
+    HWND SetUpPeerList();
     // OK's end: without a chosen peer the dialog says so and stays open.
     void EndWithChosenPeer();
 

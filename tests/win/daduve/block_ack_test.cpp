@@ -51,6 +51,7 @@ protected:
     }
     void Tick() { page->SendMessage(WM_TIMER, 1, 0); }
     RowList Rows(int list) { return ListRows(page->GetDlgItem(list), 9); }
+    testutil::BlockAckPageInSheet InSheet() { return {sheet, page, other, &world, BLOCK_ACK_RESOURCE_IDS}; }
     void Manual() {
         testutil::Press(page, IDC_BA_MANUAL);
         testutil::Press(page, IDC_BA_APPLY);
@@ -59,17 +60,7 @@ protected:
 };
 
 TEST_F(BlockAckPageTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
-    const struct {
-        const char* name;
-        std::string value;  // scenario line for BACapability
-        Bytes sent;
-    } cases[] = {
-        {"no stored value", "", {32, 32, 1, 0, 1, 0, 3, 1}},
-        {"stored: aggregation off, density 5, dynamic SMPS, manual", "dword BACapability = 0x016C4010\n",
-         {0x10, 0x40, 2, 5, 1, 0, 1, 0}},
-        {"not a REG_DWORD: as if missing", "value BACapability = 1\n", {32, 32, 1, 0, 1, 0, 3, 1}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testutil::BlockAckStartCases()) {
         SCOPED_TRACE(c.name);
         Bind(c.value);
         Open();
@@ -145,53 +136,26 @@ TEST_F(BlockAckPageTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoes
 }
 
 // Session tables of peers 02-5A-10-00-00-xx.
+const uint8_t kPeerPrefix[5] = {0x02, 0x5A, 0x10, 0x00, 0x00};
 std::string TableLine(const std::vector<testutil::BlockAckSession>& sessions, int originators, int recipients) {
-    const uint8_t prefix[5] = {0x02, 0x5A, 0x10, 0x00, 0x00};
-    return testutil::BlockAckTableLine(kQuerySessions, prefix, sessions, originators, recipients);
+    return testutil::BlockAckTableLine(kQuerySessions, kPeerPrefix, sessions, originators, recipients);
 }
 
 TEST_F(BlockAckPageTest, SessionListsFromTheDriversTable) {
-    const struct {
-        const char* name;
-        std::string table;
-        RowList originators, recipients;
-    } cases[] = {
-        {"count 2 with entries at 0 and 5: a later entry is ignored",
-         TableLine({{0, 0, 0x01, 0x01}, {0, 5, 0x05, 0x81}, {0, 9, 0x09, 0x02}, {1, 3, 0x33, 0x06}}, 2, 1),
-         {{"02-5A-10-00-00-01", "10", "-", "-", "-", "-", "-", "-", "-"},
-          {"02-5A-10-00-00-05", "10", "-", "-", "-", "-", "-", "-", "17"}},
-         {{"02-5A-10-00-00-33", "-", "11", "12", "-", "-", "-", "-", "-"}}},
-        {"count 0 lists nothing", TableLine({{0, 0, 0x01, 0x01}, {1, 0, 0x02, 0x01}}, 0, 0), {}, {}},
-        {"entries without a TID are skipped", TableLine({{1, 0, 0x01, 0x00}, {1, 1, 0x02, 0x10}}, 0, 1), {},
-         {{"02-5A-10-00-00-02", "-", "-", "-", "-", "14", "-", "-", "-"}}},
-        {"a count above 32 stops at the table's end", TableLine({{0, 31, 0x1F, 0x01}}, 200, 0),
-         {{"02-5A-10-00-00-1F", "10", "-", "-", "-", "-", "-", "-", "-"}}, {}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testutil::BlockAckListCases(kPeerPrefix)) {
         SCOPED_TRACE(c.name);
-        Bind(c.table);
+        Bind(TableLine(c.sessions, c.originators, c.recipients));
         Open();
         Tick();
-        EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST), c.originators);
-        EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), c.recipients);
+        EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST), c.originatorRows);
+        EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), c.recipientRows);
     }
 }
 
 TEST_F(BlockAckPageTest, RefreshRunsOnlyWhileActiveAndAFailedQueryKeepsTheLists) {
     Bind(TableLine({{0, 0, 0x01, 0x01}}, 1, 0));
     Open();
-    ShowOther();
-    world.ClearJournal();
-    Tick();
-    EXPECT_TRUE(world.Journal().empty());
-    EXPECT_TRUE(Rows(IDC_BA_ORIGINATOR_LIST).empty());
-
-    ShowPage();
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
-    world.FailOid(kQuerySessions, 1);
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
+    testutil::ExpectRefreshOnlyWhileActive(InSheet(), kQuerySessions);
 }
 
 // The Add dialog offers the stations associated now; only an 802.11n one gets a session.
@@ -247,34 +211,7 @@ TEST_F(BlockAckPageTest, DeleteAndDeleteEntryEndWhatTheListShows) {
         ASSERT_TRUE(SetOid(kAdd, r.data(), static_cast<DWORD>(r.size()), &returned, 1));
     }
     Tick();
-    world.ClearJournal();
-
-    RowList peers;
-    testutil::WithModal(
-        "Delete Block Ack", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE, 0); },
-        [&](HWND dialog) {
-            peers = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
-            EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
-            testutil::ExpectTidyLayout(dialog);
-            SendMessageA(GetDlgItem(dialog, IDC_BA_TID), CB_SETCURSEL, 4, 0);
-            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-        });
-    EXPECT_EQ(peers, (RowList{{"02-5A-10-00-00-01"}}));
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kHtStation, 4, 0, 0)}));
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), (RowList{{"02-5A-10-00-00-01", "-", "16", "-", "-", "-", "-", "16", "-"}}));
-
-    world.ClearJournal();
-    testutil::WithModal(
-        "Delete Block Ack", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
-        [&](HWND dialog) {
-            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
-            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
-            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-        });
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kHtStation, 0, 0, 1)}));
-    Tick();
-    EXPECT_TRUE(Rows(IDC_BA_RECIPIENT_LIST).empty());
+    testutil::ExpectDeleteThenDeleteEntry(InSheet(), "Delete Block Ack", kDelete, kHtStation, true);
 }
 
 // A station's sessions end when it leaves; the lists follow at the next refresh.

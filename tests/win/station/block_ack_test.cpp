@@ -58,22 +58,11 @@ protected:
     }
     void Tick() { page->SendMessage(WM_TIMER, 1, 0); }
     std::vector<std::vector<std::string>> Rows(int list) { return ListRows(page->GetDlgItem(list), 9); }
+    testutil::BlockAckPageInSheet InSheet() { return {sheet, page, other, &world, BLOCK_ACK_RESOURCE_IDS}; }
 };
 
 TEST_F(BlockAckTest, StartSendsTheStoredCapabilityOrTheInitialOne) {
-    const struct {
-        const char* name;
-        std::string value;  // scenario line for BACapability
-        Bytes sent;
-    } cases[] = {
-        {"no stored value", "", {32, 32, 1, 0, 1, 0, 3, 1}},
-        {"stored: aggregation off, density 5, dynamic SMPS, manual", "dword BACapability = 0x016C4010\n",
-         {0x10, 0x40, 2, 5, 1, 0, 1, 0}},
-        {"all fields 0: A-MSDU and aggregation off, static SMPS", "dword BACapability = 0x00002020\n",
-         {32, 32, 2, 0, 0, 0, 0, 0}},
-        {"not a REG_DWORD: as if missing", "value BACapability = 1\n", {32, 32, 1, 0, 1, 0, 3, 1}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testutil::BlockAckStartCases()) {
         SCOPED_TRACE(c.name);
         Bind(Scenario(c.value));
         Open();
@@ -155,53 +144,28 @@ TEST_F(BlockAckTest, ShowingThePageReadsTheDriverAndKeepsTheFieldsWhenItDoesNotA
 }
 
 // Session tables of peers 02-AA-BB-CC-DD-xx.
+const uint8_t kPeerPrefix[5] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD};
 std::string TableLine(const std::vector<testutil::BlockAckSession>& sessions, int originators, int recipients) {
-    const uint8_t prefix[5] = {0x02, 0xAA, 0xBB, 0xCC, 0xDD};
-    return testutil::BlockAckTableLine(0xFF0C0025, prefix, sessions, originators, recipients);
+    return testutil::BlockAckTableLine(0xFF0C0025, kPeerPrefix, sessions, originators, recipients);
 }
 
 using RowList = std::vector<std::vector<std::string>>;
 
 TEST_F(BlockAckTest, SessionListsFromTheDriversTable) {
-    const struct {
-        const char* name;
-        std::string table;
-        RowList originators, recipients;
-    } cases[] = {
-        {"count 2 with entries at 0 and 5: a later entry is ignored",
-         TableLine({{0, 0, 0x01, 0x01}, {0, 5, 0x05, 0x81}, {0, 9, 0x09, 0x02}, {1, 3, 0x33, 0x06}}, 2, 1),
-         {{"02-AA-BB-CC-DD-01", "10", "-", "-", "-", "-", "-", "-", "-"},
-          {"02-AA-BB-CC-DD-05", "10", "-", "-", "-", "-", "-", "-", "17"}},
-         {{"02-AA-BB-CC-DD-33", "-", "11", "12", "-", "-", "-", "-", "-"}}},
-        {"count 0 lists nothing", TableLine({{0, 0, 0x01, 0x01}, {1, 0, 0x02, 0x01}}, 0, 0), {}, {}},
-        {"entries without a TID are skipped", TableLine({{1, 0, 0x01, 0x00}, {1, 1, 0x02, 0x10}}, 0, 1), {},
-         {{"02-AA-BB-CC-DD-02", "-", "-", "-", "-", "14", "-", "-", "-"}}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : testutil::BlockAckListCases(kPeerPrefix)) {
         SCOPED_TRACE(c.name);
-        Bind(Scenario(c.table));
+        Bind(Scenario(TableLine(c.sessions, c.originators, c.recipients)));
         Open();
         page->SendMessage(WM_TIMER, 1, 0);
-        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_ORIGINATOR_LIST), 9), c.originators) << c.name;
-        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_RECIPIENT_LIST), 9), c.recipients) << c.name;
+        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_ORIGINATOR_LIST), 9), c.originatorRows) << c.name;
+        EXPECT_EQ(ListRows(page->GetDlgItem(IDC_BA_RECIPIENT_LIST), 9), c.recipientRows) << c.name;
     }
 }
 
 TEST_F(BlockAckTest, RefreshRunsOnlyWhileActiveAndAFailedQueryKeepsTheLists) {
     Bind(Scenario(TableLine({{0, 0, 0x01, 0x01}}, 1, 0)));
     Open();
-    sheet->SetActivePage(other);
-    world.ClearJournal();
-    Tick();
-    EXPECT_TRUE(world.Journal().empty());
-    EXPECT_TRUE(Rows(IDC_BA_ORIGINATOR_LIST).empty());
-
-    sheet->SetActivePage(page);
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
-    world.FailOid(0xFF0C0025, 1);
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_ORIGINATOR_LIST).size(), 1u);
+    testutil::ExpectRefreshOnlyWhileActive(InSheet(), 0xFF0C0025);
 }
 
 // The Add dialog's BSSIDs come from the driver with the associated one first.
@@ -248,34 +212,7 @@ TEST_F(BlockAckTest, DeleteAndDeleteEntryEndWhatTheListShows) {
         DriverOidOps().SetOid0025(r.data());
     }
     Tick();
-    world.ClearJournal();
-
-    RowList peers;
-    testutil::WithModal(
-        "delete MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE, 0); },
-        [&](HWND dialog) {
-            peers = ListRows(GetDlgItem(dialog, IDC_BA_BSSID_LIST), 1);
-            EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
-            SendMessageA(GetDlgItem(dialog, IDC_BA_TID), CB_SETCURSEL, 4, 0);
-            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-        });
-    // One row for the peer, whatever its number of sessions.
-    EXPECT_EQ(peers, (RowList{{"02-11-22-33-44-55"}}));
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kAp, 4, 0, 0)}));
-    Tick();
-    EXPECT_EQ(Rows(IDC_BA_RECIPIENT_LIST), (RowList{{"02-11-22-33-44-55", "-", "16", "-", "-", "-", "-", "16", "-"}}));
-
-    world.ClearJournal();
-    testutil::WithModal(
-        "delete MPDU Aggregation", [&] { return page->SendMessage(WM_COMMAND, IDC_BA_RECIPIENT_DELETE_ALL, 0); },
-        [&](HWND dialog) {
-            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID)));
-            EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_BA_TID_LABEL)));
-            SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-        });
-    EXPECT_EQ(Sent(kDelete), (std::vector<Bytes>{BlockAckRequest(1, kAp, 0, 0, 1)}));
-    Tick();
-    EXPECT_TRUE(Rows(IDC_BA_RECIPIENT_LIST).empty());
+    testutil::ExpectDeleteThenDeleteEntry(InSheet(), "delete MPDU Aggregation", kDelete, kAp, false);
 }
 
 TEST_F(BlockAckTest, DialogsWithoutABssidOrANumberSayWhatIsMissingAndSendNothing) {
