@@ -1,5 +1,6 @@
-// Not run by default: a picture of every page of Havix's sheet and of its tray menu, on the
-// soft-AP scenario with the 11n Setting page shown, for the README (tools/pictures).
+// Not run by default: a picture of every page of Havix's sheet, of its tray menu and of the 11n
+// Setting page's dialogs, on the soft-AP scenario with the 11n Setting page shown, for the
+// README (tools/pictures).
 //   havix_window_tests --gtest_also_run_disabled_tests --gtest_filter='HavixPictures.*'
 // writes havix-<page>.bmp and havix-tray-menu.bmp into SHOTS_DIR (default C:\).
 #include <windows.h>
@@ -7,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/daduve/resource.h"
+#include "tests/win/common/modal_steps.h"
 #include "tests/win/common/picture_names.h"
 #include "tests/win/station/window_shot.h"
 #include "tray_fixture.h"
@@ -34,6 +37,21 @@ TEST_F(HavixPictures, DISABLED_Pictures) {
             testutil::SaveWindowShot(sheet.m_hWnd, testutil::PictureName("havix", tabs, i).c_str());
         }
         testutil::SaveTrayMenu([&] { window.ShowTrayMenu(); }, "havix-tray-menu");
+        // The 11n Setting page's dialogs, opened from its buttons.
+        PropSheet_SetCurSel(sheet.m_hWnd, nullptr, TabCtrl_GetItemCount(tabs) - 1);
+        const HWND page = PropSheet_GetCurrentPageHwnd(sheet.m_hWnd);
+        ASSERT_EQ(page, sheet.BlockAckPage()->m_hWnd) << "the 11n Setting page is the last";
+        const struct {
+            int button;
+            const char* caption;
+            const char* picture;
+        } dialogs[] = {{IDC_BA_ORIGINATOR_ADD, "Add MPDU Aggregation", "havix-11n-add"},
+                       {IDC_BA_RECIPIENT_DELETE, "Delete Block Ack", "havix-11n-delete"}};
+        for (const auto& d : dialogs)
+            testutil::WithModal(d.caption, [&] { return SendMessageA(page, WM_COMMAND, d.button, 0); }, [&](HWND dialog) {
+                testutil::SaveWindowShot(dialog, d.picture);
+                SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            });
     });
 }
 
