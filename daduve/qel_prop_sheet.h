@@ -56,8 +56,7 @@ private:
     // Adds the WDS page and removes it again at once: it is never left in the sheet.
     void TouchWdsPage();
 
-    // In declaration order. Pages not in this build are placeholders with their captions;
-    // each is one member, replaced by its page class when that is built.
+    // In declaration order.
     CBlockAck m_BlockAckPage;
     CAboutPage m_AboutPage;
     CConfigPage m_ConfigPage;

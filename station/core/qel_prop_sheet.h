@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "framework/property_sheet.h"
-#include "station/core/pending_page.h"
 #include "station/pages/about_page.h"
 #include "station/pages/link_status_page.h"
 #include "station/pages/advance_page.h"
@@ -46,7 +45,7 @@ protected:
 private:
     void BuildPages();
 
-    // Pages are members in construction order; the later issues replace the placeholders.
+    // Pages are members in construction order.
     CProfilePage m_ProfilePage;
     CSiteSurvPage m_SiteSurvPage;
     CAboutPage m_AboutPage;
