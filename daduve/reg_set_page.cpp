@@ -3,10 +3,7 @@
 #include "daduve/mac_list_page.h"  // kAppTitle
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "platform/message_boxes.h"
-#include "platform/platform.h"
 #include "resources/daduve/resource.h"
-#include "shared/hex_text.h"
 #include "shared/oid_access.h"
 #include "shared/register_records.h"
 
@@ -14,22 +11,21 @@ namespace daduve {
 
 namespace {
 
-constexpr DWORD kOidQueryRegister = 0x0D710105;
 constexpr DWORD kOidSetRegister = 0x0DF10105;
-constexpr DWORD kOidQueryR17 = 0x0D710109;
-constexpr DWORD kOidSetR17 = 0x0DF10109;
 constexpr DWORD kOidSetErrorMic = 0x0DF10115;  // no data
 constexpr int kSetTries = 3;
 constexpr int kErrorMicTries = 1;
 constexpr UINT kSecondMicBaseMs = 60000;  // plus the delay
 constexpr UINT kThirdMicMs = 120000;
 
-struct EditSpec {
-    int id;
-    WORD mask;
-    int limit;  // characters
+constexpr CRegSetPageBase::Oids kOids = {
+    0x0D710105,  // register query
+    0x0D710109,  // R17 query
+    0x0DF10109,  // R17 set
 };
-constexpr EditSpec kEdits[] = {
+constexpr CRegSetPageBase::Refusals kRefusals = {kAppTitle, IDS_REGSET_BAD_HEX2, IDS_REGSET_BAD_HEX8};
+
+constexpr CRegSetPageBase::EditSpec kEdits[] = {
     {IDC_REGSET_MAC_OFFSET, CSmartEdit::kParseHex, 8},     {IDC_REGSET_MAC_VALUE, CSmartEdit::kParseHex, 8},
     {IDC_REGSET_BBP_ID, CSmartEdit::kParseUnsigned, 3},    {IDC_REGSET_BBP_VALUE, CSmartEdit::kParseHex, 2},
     {IDC_REGSET_RF_VALUE, CSmartEdit::kParseHex, 8},       {IDC_REGSET_EEPROM_OFFSET, CSmartEdit::kParseHex, 8},
@@ -43,7 +39,7 @@ constexpr int kR17Ids[3] = {IDC_REGSET_R17_BYTE0, IDC_REGSET_R17_BYTE1, IDC_REGS
 
 }  // namespace
 
-FW_BEGIN_MESSAGE_MAP(CRegSetPage, fw::CPropertyPage)
+FW_BEGIN_MESSAGE_MAP(CRegSetPage, CRegSetPageBase)
     FW_ON_BN_CLICKED(IDC_REGSET_MAC_QUERY, OnMacQuery)
     FW_ON_BN_CLICKED(IDC_REGSET_MAC_SET, OnMacSet)
     FW_ON_BN_CLICKED(IDC_REGSET_BBP_QUERY, OnBbpQuery)
@@ -58,7 +54,7 @@ FW_BEGIN_MESSAGE_MAP(CRegSetPage, fw::CPropertyPage)
     FW_ON_WM_DESTROY(OnDestroy)
 FW_END_MESSAGE_MAP()
 
-CRegSetPage::CRegSetPage() : fw::CPropertyPage(IDD_REG_SET, IDS_SETTING_REGISTER) {}
+CRegSetPage::CRegSetPage() : CRegSetPageBase(IDD_REG_SET, IDS_SETTING_REGISTER, kOids, kRefusals) {}
 
 void CRegSetPage::DoDataExchange(fw::CDataExchange* dx) {
     fw::DDX_Text(dx, IDC_REGSET_MAC_OFFSET, m_strMacOffset);
@@ -75,18 +71,8 @@ void CRegSetPage::DoDataExchange(fw::CDataExchange* dx) {
 
 BOOL CRegSetPage::OnInitDialog() {
     fw::CPropertyPage::OnInitDialog();
-    for (size_t i = 0; i < std::size(kEdits); ++i) {
-        m_Edits[i].SubclassEdit(kEdits[i].id, this, kEdits[i].mask);
-        m_Edits[i].SendMessage(EM_LIMITTEXT, kEdits[i].limit);
-    }
+    SetUpEdits(m_Edits.data(), kEdits, std::size(kEdits));
     return TRUE;
-}
-
-void CRegSetPage::Refuse(int id, const std::string& message) {
-    platform::Boxes().Show(m_hWnd, message.c_str(), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
-    HWND field = GetDlgItem(id);
-    ::SetFocus(field);
-    ::SendMessageA(field, EM_SETSEL, 0, -1);
 }
 
 bool CRegSetPage::NumberField(int id, const std::string& text, int min, int max, int* value) {
@@ -108,13 +94,6 @@ bool CRegSetPage::NumberField(int id, const std::string& text, int min, int max,
     return true;
 }
 
-// The edits refuse typed characters that are not hex digits, but a paste goes past them.
-bool CRegSetPage::HexField(int id, const std::string& text, size_t digits, uint32_t* value) {
-    if (ParseHexNumber(text.c_str(), digits, value)) return true;
-    Refuse(id, fw::LoadStr(digits == 2 ? IDS_REGSET_BAD_HEX2 : IDS_REGSET_BAD_HEX8));
-    return false;
-}
-
 bool CRegSetPage::ReadControls() {
     UpdateData(TRUE);
     if (!NumberField(IDC_REGSET_BBP_ID, m_strBbpId, 0, 255, &m_nBbpId)) return false;
@@ -123,33 +102,10 @@ bool CRegSetPage::ReadControls() {
     return NumberField(IDC_REGSET_MIC_DELAY, m_strMicDelay, 0, 59, &m_nMicDelay);
 }
 
-uint32_t CRegSetPage::QueryRegister(uint32_t kind, uint32_t offset) {
-    // A refused read leaves the zero the record started with.
-    RegisterAccessRecord record{kind, offset, 0};
-    DWORD returned = 0;
-    QueryOid(kOidQueryRegister, &record, sizeof record, &returned);
-    return record.Value;
-}
-
 void CRegSetPage::SetRegister(uint32_t kind, uint32_t offset, uint32_t value) {
     RegisterAccessRecord record{kind, offset, value};
     DWORD returned = 0;
     SetOid(kOidSetRegister, &record, sizeof record, &returned, kSetTries);
-}
-
-// MAC and EEPROM registers: an offset and a value of up to 8 hex digits each.
-void CRegSetPage::QueryWord(uint32_t kind, int offsetId, const std::string& offsetText, std::string& valueText) {
-    uint32_t offset = 0;
-    if (!HexField(offsetId, offsetText, 8, &offset)) return;
-    valueText = fw::FormatStr("%08X", QueryRegister(kind, offset));
-    UpdateData(FALSE);
-}
-
-void CRegSetPage::SetWord(uint32_t kind, int offsetId, const std::string& offsetText, int valueId,
-                          const std::string& valueText) {
-    uint32_t offset = 0, value = 0;
-    if (!HexField(offsetId, offsetText, 8, &offset) || !HexField(valueId, valueText, 8, &value)) return;
-    SetRegister(kind, offset, value);
 }
 
 void CRegSetPage::OnMacQuery() {
@@ -172,9 +128,7 @@ void CRegSetPage::OnEepromSet() {
 }
 
 void CRegSetPage::OnBbpQuery() {
-    if (!ReadControls()) return;
-    m_strBbpValue = fw::FormatStr("%02X", QueryRegister(kRegisterBbp, static_cast<uint32_t>(m_nBbpId)) & 0xFF);
-    UpdateData(FALSE);
+    if (ReadControls()) QueryBbp(static_cast<uint8_t>(m_nBbpId));
 }
 
 void CRegSetPage::OnBbpSet() {
@@ -190,23 +144,14 @@ void CRegSetPage::OnRfSet() {
 }
 
 void CRegSetPage::OnR17Query() {
-    if (!ReadControls()) return;
-    R17TuningRecord record{};
-    DWORD returned = 0;
-    QueryOid(kOidQueryR17, &record, sizeof record, &returned);
-    for (int i = 0; i < 3; ++i) m_strR17[i] = fw::FormatStr("%d", record.Field[i]);
-    m_strR17Max = fw::FormatStr("%02x", record.MaxR17);
-    UpdateData(FALSE);
+    if (ReadControls()) QueryR17();
 }
 
 void CRegSetPage::OnR17Set() {
-    uint32_t max = 0;
-    if (!ReadControls() || !HexField(IDC_REGSET_R17_MAX, m_strR17Max, 2, &max)) return;
-    R17TuningRecord record{};
-    for (int i = 0; i < 3; ++i) record.Field[i] = static_cast<uint8_t>(m_nR17[i]);
-    record.MaxR17 = static_cast<uint8_t>(max);
-    DWORD returned = 0;
-    SetOid(kOidSetR17, &record, sizeof record, &returned, kSetTries);
+    if (!ReadControls()) return;
+    const uint8_t field[3] = {static_cast<uint8_t>(m_nR17[0]), static_cast<uint8_t>(m_nR17[1]),
+                              static_cast<uint8_t>(m_nR17[2])};
+    SetR17(field, IDC_REGSET_R17_MAX);
 }
 
 void CRegSetPage::SendErrorMicRequest() {

@@ -10,6 +10,7 @@
 
 #include "daduve/reg_set_page.h"
 #include "sheet_page_fixture.h"
+#include "tests/win/common/reg_set_page_checks.h"
 
 namespace {
 
@@ -31,14 +32,9 @@ const char* kAdapter =
     "register eeprom 0x36 = 0xBEEF\n"
     "oid 0x0D710109 = 05 40 20 7f\n";
 
-Bytes Words(std::initializer_list<uint32_t> words) {
-    Bytes out;
-    for (uint32_t w : words)
-        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(w >> (8 * i)));
-    return out;
-}
+constexpr auto* Words = &testutil::RegisterWords;
 
-class ApRegSetPageTest : public HavixSheetPageTest<daduve::CRegSetPage> {
+class ApRegSetPageTest : public testutil::RegSetPageChecks<HavixSheetPageTest<daduve::CRegSetPage>> {
 protected:
     void SetUp() override {
         HavixSheetPageTest::SetUp();
@@ -51,45 +47,15 @@ protected:
 };
 
 TEST_F(ApRegSetPageTest, ReadsSendTheKindAndOffsetAndShowTheValue) {
-    const struct {
-        const char* name;
-        int offsetId;
-        const char* offset;
-        int button;
-        Bytes sent;
-        int valueId;
-        const char* shown;
-    } cases[] = {
-        {"MAC", IDC_REGSET_MAC_OFFSET, "1000", IDC_REGSET_MAC_QUERY, Words({0, 0x1000, 0}), IDC_REGSET_MAC_VALUE,
-         "12345678"},
-        // A value wider than a byte shows its low byte.
-        {"BBP", IDC_REGSET_BBP_ID, "255", IDC_REGSET_BBP_QUERY, Words({1, 255, 0}), IDC_REGSET_BBP_VALUE, "A5"},
-        {"EEPROM", IDC_REGSET_EEPROM_OFFSET, "36", IDC_REGSET_EEPROM_QUERY, Words({3, 0x36, 0}),
-         IDC_REGSET_EEPROM_VALUE, "0000BEEF"},
-        // Nothing stored there: the driver answers 0, shown in full width.
-        {"MAC unset", IDC_REGSET_MAC_OFFSET, "2000", IDC_REGSET_MAC_QUERY, Words({0, 0x2000, 0}),
-         IDC_REGSET_MAC_VALUE, "00000000"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        world.ClearJournal();
-        SetText(c.offsetId, c.offset);
-        Click(c.button);
-        const auto calls = Calls(kQueryRegister);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].in, c.sent);
-        EXPECT_EQ(Text(c.valueId), c.shown);
-    }
+    auto cases = testutil::CommonRegisterReads();
+    // Nothing stored there: the driver answers 0, shown in full width.
+    cases.push_back({"MAC unset", IDC_REGSET_MAC_OFFSET, "2000", IDC_REGSET_MAC_QUERY, Words({0, 0x2000, 0}),
+                     IDC_REGSET_MAC_VALUE, "00000000"});
+    CheckReads(cases, kQueryRegister);
 }
 
 TEST_F(ApRegSetPageTest, WritesSendTheirRecords) {
-    const struct {
-        const char* name;
-        std::vector<std::pair<int, const char*>> fields;
-        int button;
-        DWORD oid;  // as sent
-        Bytes sent;
-    } cases[] = {
+    const std::vector<testutil::RegisterWrite> cases = {
         {"MAC", {{IDC_REGSET_MAC_OFFSET, "1000"}, {IDC_REGSET_MAC_VALUE, "FFFFFFFF"}}, IDC_REGSET_MAC_SET, kSetRegister,
          Words({0, 0x1000, 0xFFFFFFFF})},
         {"BBP", {{IDC_REGSET_BBP_ID, "66"}, {IDC_REGSET_BBP_VALUE, "3c"}}, IDC_REGSET_BBP_SET, kSetRegister,
@@ -102,44 +68,16 @@ TEST_F(ApRegSetPageTest, WritesSendTheirRecords) {
           {IDC_REGSET_R17_MAX, "7F"}},
          IDC_REGSET_R17_SET, 0x0DF10109, Bytes{5, 64, 255, 0x7F}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        world.ClearJournal();
-        for (const auto& [id, text] : c.fields) SetText(id, text);
-        Click(c.button);
-        ASSERT_EQ(world.Journal().size(), 1u);
-        const auto calls = Calls(c.oid);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_TRUE(calls[0].set);
-        EXPECT_EQ(calls[0].in, c.sent);
-    }
-    EXPECT_TRUE(world.MessageBoxCalls().empty());
+    CheckWrites(cases);
     // What was written reads back.
     SetText(IDC_REGSET_MAC_VALUE, "0");
     Click(IDC_REGSET_MAC_QUERY);
     EXPECT_EQ(Text(IDC_REGSET_MAC_VALUE), "FFFFFFFF");
 }
 
-TEST_F(ApRegSetPageTest, R17QueryShowsTheFourBytes) {
-    Click(IDC_REGSET_R17_QUERY);
-    const auto calls = Calls(0x0D710109);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].in, Bytes(4, 0)) << "zeroed first";
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE0), "5");
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE1), "64");
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE2), "32");
-    EXPECT_EQ(Text(IDC_REGSET_R17_MAX), "7f");
-}
+TEST_F(ApRegSetPageTest, R17QueryShowsTheFourBytes) { CheckR17QueryShowsTheFourBytes(); }
 
-// A refused read shows the zero it started with, never the value of an earlier read.
-TEST_F(ApRegSetPageTest, FailedReadShowsZeroNotTheLastValue) {
-    SetText(IDC_REGSET_MAC_OFFSET, "1000");
-    Click(IDC_REGSET_MAC_QUERY);
-    ASSERT_EQ(Text(IDC_REGSET_MAC_VALUE), "12345678");
-    world.FailOid(kQueryRegister, 1);
-    Click(IDC_REGSET_MAC_QUERY);
-    EXPECT_EQ(Text(IDC_REGSET_MAC_VALUE), "00000000");
-}
+TEST_F(ApRegSetPageTest, FailedReadShowsZeroNotTheLastValue) { CheckFailedReadShowsZero(kQueryRegister); }
 
 // Pasted text skips the edits' character filter: it is checked before anything is sent. The
 // number fields are checked on every action, as the page's data exchange does.
@@ -147,12 +85,7 @@ TEST_F(ApRegSetPageTest, TextThatIsNotANumberIsRefusedAndNothingSent) {
     const char* hex8 = "Please enter 1 to 8 hexadecimal digits (0-9, A-F).";
     const char* hex2 = "Please enter 1 or 2 hexadecimal digits (0-9, A-F).";
     const char* byteRange = "Please enter an integer between 0 and 255.";
-    const struct {
-        int field;
-        const char* text;
-        int button;
-        const char* message;
-    } cases[] = {
+    const std::vector<testutil::RegisterRefusal> cases = {
         {IDC_REGSET_MAC_OFFSET, "12G4", IDC_REGSET_MAC_QUERY, hex8},
         {IDC_REGSET_MAC_VALUE, "0x10", IDC_REGSET_MAC_SET, hex8},
         {IDC_REGSET_EEPROM_OFFSET, "", IDC_REGSET_EEPROM_QUERY, hex8},
@@ -165,20 +98,7 @@ TEST_F(ApRegSetPageTest, TextThatIsNotANumberIsRefusedAndNothingSent) {
         {IDC_REGSET_R17_BYTE2, "-1", IDC_REGSET_R17_SET, "Please enter an integer."},
         {IDC_REGSET_MIC_DELAY, "60", IDC_REGSET_ERROR_MIC, "Please enter an integer between 0 and 59."},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const std::string before = Text(c.field);
-        SetText(c.field, c.text);
-        world.ClearJournal();
-        const size_t boxes = world.MessageBoxCalls().size();
-        Click(c.button);
-        EXPECT_TRUE(world.Journal().empty());
-        const auto calls = world.MessageBoxCalls();
-        ASSERT_EQ(calls.size(), boxes + 1);
-        EXPECT_EQ(calls.back().text, c.message);
-        EXPECT_EQ(GetFocus(), page->GetDlgItem(c.field));
-        SetText(c.field, before);
-    }
+    CheckRefusals(cases);
     EXPECT_TRUE(Enabled(IDC_REGSET_ERROR_MIC));
 }
 

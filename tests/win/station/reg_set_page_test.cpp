@@ -12,6 +12,7 @@
 #include "page_fixture.h"
 #include "resources/station/resource.h"
 #include "station/pages/reg_set_page.h"
+#include "tests/win/common/reg_set_page_checks.h"
 
 namespace {
 
@@ -29,14 +30,9 @@ const char* kAdapter =
     "register eeprom 0x36 = 0xBEEF\n"
     "oid 0x0D710109 = 05 40 20 7f\n";
 
-Bytes Words(std::initializer_list<uint32_t> words) {
-    Bytes out;
-    for (uint32_t w : words)
-        for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(w >> (8 * i)));
-    return out;
-}
+constexpr auto* Words = &testutil::RegisterWords;
 
-class RegSetPageTest : public PageInSheetTest<CRegSetPage> {
+class RegSetPageTest : public testutil::RegSetPageChecks<PageInSheetTest<CRegSetPage>> {
 protected:
     void Start(int usb = 1) {
         Load(kAdapter);
@@ -45,12 +41,6 @@ protected:
         world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
         Open();
         world.ClearJournal();
-    }
-    std::vector<platform::sim::JournalEntry> Calls(DWORD oid) const {
-        std::vector<platform::sim::JournalEntry> out;
-        for (const auto& e : world.Journal())
-            if (e.oid == oid) out.push_back(e);
-        return out;
     }
 };
 
@@ -67,43 +57,12 @@ TEST_F(RegSetPageTest, StartsWithZerosAndBothTuningChecksOn) {
 }
 
 TEST_F(RegSetPageTest, ReadsSendTheKindAndOffsetAndShowTheValue) {
-    const struct {
-        const char* name;
-        int offsetId;
-        const char* offset;
-        int button;
-        Bytes sent;
-        int valueId;
-        const char* shown;
-    } cases[] = {
-        {"MAC", IDC_REGSET_MAC_OFFSET, "1000", IDC_REGSET_MAC_QUERY, Words({0, 0x1000, 0}), IDC_REGSET_MAC_VALUE,
-         "12345678"},
-        // A value wider than a byte shows its low byte.
-        {"BBP", IDC_REGSET_BBP_ID, "255", IDC_REGSET_BBP_QUERY, Words({1, 255, 0}), IDC_REGSET_BBP_VALUE, "A5"},
-        {"EEPROM", IDC_REGSET_EEPROM_OFFSET, "36", IDC_REGSET_EEPROM_QUERY, Words({3, 0x36, 0}),
-         IDC_REGSET_EEPROM_VALUE, "0000BEEF"},
-    };
     Start();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        world.ClearJournal();
-        SetText(c.offsetId, c.offset);
-        Click(c.button);
-        const auto calls = Calls(0xFF0C0008);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_EQ(calls[0].in, c.sent);
-        EXPECT_EQ(Text(c.valueId), c.shown);
-    }
+    CheckReads(testutil::CommonRegisterReads(), 0xFF0C0008);
 }
 
 TEST_F(RegSetPageTest, WritesSendTheirRecords) {
-    const struct {
-        const char* name;
-        std::vector<std::pair<int, const char*>> fields;
-        int button;
-        DWORD oid;  // as sent
-        Bytes sent;
-    } cases[] = {
+    const std::vector<testutil::RegisterWrite> cases = {
         {"MAC", {{IDC_REGSET_MAC_OFFSET, "1000"}, {IDC_REGSET_MAC_VALUE, "FFFFFFFF"}}, IDC_REGSET_MAC_SET, 0xFF8C0008,
          Words({0, 0x1000, 0xFFFFFFFF})},
         {"BBP", {{IDC_REGSET_BBP_ID, "66"}, {IDC_REGSET_BBP_VALUE, "3c"}}, IDC_REGSET_BBP_SET, 0xFF8C0008,
@@ -120,18 +79,8 @@ TEST_F(RegSetPageTest, WritesSendTheirRecords) {
         {"BBP tuning", {}, IDC_REGSET_BBP_TUNING_SET, 0x0DF10121, Words({1})},
     };
     Start();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        world.ClearJournal();
-        for (const auto& [id, text] : c.fields) SetText(id, text);
-        Click(c.button);
-        const auto calls = Calls(c.oid);
-        ASSERT_EQ(calls.size(), 1u);
-        EXPECT_TRUE(calls[0].set);
-        EXPECT_EQ(calls[0].in, c.sent);
-    }
+    CheckWrites(cases);
     EXPECT_EQ(world.Adapter(0).registers.at({0, 0x1000}), 0xFFFFFFFFu);
-    EXPECT_TRUE(world.MessageBoxCalls().empty());
 
     // The checks go with their records.
     page->CheckDlgButton(IDC_REGSET_BBP_TUNING, BST_UNCHECKED);
@@ -145,33 +94,17 @@ TEST_F(RegSetPageTest, WritesSendTheirRecords) {
 
 TEST_F(RegSetPageTest, R17QueryShowsTheFourBytes) {
     Start();
-    Click(IDC_REGSET_R17_QUERY);
-    EXPECT_EQ(Calls(0x0D710109).size(), 1u);
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE0), "5");
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE1), "64");
-    EXPECT_EQ(Text(IDC_REGSET_R17_BYTE2), "32");
-    EXPECT_EQ(Text(IDC_REGSET_R17_MAX), "7f");
+    CheckR17QueryShowsTheFourBytes();
 }
 
-// A refused read shows the zero it started with, never the value of an earlier read.
 TEST_F(RegSetPageTest, FailedReadShowsZeroNotTheLastValue) {
     Start();
-    SetText(IDC_REGSET_MAC_OFFSET, "1000");
-    Click(IDC_REGSET_MAC_QUERY);
-    ASSERT_EQ(Text(IDC_REGSET_MAC_VALUE), "12345678");
-    world.FailOid(0xFF0C0008, 1);
-    Click(IDC_REGSET_MAC_QUERY);
-    EXPECT_EQ(Text(IDC_REGSET_MAC_VALUE), "00000000");
+    CheckFailedReadShowsZero(0xFF0C0008);
 }
 
 // Pasted text skips the edits' character filter: it is checked before anything is sent.
 TEST_F(RegSetPageTest, TextThatIsNotANumberIsRefusedAndNothingSent) {
-    const struct {
-        int field;
-        const char* text;
-        int button;
-        const char* message;
-    } cases[] = {
+    const std::vector<testutil::RegisterRefusal> cases = {
         {IDC_REGSET_MAC_OFFSET, "12G4", IDC_REGSET_MAC_QUERY, "Please enter 1 to 8 hexadecimal digits (0-9, A-F)."},
         {IDC_REGSET_MAC_VALUE, "0x10", IDC_REGSET_MAC_SET, "Please enter 1 to 8 hexadecimal digits (0-9, A-F)."},
         {IDC_REGSET_EEPROM_OFFSET, "", IDC_REGSET_EEPROM_QUERY, "Please enter 1 to 8 hexadecimal digits (0-9, A-F)."},
@@ -184,20 +117,7 @@ TEST_F(RegSetPageTest, TextThatIsNotANumberIsRefusedAndNothingSent) {
         {IDC_REGSET_R17_MAX, "g", IDC_REGSET_R17_SET, "Please enter 1 or 2 hexadecimal digits (0-9, A-F)."},
     };
     Start();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const std::string before = Text(c.field);
-        SetText(c.field, c.text);
-        world.ClearJournal();
-        const size_t boxes = world.MessageBoxCalls().size();
-        Click(c.button);
-        EXPECT_TRUE(world.Journal().empty());
-        const auto calls = world.MessageBoxCalls();
-        ASSERT_EQ(calls.size(), boxes + 1);
-        EXPECT_EQ(calls.back().text, c.message);
-        EXPECT_EQ(GetFocus(), page->GetDlgItem(c.field));
-        SetText(c.field, before);
-    }
+    CheckRefusals(cases);
 }
 
 TEST_F(RegSetPageTest, RfRowOnlyOnUsbAdapters) {
