@@ -1,14 +1,12 @@
 #include "station/pages/link_status_page.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <cstring>
 
-#include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
 #include "shared/adapter_identity.h"
+#include "shared/link_status_page_ids.h"  // after the resource ids
 #include "shared/oid_access.h"
 #include "station/core/driver_oid_ops.h"
 #include "station/core/hide_dlg.h"
@@ -22,157 +20,49 @@ using namespace link_status;
 
 namespace {
 
-constexpr UINT_PTR kPollTimer = 1;
-constexpr UINT kPollMs = 2000;
-
 constexpr DWORD kOidLinkInfo = 0xFF0C0009;
-constexpr DWORD kOidNoise = 0xFF0C000A;
 constexpr DWORD kOidExtraInfo = 0xFF0C000D;
 constexpr DWORD kOidRxRate = 0xFF0C000E;
-constexpr DWORD kOidRssi[3] = {0xFF0C000F, 0xFF0C0010, 0xFF0C0022};
 constexpr DWORD kOidTxRate = 0xFF0C0021;
-constexpr DWORD kOidSnr[2] = {0xFF0C0023, 0xFF0C0024};
 constexpr DWORD kOidIpAddress = 0x0D71011F;
 
-constexpr int32_t kChainAbsent = -200;
-constexpr uint32_t kSnrNotAvailable = 44;
 constexpr uint32_t kExtraInfoCodes = 11;
 
-constexpr struct {
-    int control;
-    UINT text;
-} kLabels[] = {
-    {IDC_LS_STATUS_LABEL, IDS_LS_STATUS},       {IDC_LS_EXTRA_INFO_LABEL, IDS_LS_EXTRA_INFO},
-    {IDC_LS_CHANNEL_LABEL, IDS_LS_CHANNEL},     {IDC_LS_LINK_SPEED_LABEL, IDS_LS_LINK_SPEED},
-    {IDC_LS_TX_MBPS_LABEL, IDS_LS_TX_MBPS},     {IDC_LS_RX_MBPS_LABEL, IDS_LS_RX_MBPS},
-    {IDC_LS_THROUGHPUT_LABEL, IDS_LS_THROUGHPUT}, {IDC_LS_TX_KBPS_LABEL, IDS_LS_TX_KBPS},
-    {IDC_LS_RX_KBPS_LABEL, IDS_LS_RX_KBPS},     {IDC_LS_QUALITY_LABEL, IDS_LS_LINK_QUALITY},
-    {IDC_LS_SIGNAL1_LABEL, IDS_LS_SIGNAL1},     {IDC_LS_SIGNAL2_LABEL, IDS_LS_SIGNAL2},
-    {IDC_LS_SIGNAL3_LABEL, IDS_LS_SIGNAL3},     {IDC_LS_NOISE_LABEL, IDS_LS_NOISE_LEVEL},
-};
-
 constexpr int kHtControls[] = {IDC_LS_HT_BW, IDC_LS_HT_GI, IDC_LS_HT_MCS, IDC_LS_HT_SNR0, IDC_LS_HT_SNR1, IDC_LS_HT_GROUP};
-constexpr int kBars[] = {IDC_LS_QUALITY_BAR, IDC_LS_SIGNAL1_BAR, IDC_LS_SIGNAL2_BAR, IDC_LS_SIGNAL3_BAR, IDC_LS_NOISE_BAR};
+
+constexpr CLinkStatusPageBase::Oids kOids = {
+    {0xFF0C000F, 0xFF0C0010, 0xFF0C0022},  // the chains' RSSI
+    {0xFF0C0023, 0xFF0C0024},              // SNR
+    0xFF0C000A,                            // noise
+};
 
 WlanManager* Wlan() { return g_pHideDlg ? &g_pHideDlg->m_WlanManager : nullptr; }
 
-// A 4-byte driver value; a failed query leaves *value as the caller set it.
-bool QueryValue(DWORD oid, void* value) {
-    DWORD returned = 0;
-    return QueryOid(oid, value, 4, &returned) != FALSE;
-}
-
-UINT QualityWord(int percent) {
-    switch (ClassifyQuality(percent)) {
-        case LinkClass::Good: return IDS_LS_GOOD;
-        case LinkClass::Normal: return IDS_LS_NORMAL;
-        default: return IDS_LS_WEAK;
-    }
-}
-
-std::string Mbps(double rate) { return fw::FormatStr("%.1f", rate); }
-
 }  // namespace
 
-const LinkRow CLinkStatusPage::kChainRows[3] = {
-    {IDC_LS_SIGNAL1_LABEL, IDC_LS_SIGNAL1_BAR, IDC_LS_SIGNAL1_WORD, IDC_LS_SIGNAL1_VALUE},
-    {IDC_LS_SIGNAL2_LABEL, IDC_LS_SIGNAL2_BAR, IDC_LS_SIGNAL2_WORD, IDC_LS_SIGNAL2_VALUE},
-    {IDC_LS_SIGNAL3_LABEL, IDC_LS_SIGNAL3_BAR, IDC_LS_SIGNAL3_WORD, IDC_LS_SIGNAL3_VALUE},
-};
-const LinkRow CLinkStatusPage::kNoiseRow = {IDC_LS_NOISE_LABEL, IDC_LS_NOISE_BAR, IDC_LS_NOISE_WORD,
-                                                         IDC_LS_NOISE_VALUE};
-
-FW_BEGIN_MESSAGE_MAP(CLinkStatusPage, fw::CPropertyPage)
-    FW_ON_WM_TIMER(OnTimer)
+FW_BEGIN_MESSAGE_MAP(CLinkStatusPage, CLinkStatusPageBase)
     FW_ON_BN_CLICKED(IDC_LS_RECONNECT, OnReconnect)
     FW_ON_BN_CLICKED(IDC_LS_REAUTHENTICATE, OnReauthenticate)
-    FW_ON_WM_DESTROY(OnDestroy)
 FW_END_MESSAGE_MAP()
 
-CLinkStatusPage::CLinkStatusPage()
-    : fw::CPropertyPage(IDD_LINK_STATUS, IDS_LINK_STATUS),
-      m_strBw("BW: "), m_strGi("GI: "), m_strMcs("MCS: "), m_strSnr0("SNR0:"), m_strSnr1("SNR1:") {}
-
-void CLinkStatusPage::DoDataExchange(fw::CDataExchange* dx) {
-    fw::DDX_Text(dx, IDC_LS_STATUS, m_strStatus);
-    fw::DDX_Text(dx, IDC_LS_EXTRA_INFO, m_strExtraInfo);
-    fw::DDX_Text(dx, IDC_LS_CHANNEL, m_strChannel);
-    fw::DDX_Text(dx, IDC_LS_TX_SPEED, m_strTxSpeed);
-    fw::DDX_Text(dx, IDC_LS_RX_SPEED, m_strRxSpeed);
-    fw::DDX_Text(dx, IDC_LS_TX_THROUGHPUT, m_strTxThroughput);
-    fw::DDX_Text(dx, IDC_LS_RX_THROUGHPUT, m_strRxThroughput);
-    fw::DDX_Text(dx, IDC_LS_QUALITY_WORD, m_strQualityWord);
-    fw::DDX_Text(dx, IDC_LS_QUALITY_VALUE, m_strQualityValue);
-    for (int c = 0; c < 3; ++c) {
-        fw::DDX_Text(dx, kChainRows[c].word, m_strSignalWord[c]);
-        fw::DDX_Text(dx, kChainRows[c].value, m_strSignalValue[c]);
-    }
-    fw::DDX_Text(dx, IDC_LS_NOISE_WORD, m_strNoiseWord);
-    fw::DDX_Text(dx, IDC_LS_NOISE_VALUE, m_strNoiseValue);
-    fw::DDX_Text(dx, IDC_LS_HT_BW, m_strBw);
-    fw::DDX_Text(dx, IDC_LS_HT_GI, m_strGi);
-    fw::DDX_Text(dx, IDC_LS_HT_MCS, m_strMcs);
-    fw::DDX_Text(dx, IDC_LS_HT_SNR0, m_strSnr0);
-    fw::DDX_Text(dx, IDC_LS_HT_SNR1, m_strSnr1);
-    fw::DDX_Check(dx, IDC_LS_DBM, m_nDbm);
+CLinkStatusPage::CLinkStatusPage() : CLinkStatusPageBase(kLinkStatusPageIds, kOids, kHtControls, std::size(kHtControls)) {
+    m_strBw = "BW: ";
+    m_strGi = "GI: ";
+    m_strMcs = "MCS: ";
+    m_strSnr0 = "SNR0:";
+    m_strSnr1 = "SNR1:";
 }
 
-BOOL CLinkStatusPage::OnInitDialog() {
-    fw::CPropertyPage::OnInitDialog();
-    m_HtTable.FillRateMaps();
-    for (const auto& label : kLabels) SetDlgItemText(label.control, fw::LoadStr(label.text));
-    SetDlgItemText(IDC_LS_DBM, fw::LoadStr(IDS_LS_DBM));
-    UpdateData(FALSE);
-    for (int id : kHtControls) ::ShowWindow(GetDlgItem(id), g_IsHtChip ? SW_SHOW : SW_HIDE);
-    m_NoiseHome = PlaceOfRow(m_hWnd, kNoiseRow);
-    return TRUE;
-}
-
-BOOL CLinkStatusPage::OnSetActive() {
-    LinkInfoRecord info{};
-    m_bPrevCountersValid = ReadLinkInfo(&info) ? 1 : 0;
-    m_dwPrevTxBytes = info.TxBytes;
-    m_dwPrevRxBytes = info.RxBytes;
-
-    int32_t rssi = 0;
-    m_bChain1Present = QueryValue(kOidRssi[1], &rssi) ? 1 : 0;
-    m_bChain2Present = QueryValue(kOidRssi[2], &rssi) ? 1 : 0;
-    LayOutChainRows(m_hWnd, kChainRows, kNoiseRow, m_NoiseHome, m_bChain1Present != 0, m_bChain2Present != 0);
-
-    if (m_nTimer) KillTimer(m_nTimer);
-    m_nTimer = SetTimer(kPollTimer, kPollMs);
-    return fw::CPropertyPage::OnSetActive();
-}
-
-BOOL CLinkStatusPage::OnKillActive() {
-    if (m_nTimer) KillTimer(m_nTimer);
-    m_nTimer = 0;
-    return fw::CPropertyPage::OnKillActive();
-}
-
-void CLinkStatusPage::OnDestroy() {
-    if (m_nTimer) KillTimer(m_nTimer);
-    m_nTimer = 0;
-}
-
-void CLinkStatusPage::SetBar(int id, int percent) { ::SendMessageA(GetDlgItem(id), PBM_SETPOS, percent, 0); }
+int CLinkStatusPage::SignalPercent(int32_t rssi) const { return SignalToPercent(rssi); }
 
 void CLinkStatusPage::ClearValues() {
-    for (std::string* text : {&m_strExtraInfo, &m_strChannel, &m_strTxSpeed, &m_strRxSpeed, &m_strTxThroughput,
-                              &m_strRxThroughput, &m_strQualityWord, &m_strQualityValue, &m_strNoiseWord,
-                              &m_strNoiseValue, &m_strBw, &m_strGi, &m_strMcs, &m_strSnr0, &m_strSnr1})
-        text->clear();
-    for (int c = 0; c < 3; ++c) {
-        m_strSignalWord[c].clear();
-        m_strSignalValue[c].clear();
-    }
-    for (int bar : kBars) SetBar(bar, 0);
+    ClearRows();
+    for (std::string* text : {&m_strExtraInfo, &m_strBw, &m_strGi, &m_strMcs, &m_strSnr0, &m_strSnr1}) text->clear();
 }
 
 bool CLinkStatusPage::ReadLinkInfo(LinkInfoRecord* record) const {
     *record = LinkInfoRecord{};
-    DWORD returned = 0;
-    return QueryOid(kOidLinkInfo, record, g_IsHtChip ? sizeof(LinkInfoRecord) : kLinkInfoLegacySize, &returned) != FALSE;
+    return QueryValue(kOidLinkInfo, record, g_IsHtChip ? sizeof(LinkInfoRecord) : kLinkInfoLegacySize);
 }
 
 void CLinkStatusPage::RequestRescan() {
@@ -196,34 +86,7 @@ std::string CLinkStatusPage::StatusText(const uint8_t bssid[6]) const {
     return text;
 }
 
-void CLinkStatusPage::ShowSignal(int chain, int32_t rssi) {
-    std::string& word = m_strSignalWord[chain];
-    std::string& value = m_strSignalValue[chain];
-    if (rssi == kChainAbsent) {
-        word.clear();
-        value.clear();
-        SetBar(kChainRows[chain].bar, 0);
-        return;
-    }
-    const int percent = std::min(SignalToPercent(rssi), 100);
-    word = fw::LoadStr(QualityWord(percent));
-    value = m_nDbm ? fw::FormatStr("%d dBm", rssi) : fw::FormatStr("%d%%", percent);
-    SetBar(kChainRows[chain].bar, percent);
-}
-
-void CLinkStatusPage::ShowNoise(int noiseDbm) {
-    const int percent = NoisePercent(noiseDbm);
-    const NoiseClass level = ClassifyNoise(percent);
-    m_strNoiseWord = fw::LoadStr(level == NoiseClass::Strong   ? IDS_LS_NOISE_STRONG
-                                 : level == NoiseClass::Normal ? IDS_LS_NOISE_NORMAL
-                                                               : IDS_LS_NOISE_LOW);
-    m_strNoiseValue = m_nDbm ? fw::FormatStr("%d dBm", noiseDbm) : fw::FormatStr("%d%%", percent);
-    SetBar(IDC_LS_NOISE_BAR, percent);
-}
-
-void CLinkStatusPage::OnTimer(UINT_PTR) {
-    UpdateData(TRUE);
-
+void CLinkStatusPage::Tick() {
     WlanManager* wlan = Wlan();
     int connected = 0;
     if (!wlan || wlan->GetInterfaceState(&connected) != ERROR_SUCCESS) {
@@ -246,8 +109,7 @@ void CLinkStatusPage::OnTimer(UINT_PTR) {
         m_strSnr0 = "SNR0:";
         m_strSnr1 = "SNR1:";
         UpdateData(FALSE);
-        m_dwPrevTxBytes = m_dwPrevRxBytes = 0;
-        m_bPrevCountersValid = 0;
+        ForgetCounters();
         return;
     }
 
@@ -273,8 +135,8 @@ void CLinkStatusPage::OnTimer(UINT_PTR) {
         uint32_t rxWord = 0, txWord = 0;
         QueryValue(kOidRxRate, &rxWord);
         QueryValue(kOidTxRate, &txWord);
-        m_strRxSpeed = Mbps(RateOfWord(rxWord, m_HtTable));
-        m_strTxSpeed = Mbps(RateOfWord(txWord, m_HtTable));
+        m_strRxSpeed = OneDecimal(RateOfWord(rxWord, m_HtTable));
+        m_strTxSpeed = OneDecimal(RateOfWord(txWord, m_HtTable));
         const RateWord tx = SplitRateWord(txWord);
         m_strBw = tx.bw40 ? "BW: 40" : "BW: 20";
         m_strGi = tx.shortGi ? "GI: short" : "GI: long";
@@ -285,43 +147,11 @@ void CLinkStatusPage::OnTimer(UINT_PTR) {
     } else {
         uint32_t index = 0;
         QueryValue(kOidRxRate, &index);
-        m_strRxSpeed = Mbps(LegacyRateOfIndex(index));
-        m_strTxSpeed = Mbps(info.LinkSpeed / 2.0);
+        m_strRxSpeed = OneDecimal(LegacyRateOfIndex(index));
+        m_strTxSpeed = OneDecimal(info.LinkSpeed / 2.0);
     }
 
-    if (infoRead) {
-        const bool valid = m_bPrevCountersValid != 0;
-        m_strTxThroughput = Mbps(valid ? ThroughputKbps(info.TxBytes, m_dwPrevTxBytes) : 0.0);
-        m_strRxThroughput = Mbps(valid ? ThroughputKbps(info.RxBytes, m_dwPrevRxBytes) : 0.0);
-        m_dwPrevTxBytes = info.TxBytes;
-        m_dwPrevRxBytes = info.RxBytes;
-        m_bPrevCountersValid = 1;
-    } else {
-        m_strTxThroughput = m_strRxThroughput = Mbps(0.0);
-        m_dwPrevTxBytes = m_dwPrevRxBytes = 0;
-        m_bPrevCountersValid = 0;
-    }
-
-    const int quality = LinkQualityPercent(info.Quality, m_nPrevQuality);
-    m_nPrevQuality = quality;
-    m_strQualityWord = fw::LoadStr(QualityWord(quality));
-    m_strQualityValue = fw::FormatStr("%d%%", quality);
-    SetBar(IDC_LS_QUALITY_BAR, quality);
-
-    int32_t rssi[3] = {kChainAbsent, kChainAbsent, kChainAbsent};
-    for (int c = 0; c < 3; ++c) {
-        QueryValue(kOidRssi[c], &rssi[c]);
-        ShowSignal(c, rssi[c]);
-    }
-
-    uint32_t snr[2] = {};
-    for (int c = 0; c < 2; ++c) QueryValue(kOidSnr[c], &snr[c]);
-    m_strSnr0 = snr[0] == kSnrNotAvailable ? "SNR0: n/a" : fw::FormatStr("SNR0: %d", static_cast<int>(snr[0]));
-    m_strSnr1 = snr[1] == kSnrNotAvailable ? "SNR1: n/a" : fw::FormatStr("SNR1: %d", static_cast<int>(snr[1]));
-
-    uint32_t noiseValue = 0;
-    if (!g_IsHtChip) QueryValue(kOidNoise, &noiseValue);
-    ShowNoise(NoiseDbm(g_IsHtChip != 0, rssi, snr, noiseValue));
+    ShowLevels(infoRead, info);
 
     if (g_KeyErrorFlag) m_strExtraInfo += " -- " + fw::LoadStr(IDS_ICV_ERROR) + " ";
     m_strExtraInfo += " [TxPower:" + txPower + "]";
