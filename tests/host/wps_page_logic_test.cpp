@@ -12,6 +12,7 @@
 #include "station/pages/wps/wps_texts.h"
 #include "station/pages/wps/wsc_credential_text.h"
 #include "station/pages/wps/wsc_info.h"
+#include "tests/host/wps_credential_builder.h"
 
 namespace {
 
@@ -121,18 +122,6 @@ TEST(WpsTexts, StatusLineByRunKindAndState) {
     EXPECT_STREQ(WpsEncryTypeText(16), "");
 }
 
-WpsCredential Credential(const std::string& ssid, uint32_t auth, uint32_t encry, const std::string& key,
-                         uint32_t keyIndex = 0) {
-    WpsCredential c{};
-    c.SsidLength = static_cast<uint32_t>(ssid.size());
-    std::memcpy(c.Ssid, ssid.data(), ssid.size());
-    c.AuthType = auth;
-    c.EncryType = encry;
-    c.KeyIndex = keyIndex;
-    c.KeyLength = static_cast<uint32_t>(key.size());
-    std::memcpy(c.Key, key.data(), key.size());
-    return c;
-}
 
 TEST(WscCredentialText, KeyFormsOfWepAndOtherKeys) {
     struct Case {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "station/core/wps_profile_record.h"
+#include "tests/host/wps_credential_builder.h"
 
 namespace {
 
@@ -15,18 +16,6 @@ struct RecordDeleter {
 };
 using Record = std::unique_ptr<ProfileApplyRecord, RecordDeleter>;
 
-WpsCredential Credential(const std::string& ssid, uint32_t auth, uint32_t encry, uint32_t keyIndex,
-                         const std::string& key) {
-    WpsCredential c{};
-    c.SsidLength = static_cast<uint32_t>(ssid.size());
-    std::memcpy(c.Ssid, ssid.data(), ssid.size() < 32 ? ssid.size() : 32);
-    c.AuthType = auth;
-    c.EncryType = encry;
-    c.KeyIndex = keyIndex;
-    c.KeyLength = static_cast<uint32_t>(key.size());
-    std::memcpy(c.Key, key.data(), key.size() < 64 ? key.size() : 64);
-    return c;
-}
 
 Record Fill(const WpsCredential& c) {
     Record r(AllocApplyRecord());
@@ -54,7 +43,7 @@ TEST(WpsProfileRecord, TypeBitsMapToNdisAndDot11Numbers) {
 }
 
 TEST(WpsProfileRecord, PreSharedKeyCredentialConnectsThroughTheService) {
-    WpsCredential c = Credential("Lantern Home", 0x20, 0x08, 0, "harbor lights");
+    WpsCredential c = Credential("Lantern Home", 0x20, 0x08, "harbor lights");
     const uint8_t mac[6] = {0x02, 0xE1, 0xF0, 0x51, 0x01, 0x07};
     std::memcpy(c.MacAddress, mac, 6);
     const Record r = Fill(c);
@@ -74,7 +63,7 @@ TEST(WpsProfileRecord, PreSharedKeyCredentialConnectsThroughTheService) {
     for (int n = 0; n < kWepKeyCount; ++n) EXPECT_EQ(WepKeyBlock(*r, n), nullptr);
 
     // A key the whole 64 bytes long fills the passphrase field exactly.
-    const Record hex = Fill(Credential("Office", 0x02, 0x04, 0, std::string(64, 'B')));
+    const Record hex = Fill(Credential("Office", 0x02, 0x04, std::string(64, 'B')));
     EXPECT_EQ(hex->AuthMode, 4);
     EXPECT_EQ(hex->WpaPassphraseLength, 64u);
     EXPECT_EQ(hex->ProfileName[0], 0) << "nothing written past the passphrase";
@@ -102,7 +91,7 @@ TEST(WpsProfileRecord, WepKeyBlockIsSizedFromTheKeyItHolds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Record r = Fill(Credential("Quay WEP", 0x01, 0x02, c.keyIndex, c.key));
+        const Record r = Fill(Credential("Quay WEP", 0x01, 0x02, c.key, c.keyIndex));
         EXPECT_EQ(r->AuthMode, 0);
         EXPECT_EQ(r->CipherMode, 0u);
         EXPECT_EQ(r->WpaPassphraseLength, 0u);
@@ -124,7 +113,7 @@ TEST(WpsProfileRecord, WepKeyBlockIsSizedFromTheKeyItHolds) {
 }
 
 TEST(WpsProfileRecord, HostileLengthsStayInsideTheRecord) {
-    WpsCredential c = Credential(std::string(32, 's'), 0x20, 0x08, 0, std::string(64, 'k'));
+    WpsCredential c = Credential(std::string(32, 's'), 0x20, 0x08, std::string(64, 'k'));
     c.SsidLength = 0xFFFFFFFF;
     c.KeyLength = 0x80000040;
     const Record r = Fill(c);

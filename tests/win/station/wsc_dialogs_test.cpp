@@ -19,6 +19,7 @@
 #include "station/pages/wps/wsc_credential_text.h"
 #include "station/pages/wps/wsc_unsecure_warning.h"
 #include "station_fixture.h"
+#include "tests/host/wps_credential_builder.h"
 #include "tests/win/common/screen_picture.h"
 #include "tests/win/layout_check.h"
 
@@ -39,16 +40,10 @@ void Shot(HWND dialog, const char* name) {
     testutil::SaveWindowPicture(dialog, std::string(dir) + "\\" + name + ".bmp");
 }
 
-WpsCredential Credential(const std::string& ssid, uint32_t auth, uint32_t encry, const std::string& key,
-                         uint32_t keyIndex = 0) {
-    WpsCredential c{};
-    c.SsidLength = static_cast<uint32_t>(ssid.size());
-    std::memcpy(c.Ssid, ssid.data(), ssid.size());
-    c.AuthType = auth;
-    c.EncryType = encry;
-    c.KeyIndex = keyIndex;
-    c.KeyLength = static_cast<uint32_t>(key.size());
-    std::memcpy(c.Key, key.data(), key.size());
+// The dialogs show the credential's address too.
+WpsCredential ShownCredential(const std::string& ssid, uint32_t auth, uint32_t encry, const std::string& key,
+                              uint32_t keyIndex = 0) {
+    WpsCredential c = Credential(ssid, auth, encry, key, keyIndex);
     c.MacAddress[0] = 0x02;
     c.MacAddress[5] = 0x77;
     return c;
@@ -95,7 +90,7 @@ TEST_F(WscDialogsTest, InformationShowsTheDecodedAttributesAndTheRowTexts) {
 TEST_F(WscDialogsTest, DetailShowsAnAsciiWepKeyAsHexAndTogglesItsForm) {
     WpsCredentialTable table{};
     table.Count = 1;
-    table.Entries[0] = Credential("Quay WEP", 0x01, 0x02, "ABCDEFGHIJKLM", 0x80000001u);
+    table.Entries[0] = ShownCredential("Quay WEP", 0x01, 0x02, "ABCDEFGHIJKLM", 0x80000001u);
     CWscDetailDlg dialog(0, &table);
     dialog.FillFrom(table.Entries[0]);
     testutil::WithModal("WPS Profile Detail", [&] { return dialog.DoModal(); }, [&](HWND d) {
@@ -124,7 +119,7 @@ TEST_F(WscDialogsTest, DetailShowsAnAsciiWepKeyAsHexAndTogglesItsForm) {
 TEST_F(WscDialogsTest, RegistrarEditorRewritesEntryZero) {
     WpsCredentialTable table{};
     table.Count = 1;
-    table.Entries[0] = Credential("ExRegNW010203", 0x20, 0x08, std::string(64, 'A'), 1);
+    table.Entries[0] = ShownCredential("ExRegNW010203", 0x20, 0x08, std::string(64, 'A'), 1);
     {
         CWscDetailDlg dialog(1, &table);
         dialog.FillFrom(table.Entries[0]);
@@ -165,7 +160,7 @@ TEST_F(WscDialogsTest, RegistrarEditorRewritesEntryZero) {
 TEST_F(WscDialogsTest, RegistrarWepKeyLengthRuleFollowsTheLengthRow) {
     WpsCredentialTable table{};
     table.Count = 1;
-    table.Entries[0] = Credential("Reg", 0x01, 0x02, "1122334455", 2);
+    table.Entries[0] = ShownCredential("Reg", 0x01, 0x02, "1122334455", 2);
     CWscDetailDlg dialog(1, &table);
     dialog.FillFrom(table.Entries[0]);
     testutil::WithModal("WPS Profile Detail", [&] { return dialog.DoModal(); }, [&](HWND d) {
