@@ -1,12 +1,14 @@
 // The readers of the settings files: [Config] of the station file into an apply record (and
 // that record into a service profile document), the WPS credentials of the "_wsc" file, the
 // activation times of the profile list, the same section as a profile the editor loads
-// and writes back, and the whole text split into sections as a section is removed. Input: the station file's text, a zero byte,
-// then the "_wsc" file's text.
+// and writes back, the whole text split into sections as a section is removed (exactly the
+// sections the reader sees by that name), and a value in the form it is written. Input: the
+// station file's text, a zero byte, then the "_wsc" file's text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "station/core/ini_document.h"
 #include "station/core/ini_text.h"
@@ -78,5 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const std::string& line : section) joined += line;
     Require(joined == input);
     Require(RemoveIniSection(input, "Config").size() <= input.size());
+    // It takes exactly the sections the reader sees under that name.
+    const std::string stationText = input.substr(0, split);
+    std::vector<std::string> kept;
+    for (const std::string& name : station.SectionNames())
+        if (name != "Config") kept.push_back(name);
+    Require(IniDocument(RemoveIniSection(stationText, "Config")).SectionNames() == kept);
+
+    // A value written in its encoded form reads back as it was: the first line of the input.
+    const std::string value = stationText.substr(0, stationText.find('\n'));
+    Require(IniDocument("[S]\nk=" + EncodeIniValue(value) + "\n").Read("S", "k", value.size()) == value);
     return 0;
 }

@@ -2,10 +2,12 @@
 
 #include <cctype>
 
+#include "station/core/ini_text.h"
+
 std::string TrimIniText(const std::string& s) {
     size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    while (b < e && IsIniBlank(s[b])) ++b;
+    while (e > b && IsIniBlank(s[e - 1])) --e;
     return s.substr(b, e - b);
 }
 
@@ -22,15 +24,15 @@ bool SameName(const std::string& a, const char* b) {
 
 IniDocument::IniDocument(const std::string& text) {
     size_t pos = 0;
+    std::string header;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
         if (end == std::string::npos) end = text.size();
         const std::string line = TrimIniText(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty() || line[0] == ';') continue;
-        if (line[0] == '[') {
-            size_t close = line.find(']');
-            m_sections.push_back(Section{TrimIniText(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
+        if (IniHeaderName(line, header)) {
+            m_sections.push_back(Section{header, {}});
             continue;
         }
         size_t equals = line.find('=');

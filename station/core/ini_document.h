@@ -1,8 +1,8 @@
 #pragma once
 // A private-profile text held in memory and read the way the private-profile functions
 // read a file: section and key names without regard to case, the first section and key of
-// a name win, blanks around names and values ignored, one pair of enclosing quotes taken
-// off a value. Window-less.
+// a name win, blanks around names and values ignored, a header's name taken up to the last
+// "]" of its line (IniHeaderName), one pair of enclosing quotes taken off a value. Window-less.
 #include <string>
 #include <utility>
 #include <vector>

@@ -1,23 +1,40 @@
 #include "station/core/ini_text.h"
 
+#include <cctype>
+
+bool IsIniBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) || c == '\x1a'; }
+
+bool IniHeaderName(const std::string& line, std::string& name) {
+    size_t begin = 0, end = line.size();
+    while (begin < end && IsIniBlank(line[begin])) ++begin;
+    while (end > begin && IsIniBlank(line[end - 1])) --end;
+    if (begin == end || line[begin] != '[') return false;
+    const size_t close = line.rfind(']', end - 1);
+    if (close == std::string::npos || close <= begin) return false;
+    size_t nameBegin = begin + 1, nameEnd = close;
+    while (nameBegin < nameEnd && IsIniBlank(line[nameBegin])) ++nameBegin;
+    while (nameEnd > nameBegin && IsIniBlank(line[nameEnd - 1])) --nameEnd;
+    name = line.substr(nameBegin, nameEnd - nameBegin);
+    return true;
+}
+
 void ParseIniFile(const std::string& contents, IniSections& sections) {
     sections.clear();
     size_t pos = 0;
+    std::string name;
     while (pos < contents.size()) {
         size_t end = contents.find('\n', pos);
         end = end == std::string::npos ? contents.size() : end + 1;
         std::string line = contents.substr(pos, end - pos);
         pos = end;
-        if (line[0] == '[' || sections.empty()) sections.emplace_back();
+        if (sections.empty() || IniHeaderName(line, name)) sections.emplace_back();
         sections.back().push_back(std::move(line));
     }
 }
 
 bool IsIniHeaderOf(const std::string& line, const std::string& name) {
-    size_t length = line.size();
-    while (length > 0 && (line[length - 1] == '\n' || line[length - 1] == '\r')) --length;
-    return length == name.size() + 2 && line[0] == '[' && line[length - 1] == ']' &&
-           line.compare(1, name.size(), name) == 0;
+    std::string header;
+    return IniHeaderName(line, header) && header == name;
 }
 
 std::string RemoveIniSection(const std::string& contents, const std::string& section) {
@@ -30,4 +47,15 @@ std::string RemoveIniSection(const std::string& contents, const std::string& sec
         for (const std::string& line : s) out += line;
     }
     return out;
+}
+
+namespace {
+
+bool LostAtAnEnd(char c) { return IsIniBlank(c) || c == '"' || c == '\''; }
+
+}  // namespace
+
+std::string EncodeIniValue(const std::string& value) {
+    if (value.empty() || (!LostAtAnEnd(value.front()) && !LostAtAnEnd(value.back()))) return value;
+    return '"' + value + '"';
 }

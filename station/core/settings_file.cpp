@@ -1,5 +1,7 @@
 #include "station/core/settings_file.h"
 
+#include <cstring>
+
 #include "shared/adapter_identity.h"
 #include "station/core/ini_text.h"
 #include "station/core/qel_config_app.h"
@@ -55,8 +57,15 @@ std::string SettingsFilePath(const std::string& name, int kind, int useProgramDi
 DWORD ReadIniValue(const std::string& name, int kind, const char* section, const char* key, char* buffer,
                    DWORD size, int useProgramDir) {
     if (!buffer || size == 0) return 0;
-    return GetPrivateProfileStringA(section, key, "", buffer, size,
-                                    SettingsFilePath(name, kind, useProgramDir).c_str());
+    // One character more than the caller takes: a quoted value that just fills the buffer
+    // would come back without its last character, taken for the closing quote.
+    std::vector<char> answer(static_cast<size_t>(size) + 1, 0);
+    DWORD n = GetPrivateProfileStringA(section, key, "", answer.data(), size + 1,
+                                       SettingsFilePath(name, kind, useProgramDir).c_str());
+    if (n > size - 1) n = size - 1;
+    std::memcpy(buffer, answer.data(), n);
+    buffer[n] = 0;
+    return n;
 }
 
 std::string ReadIniValue(const std::string& name, int kind, const char* section, const char* key,
@@ -68,7 +77,9 @@ std::string ReadIniValue(const std::string& name, int kind, const char* section,
 
 BOOL WriteIniValue(const std::string& name, int kind, const char* section, const char* key, const char* value,
                    int useProgramDir) {
-    return WritePrivateProfileStringA(section, key, value, SettingsFilePath(name, kind, useProgramDir).c_str());
+    const std::string path = SettingsFilePath(name, kind, useProgramDir);
+    if (!value) return WritePrivateProfileStringA(section, key, nullptr, path.c_str());
+    return WritePrivateProfileStringA(section, key, EncodeIniValue(value).c_str(), path.c_str());
 }
 
 void ClearIniSection(const std::string& name, const char* section) {
@@ -126,12 +137,10 @@ int WriteIniFile(const std::string& name, const char* section) {
 }
 
 void UpdateIniConfigSection(const std::string& name, const char* section) {
-    const std::string from = SettingsFilePath(name, kSettingsProfiles);
-    const std::string to = SettingsFilePath(name, kSettingsStation);
     for (size_t i = 0; i < kProfileKeyCount; ++i) {
         char value[128] = {};
-        GetPrivateProfileStringA(section, kProfileKeys[i], "", value, sizeof(value), from.c_str());
-        WritePrivateProfileStringA("Config", kProfileKeys[i], value, to.c_str());
+        ReadIniValue(name, kSettingsProfiles, section, kProfileKeys[i], value, sizeof(value));
+        WriteIniValue(name, kSettingsStation, "Config", kProfileKeys[i], value);
     }
 }
 

@@ -14,11 +14,13 @@
 // Full path of a settings file of the selected chip.
 std::string SettingsFilePath(const std::string& name, int kind, int useProgramDir = 0);
 
-// The value, or "" when the file, the section or the key is missing. Returns the length copied.
+// The value, or "" when the file, the section or the key is missing; at most size - 1
+// characters, and exactly what WriteIniValue was given when it fits. Returns the length copied.
 DWORD ReadIniValue(const std::string& name, int kind, const char* section, const char* key, char* buffer,
                    DWORD size, int useProgramDir = 0);
 std::string ReadIniValue(const std::string& name, int kind, const char* section, const char* key,
                          int useProgramDir = 0);
+// value in the form that reads back unchanged (EncodeIniValue); a null value deletes the key.
 BOOL WriteIniValue(const std::string& name, int kind, const char* section, const char* key, const char* value,
                    int useProgramDir = 0);
 

@@ -9,9 +9,15 @@
 #include <string>
 #include <vector>
 
+#include <cstring>
+
+#include "resources/station/resource.h"
 #include "station/core/qel_config_app.h"
 #include "station/core/settings_file.h"
+#include "station/profiles/cert_desc.h"
 #include "station/profiles/profile_keys.h"
+#include "station/profiles/profile_sheet.h"
+#include "station/profiles/station_config_reader.h"
 #include "station_fixture.h"
 
 namespace {
@@ -142,6 +148,32 @@ TEST_F(SettingsFileTest, DeletingASectionKeepsEveryOtherSection) {
     EXPECT_EQ(GetFileAttributesA((Prof() + ".new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+// Headers the private-profile functions accept besides "[name]": blanks before it, blanks or
+// a comment after "]". Deleting such a profile removes exactly its section as those
+// functions see it, and every other profile keeps its keys.
+TEST_F(SettingsFileTest, DeletingRemovesExactlyTheSectionTheProfileFunctionsSee) {
+    const std::string file = "[Office]\r\nSSID=a\r\n"
+                             "  [Cafe]\r\nSSID=b\r\n"
+                             "[Home] ; moved in 2024\r\nSSID=c\r\n"
+                             "\t[Quay]   \r\nSSID=d\r\n"
+                             "[Last]\r\nSSID=e\r\n";
+    const std::vector<std::string> all = {"Office", "Cafe", "Home", "Quay", "Last"};
+    for (const std::string& gone : all) {
+        SCOPED_TRACE(gone);
+        WriteFileText(Prof(), file);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, Prof().c_str());
+        ASSERT_EQ(Names(), all);
+        EXPECT_EQ(WriteIniFile(kAdapter, gone.c_str()), 1);
+        std::vector<std::string> left;
+        for (size_t i = 0; i < all.size(); ++i) {
+            if (all[i] == gone) continue;
+            left.push_back(all[i]);
+            EXPECT_EQ(ReadIniValue(kAdapter, kSettingsProfiles, all[i].c_str(), "SSID"), std::string(1, 'a' + i)) << all[i];
+        }
+        EXPECT_EQ(Names(), left);
+    }
+}
+
 TEST_F(SettingsFileTest, AFailedRewriteLeavesTheOldFileWhole) {
     EXPECT_EQ(WriteIniFile(kAdapter, "Any"), 0);  // no file
     EXPECT_EQ(GetFileAttributesA(Prof().c_str()), INVALID_FILE_ATTRIBUTES);
@@ -152,6 +184,62 @@ TEST_F(SettingsFileTest, AFailedRewriteLeavesTheOldFileWhole) {
     EXPECT_EQ(WriteIniFile(kAdapter, "A"), 0);
     EXPECT_EQ(FileText(Prof()), text);
     RemoveDirectoryA((Prof() + ".new").c_str());
+}
+
+// The texts of a profile with blanks or quotes at their ends: saved by the editor, read back
+// by the editor and, once the profile is activated, by the reader of the connect record,
+// each exactly as it was; a text without such ends is written as it always was.
+TEST_F(SettingsFileTest, ProfileTextsWithBlanksOrQuotesAtTheirEndsReadBackAsSaved) {
+    std::strcpy(g_NetCfgInstanceId, kAdapter);
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {"1234567 ", "\"1234567 \""},  {" leading", "\" leading\""},   {"\"quoted\"", "\"\"quoted\"\""},
+        {"'quoted'", "\"'quoted'\""},  {"\"", "\"\"\""},               {"ends in \"", "\"ends in \"\""},
+        {"", ""},                      {"plain text", "plain text"},   {"it's \"in\" it", "it's \"in\" it"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "[" << c.text << "]");
+        {
+            CProfileSheet editor(IDS_ADD_PROFILE_CAPTION);
+            editor.InitProfile("Home", "", 1, 4, 1, 1, 1);
+            ProfileEditorModel& m = editor.Model();
+            m.sys.ssid = m.auth.psk = m.auth.leapIdentity = m.auth.leapPassword = c.text;
+            m.auth.use8021X = 1;
+            Dot1xSettings& d = m.auth.dot1x;
+            d.identity = d.password = d.tunnelIdentity = d.tunnelPassword = d.serverName = c.text;
+            editor.WriteProfile();
+        }
+        EXPECT_NE(FileText(Prof()).find(std::string("\r\nWPAPSK=") + c.written + "\r\n"), std::string::npos)
+            << FileText(Prof());
+        // The file as the next start finds it.
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, Prof().c_str());
+
+        CProfileSheet editor(IDS_ADD_PROFILE_CAPTION);
+        editor.InitProfile("Home", "", 1, 0, 0, 1, 1);
+        const ProfileEditorModel& m = editor.Model();
+        for (const std::string* read : {&m.sys.ssid, &m.auth.psk, &m.auth.leapIdentity, &m.auth.leapPassword,
+                                        &m.auth.dot1x.identity, &m.auth.dot1x.password, &m.auth.dot1x.tunnelIdentity,
+                                        &m.auth.dot1x.tunnelPassword, &m.auth.dot1x.serverName})
+            EXPECT_EQ(*read, c.text);
+
+        UpdateIniConfigSection(kAdapter, "Home");
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, (dir_ + "KV31_" + kAdapter + "_sta").c_str());
+        CertDesc client{}, server{};
+        StationConfigContext context;
+        context.wpaSupported = 1;
+        context.clientCert = &client;
+        context.serverCert = &server;
+        ProfileApplyRecord* record = AllocApplyRecord();
+        ReadStationConfig(*record, IniFileSource(kAdapter, kSettingsStation), context);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(record->Ssid), record->SsidLength), c.text);
+        EXPECT_EQ(std::string(record->WpaPassphrase, record->WpaPassphraseLength), c.text);
+        for (const char* read : {record->Identity, record->Password, record->TunnelID, record->TunnelPassword,
+                                 record->ServerName})
+            EXPECT_STREQ(read, c.text);
+        FreeApplyRecord(record);
+    }
 }
 
 }  // namespace
