@@ -316,9 +316,11 @@ void CQoSPAGE::ReconnectAfterChange(HWND owner, UINT messageId) {
         params.bssType = bssType;
         connector->Connect(params);
     }
+    // Sent again as stored, as the Advanced page sends it: adjusting it would clear fast
+    // roaming and overwrite bits 8-15.
     DWORD ccx = 0;
     ReadCcx2Control(&ccx);
-    SetCcx2ControlOid(0, ccx);
+    SetCcx2ControlOid(1, ccx);
 }
 
 void CQoSPAGE::RequestRescan() {

@@ -43,6 +43,10 @@ std::string Scenario(const std::string& values, const std::string& apsdFlags = "
     return text;
 }
 const std::string kAllOn = "value WMMCapable = 1\nvalue APSDCapable = 1\nvalue DLSCapable = 1\n";
+// A stored CCX control value with fast roaming (bit 5) on and 0x11 in bits 8-15: the
+// reconnect sends it back exactly so.
+const std::string kStoredCcx = "dword CCX2Control = 0x00001123\n";
+const Bytes kStoredCcxSent = testutil::U32(0x00001123);
 
 std::wstring ProfileXml(const std::wstring& name) {
     return L"<?xml version=\"1.0\"?><WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\"><name>" +
@@ -131,7 +135,7 @@ protected:
 };
 
 TEST_F(QosTest, WmmOffStoresZerosClearsPowerSaveSendsInOrderReconnectsAndRescans) {
-    Load(Scenario(kAllOn));
+    Load(Scenario(kAllOn + kStoredCcx));
     Run([&] {
         QosSheet sheet;
         ASSERT_TRUE(sheet.Open());
@@ -152,6 +156,7 @@ TEST_F(QosTest, WmmOffStoresZerosClearsPowerSaveSendsInOrderReconnectsAndRescans
         EXPECT_EQ(Sent(kSetApsd), (std::vector<Bytes>{testutil::U32(0x7E)}));
         EXPECT_EQ(Sent(kSetDls), (std::vector<Bytes>{testutil::U32(0)}));
         EXPECT_EQ(Sent(kSetWmm), (std::vector<Bytes>{testutil::U32(0)}));
+        EXPECT_EQ(Sent(kSetCcx), std::vector<Bytes>{kStoredCcxSent});
         EXPECT_EQ(page.IsDlgButtonChecked(IDC_QOS_APSD), 0u);
         EXPECT_EQ(page.IsDlgButtonChecked(IDC_QOS_DLS), 0u);
         for (int id : {IDC_QOS_APSD, IDC_QOS_DLS, IDC_QOS_DLS_APPLY, IDC_QOS_APSD_SETTING, IDC_QOS_LINK_APPLY,
@@ -229,7 +234,7 @@ TEST_F(QosTest, PowerSaveDialogAlwaysSetsBitZeroStoresTheCategoriesAndTellsOfThe
         DWORD sent;
     } cases[] = {{false, false, false, false, 0x01}, {true, false, true, false, 0x0B}, {true, true, true, true, 0x1F}};
     for (const auto& c : cases) {
-        Load(Scenario(kAllOn, "0A 00 00 00"));
+        Load(Scenario(kAllOn + kStoredCcx, "0A 00 00 00"));
         Run([&] {
             QosSheet sheet;
             ASSERT_TRUE(sheet.Open());
@@ -255,6 +260,7 @@ TEST_F(QosTest, PowerSaveDialogAlwaysSetsBitZeroStoresTheCategoriesAndTellsOfThe
             // The driver's 0x0A: AC_BE and AC_VI.
             EXPECT_TRUE(initial[0] && !initial[1] && initial[2] && !initial[3]);
             EXPECT_EQ(Sent(kSetApsd), (std::vector<Bytes>{testutil::U32(c.sent)}));
+            EXPECT_EQ(Sent(kSetCcx), std::vector<Bytes>{kStoredCcxSent});
             EXPECT_EQ(Value("APSDAC_BE"), c.be ? "1" : "0");
             EXPECT_EQ(Value("APSDAC_BK"), c.bk ? "1" : "0");
             EXPECT_EQ(Value("APSDAC_VI"), c.vi ? "1" : "0");
