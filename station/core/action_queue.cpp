@@ -64,13 +64,14 @@ void SendSsid(uint32_t length, const uint8_t* ssid) {
     Set(kOidSsid, ndisSsid, sizeof(ndisSsid));
 }
 
+// What the driver did not answer when the settings were read is not sent at all.
 void ApplyOwnSettings(DriverOidOps& ops, ProfileApplyRecord& record) {
     ops.SetOid0002(static_cast<DWORD>(g_WirelessMode));
-    if (g_IsHtChip) {
+    if (g_IsHtChip && !record.HtSettingsUnread) {
         const HtSettingsRecord ht = UnpackHtSettings(g_HtSettingsWord);
         ops.SetOid0028(ht.data());
     }
-    SendPhyConfig(record.PhyConfig);
+    if (!record.RadioBlockUnread) SendPhyConfig(record.PhyConfig);
     SendCountryRegion(ops, static_cast<DWORD>(record.CountryRegion));
     if (!IsHtWirelessMode(g_WirelessMode)) {
         DesiredRates desired;
@@ -81,7 +82,7 @@ void ApplyOwnSettings(DriverOidOps& ops, ProfileApplyRecord& record) {
 }
 
 void ApplyAdapterDefaults(DriverOidOps& ops) {
-    SendPhyConfig(g_DefaultPhyConfig);
+    if (g_DefaultPhyConfigRead) SendPhyConfig(g_DefaultPhyConfig);
     SendCountryRegion(ops, g_RegionWord);
     if (IsHtWirelessMode(g_WirelessMode)) {
         const DesiredRates desired = HtDesiredRates(g_HtSettingsWord);

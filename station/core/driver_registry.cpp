@@ -66,14 +66,16 @@ void WriteDaduVeDefaults() {
         return;
     }
     if (g_DriverKeyPath[0] == 0) return;
+    // The seeded SSID is named after the adapter's address: without it nothing is seeded
+    // (a zeroed address would store "DaduVE-00" for good), and the next start tries again.
+    uint8_t mac[6] = {};
+    if (!DriverOidOps().QueryOid0702(mac)) return;
     HKEY key = nullptr;
     const std::string path = std::string(g_DriverKeyPath) + "\\ApDefault";
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
 
-    uint8_t mac[6] = {};
-    DriverOidOps().QueryOid0702(mac);
     char ssid[16];
     std::snprintf(ssid, sizeof(ssid), "DaduVE-%02X", mac[5]);
     static const BYTE kEmptyMultiSz[1] = {0};

@@ -17,7 +17,8 @@ constexpr DWORD kRadioBlockSize = 32;
 void SaveDriverKeyToDefault();
 // `ApDefault` -> driver key.
 void CopyApDefaultToDriverKey();
-// Creates and seeds `ApDefault` when it does not exist; an existing one is never touched.
+// Creates and seeds `ApDefault` when it does not exist and the adapter answers its address
+// (the seeded SSID is named after it); an existing one is never touched.
 void WriteDaduVeDefaults();
 // `OpMode` "1" in the driver key, then the op-mode OID set to 1. Returns 1.
 int WriteOpModeAp();

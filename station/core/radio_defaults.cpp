@@ -6,3 +6,4 @@ int g_Region24Valid = 0;
 int g_Region5Valid = 0;
 uint32_t g_HtSettingsWord = 0;
 uint8_t g_DefaultPhyConfig[32] = {};
+int g_DefaultPhyConfigRead = 0;

@@ -12,3 +12,6 @@ extern int g_Region5Valid;
 // The 802.11n settings word, and the default private radio block (32 bytes).
 extern uint32_t g_HtSettingsWord;
 extern uint8_t g_DefaultPhyConfig[32];
+// 1 while g_DefaultPhyConfig holds a block the driver answered; until then, and after the
+// driver failed to answer, connects without settings of their own send no radio block.
+extern int g_DefaultPhyConfigRead;

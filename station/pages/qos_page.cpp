@@ -39,10 +39,12 @@ int ReadFlag(const char* name) {
     return value != 0 ? 1 : 0;
 }
 
-DWORD QueryApsdFlags() {
-    DWORD flags = 0, returned = 0;
-    QueryOid(kOidQueryApsdFlags, &flags, sizeof(flags), &returned);
-    return flags;
+// The driver's flags, false when it does not answer: its bits 1-6 are not known then, and
+// flags made from zeros would switch off every access category.
+bool QueryApsdFlags(DWORD* flags) {
+    DWORD returned = 0;
+    *flags = 0;
+    return QueryOid(kOidQueryApsdFlags, flags, sizeof(*flags), &returned) != FALSE;
 }
 
 DlsTable QueryDlsTable() {
@@ -153,7 +155,8 @@ void CQoSPAGE::ApplyWmm() {
         UpdateData(FALSE);
         EnableLinkControls(FALSE);
     }
-    DWORD flags = QueryApsdFlags();
+    DWORD flags = 0;
+    const bool flagsRead = QueryApsdFlags(&flags);
     if (m_bWmm) {
         flags &= m_bApsd ? kApsdKeepPowerSave : kApsdClearPowerSave;
         WriteDriverKeyNumber("WMMCapable", 1);
@@ -164,7 +167,7 @@ void CQoSPAGE::ApplyWmm() {
         WriteDriverKeyNumber("WMMCapable", 0);
     }
     DriverOidOps ops;
-    ops.SetApsdFlags(flags);
+    if (flagsRead) ops.SetApsdFlags(flags);
     ops.SetOid0034(static_cast<DWORD>(m_bDls));
     ops.SetOid0033(static_cast<DWORD>(m_bWmm));
     ReconnectAfterChange(m_hWnd, IDS_QOS_WMM_LOST);
@@ -173,13 +176,14 @@ void CQoSPAGE::ApplyWmm() {
 
 void CQoSPAGE::ApplyApsd() {
     UpdateData(TRUE);
-    DWORD flags = QueryApsdFlags();
+    DWORD flags = 0;
+    const bool flagsRead = QueryApsdFlags(&flags);
     ::EnableWindow(GetDlgItem(IDC_QOS_APSD_SETTING), m_bApsd != 0);
     if (m_bApsd)
         flags |= kApsdPowerSave;
     else
         flags &= kApsdClearPowerSave;
-    DriverOidOps().SetApsdFlags(flags);
+    if (flagsRead) DriverOidOps().SetApsdFlags(flags);
     WriteDriverKeyNumber("APSDCapable", m_bApsd);
 }
 

@@ -56,17 +56,26 @@ void ReadRadioSettings(HKEY key, ProfileApplyRecord& record) {
     NormalizeWirelessMode(g_WirelessMode);
     const int mode = g_WirelessMode;
 
+    // What the driver does not answer is neither sent nor kept: a zeroed answer sent back
+    // would reset the settings it stands for (the extension channel of the 802.11n word,
+    // every field of the radio block).
     if (g_IsHtChip) {
         uint8_t answer[kHtAnswerSize] = {};
         DWORD returned = 0;
-        QueryOid(kOidQueryHtSettings, answer, sizeof(answer), &returned);
+        const bool answered = QueryOid(kOidQueryHtSettings, answer, sizeof(answer), &returned) != FALSE;
         DWORD setting = 0;
         const bool stored = ReadDword(key, "TransmitSetting", setting);
+        // The word is still made: its MCS picks the 802.11n rates below.
         g_HtSettingsWord = ProfileHtSettingsWord(mode, answer[6], stored, setting);
+        record.HtSettingsUnread = answered ? 0 : 1;
     }
 
     DWORD returned = 0;
-    QueryOid(kOidQueryRadioBlock, record.PhyConfig, sizeof(record.PhyConfig), &returned);
+    const bool blockRead = QueryOid(kOidQueryRadioBlock, record.PhyConfig, sizeof(record.PhyConfig), &returned) != FALSE;
+    if (!blockRead) {
+        std::memset(record.PhyConfig, 0, sizeof(record.PhyConfig));
+        record.RadioBlockUnread = 1;
+    }
 
     if (ReadNumber(key, "CountryRegion", value)) {
         long band = 0;
@@ -85,7 +94,9 @@ void ReadRadioSettings(HKEY key, ProfileApplyRecord& record) {
     const bool hasRate = ReadNumber(key, "TransRate", rate);
     const DesiredRates rates = ProfileDesiredRates(mode, hasRate, rate, g_HtSettingsWord);
     std::memcpy(record.DesiredRates, rates.data(), sizeof(record.DesiredRates));
-    std::memcpy(g_DefaultPhyConfig, record.PhyConfig, sizeof(g_DefaultPhyConfig));
+    if (blockRead) std::memcpy(g_DefaultPhyConfig, record.PhyConfig, sizeof(g_DefaultPhyConfig));
+    else std::memset(g_DefaultPhyConfig, 0, sizeof(g_DefaultPhyConfig));
+    g_DefaultPhyConfigRead = blockRead ? 1 : 0;
 }
 
 }  // namespace

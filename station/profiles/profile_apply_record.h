@@ -102,6 +102,10 @@ struct ProfileApplyRecord {
     uint32_t LeapPasswordLength;
     char ProfileName[100];
     uint32_t ApplyFlag;         // 1: connect through Native Wifi as well
+    // Past the fields both producers share: what the driver did not answer when the record's
+    // own settings were read (nothing of it is sent then).
+    uint32_t RadioBlockUnread;  // 1: PhyConfig holds no answer of the driver: no radio block is sent
+    uint32_t HtSettingsUnread;  // 1: the 802.11n settings word lacks the driver's part: it is not sent
 };
 
 constexpr int kWepKeyCount = 4;

@@ -59,6 +59,8 @@ protected:
         saved5 = g_Region5Valid;
         savedHt = g_HtSettingsWord;
         std::memcpy(savedPhy, g_DefaultPhyConfig, sizeof(savedPhy));
+        savedPhyRead = g_DefaultPhyConfigRead;
+        g_DefaultPhyConfigRead = 1;  // as after a start-up the driver answered
         g_KeyErrorFlag = 0;
         g_ScanPending = 0;
     }
@@ -71,6 +73,7 @@ protected:
         g_Region5Valid = saved5;
         g_HtSettingsWord = savedHt;
         std::memcpy(g_DefaultPhyConfig, savedPhy, sizeof(savedPhy));
+        g_DefaultPhyConfigRead = savedPhyRead;
         g_KeyErrorFlag = 0;
         g_ScanPending = 0;
         StationTest::TearDown();
@@ -112,7 +115,7 @@ protected:
     CHideDlg dialog;
 
 private:
-    int savedMode = 0, saved24 = 0, saved5 = 0;
+    int savedMode = 0, saved24 = 0, saved5 = 0, savedPhyRead = 0;
     uint32_t savedRegion = 0, savedHt = 0;
     uint8_t savedPhy[32] = {};
 };
@@ -125,6 +128,10 @@ struct OrderCase {
     int region24, region5;
     uint32_t useBssid;
     std::vector<DWORD> oids;
+    // What the driver did not answer: the record's radio block and 802.11n part, the
+    // adapter's default block.
+    uint32_t blockUnread = 0, htUnread = 0;
+    int defaultBlockRead = 1;
 };
 
 TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
@@ -145,6 +152,14 @@ TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
         {"defaults, mode 6: HT rates, no rate record", 0, 6, 1, 0, 0, 0, {kSetPhy, kSetRates, kSetSsid, kSetCcx}},
         {"defaults, mode 9, region valid, by BSSID", 0, 9, 1, 1, 0, 1,
          {kSetPhy, kSetRegion, kQueryRegion, kSetRates, kQueryConfig, kSetConfig, kSetBssid, kSetCcx}},
+        // Nothing of what the driver did not answer goes back to it; the rest goes as ever.
+        {"own settings, radio block unread", 1, 3, 0, 1, 1, 0,
+         {kSetMode, kSetRegion, kQueryRegion, kSetRates, kSetRateRecord, kSetCcx, kSetSsid, kSetCcx}, 1, 0},
+        {"own settings on an 11n chip, 11n answer unread", 1, 9, 1, 0, 1, 0,
+         {kSetMode, kSetPhy, kSetRegion, kQueryRegion, kSetCcx, kSetSsid, kSetCcx}, 0, 1},
+        {"own settings on an 11n chip, neither read", 1, 6, 1, 0, 0, 0, {kSetMode, kSetCcx, kSetSsid, kSetCcx}, 1, 1},
+        {"defaults, no block ever read", 0, 1, 1, 1, 1, 0,
+         {kSetRegion, kQueryRegion, kSetRates, kSetRateRecord, kSetSsid, kSetCcx}, 0, 0, 0},
     };
     for (const OrderCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -156,6 +171,9 @@ TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
         record->ApplyDriverSettings = c.ownSettings;
         record->UseBssid = c.useBssid;
         record->CountryRegion = 0x0705;
+        record->RadioBlockUnread = c.blockUnread;
+        record->HtSettingsUnread = c.htUnread;
+        g_DefaultPhyConfigRead = c.defaultBlockRead;
         Connect(record);
         EXPECT_EQ(Oids(), c.oids);
         EXPECT_TRUE(dialog.m_ActionQueue.empty());

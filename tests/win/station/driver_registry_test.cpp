@@ -180,6 +180,17 @@ TEST_F(DriverRegistryTest, ApDefaultIsSeededOnceAndNeverOverwritten) {
     EXPECT_EQ(ReadText(ap, "WdsList"), "<missing>");
 }
 
+// The seeded SSID is named after the adapter's address: while the driver does not answer
+// it, nothing is seeded (no "DaduVE-00"), and a later start seeds it.
+TEST_F(DriverRegistryTest, ApDefaultWaitsForTheAdaptersAddress) {
+    LoadBound(DefaultWith("fail 0x0D010702 1\n"));
+    const std::string ap = key_ + "\\ApDefault";
+    WriteDaduVeDefaults();
+    EXPECT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, ap));
+    WriteDaduVeDefaults();
+    EXPECT_EQ(ReadText(ap, "SSID"), "DaduVE-07");
+}
+
 TEST_F(DriverRegistryTest, NothingIsTouchedWithoutABoundAdapter) {
     LoadBound(testutil::Scenario("default.scn"));
     g_DriverKeyPath[0] = 0;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -32,6 +33,8 @@
 #include "station_fixture.h"
 
 namespace {
+
+using platform::sim::Bytes;
 
 constexpr const char* kAdapter = "{6F2A9C14-3B7E-4D21-9A58-0C4E1B7D3F92}";
 constexpr UINT_PTR kRowCheckTimer = 2;
@@ -375,6 +378,77 @@ TEST_F(ProfilePageTest, StartUpInAWpsSessionConnectsWithTheStoredCredential) {
         EXPECT_EQ(ssidLengths, std::vector<std::uint32_t>{12}) << "the credential's SSID, and no empty one after it";
         ASSERT_TRUE(PumpUntil([&] { return world.Adapter(0).linkSsid == "Lantern Home"; }));
     });
+}
+
+// A scenario with more lines in its adapter's section; the run-once TX burst has run already
+// (its own query of the radio block does not come first).
+std::string WithAdapterLines(const char* scenario, const std::string& lines) {
+    std::string text = testutil::Scenario(scenario);
+    const std::string section = "[adapter]\n";
+    text.insert(text.find(section) + section.size(), "value RunOnceInitConfigTxBurst = 0\n" + lines);
+    return text;
+}
+
+// The driver's radio block: fields 1, 2, 1, 1, 7, 6, 5, 8; and its 802.11n answer with
+// extension channel 2 in byte 6.
+const std::string kRadioBlock = "oid 0x0D710111 = 01 00 00 00 02 00 00 00 01 00 00 00 01 00 00 00 "
+                                "07 00 00 00 06 00 00 00 05 00 00 00 08 00 00 00\n";
+const std::string kHtAnswer = "oid 0xFF0C0028 = 00 00 00 00 00 00 02 00 00 00 00 00\n";
+Bytes Fields(std::initializer_list<uint32_t> fields) {
+    Bytes out;
+    for (uint32_t f : fields) {
+        const Bytes b = testutil::U32(f);
+        out.insert(out.end(), b.begin(), b.end());
+    }
+    return out;
+}
+
+// A radio answer the driver does not give at start-up is neither sent back (as zeros with
+// the stored values in them) nor kept for the connects after it; every other start-up
+// setting goes out as ever.
+TEST_F(ProfilePageTest, StartUpSendsNoRadioSettingTheDriverDidNotAnswer) {
+    const struct {
+        const char* name;
+        const char* scenario;
+        std::string lines;
+        std::vector<Bytes> startBlock, laterBlock;  // radio blocks at start-up, then at an activation
+        std::vector<int> htExtension;               // byte 6 of each 802.11n settings record sent
+    } cases[] = {
+        // TXBurst 0 and BGProtection 0 from the driver key, ad hoc OFDM code 1 of mode 0; the
+        // seventh field cleared. The default block is the answer with the key's values.
+        {"answered", "default.scn", kRadioBlock, {Fields({0, 2, 0, 1, 1, 6, 0, 8})}, {Fields({0, 2, 0, 1, 7, 6, 0, 8})}, {}},
+        {"block query fails", "default.scn", kRadioBlock + "fail 0x0D710111 1\n", {}, {}, {}},
+        {"11n answered", "ht-link.scn", kRadioBlock + kHtAnswer, {Fields({1, 2, 0, 1, 9, 6, 0, 8})},
+         {Fields({1, 2, 0, 1, 7, 6, 0, 8})}, {2}},
+        {"11n query fails", "ht-link.scn", kRadioBlock + kHtAnswer + "fail 0xFF0C0028 1\n",
+         {Fields({1, 2, 0, 1, 9, 6, 0, 8})}, {Fields({1, 2, 0, 1, 7, 6, 0, 8})}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(WithAdapterLines(c.scenario, c.lines));
+        Write("_sta", "[Config]\r\nCurProfile=Home\r\nWSC=0\r\nSSID=Lantern Home\r\nNetworkType=1\r\nAuthMode=0\r\n"
+                      "CipherMode=1\r\n");
+        dialog.m_bOpenSheetAtStart = 0;
+        Run([&] {
+            std::vector<Bytes> blocks, ht;
+            for (const auto& e : testutil::SetsOf(world, 0x0DF10111)) blocks.push_back(e.in);
+            for (const auto& e : testutil::SetsOf(world, 0xFF8C0028)) ht.push_back(e.in);
+            EXPECT_EQ(blocks, c.startBlock);
+            std::vector<int> extension;
+            for (const Bytes& r : ht) extension.push_back(r.size() == 12 ? r[6] : -1);
+            EXPECT_EQ(extension, c.htExtension);
+            for (DWORD oid : {kSetMode, DWORD{0xFF8C0003}, DWORD{0x0DF1011E}, kSetSsid})
+                EXPECT_FALSE(testutil::SetsOf(world, oid).empty()) << std::hex << oid;
+
+            world.ClearJournal();
+            ApplyProfile(0, "Home", 1);
+            blocks.clear();
+            for (const auto& e : testutil::SetsOf(world, 0x0DF10111)) blocks.push_back(e.in);
+            EXPECT_EQ(blocks, c.laterBlock);
+            EXPECT_EQ(testutil::SetsOf(world, kSetSsid).size(), 1u);
+        });
+        platform::sim::Uninstall();
+    }
 }
 
 // A name longer than the record's field is cut to it, terminated; never written past it.

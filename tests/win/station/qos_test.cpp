@@ -228,6 +228,29 @@ TEST_F(QosTest, ApsdAndDlsSwitchesGoToTheDriverAndTheDriverKey) {
     });
 }
 
+// Flags the driver does not answer are not made up: zeros with bit 0 set or cleared would
+// switch off every access category. The switches and the driver key go as ever.
+TEST_F(QosTest, ApsdFlagsTheDriverDoesNotAnswerAreNotSentBack) {
+    Load(Scenario(kAllOn + "fail 0xFF0C0032 2\n"));
+    Run([&] {
+        QosSheet sheet;
+        ASSERT_TRUE(sheet.Open());
+        CQoSPAGE& page = sheet.page;
+        Clear();
+        Press(&page, IDC_QOS_APSD);  // off
+        EXPECT_EQ(Value("APSDCapable"), "0");
+        Press(&page, IDC_QOS_WMM_APPLY);
+        EXPECT_EQ(Value("WMMCapable"), "1");
+        EXPECT_TRUE(Sent(kSetApsd).empty());
+        EXPECT_EQ(Sent(kSetDls), (std::vector<Bytes>{testutil::U32(1)}));
+        EXPECT_EQ(Sent(kSetWmm), (std::vector<Bytes>{testutil::U32(1)}));
+
+        // Answered again: the driver's flags with bit 0 set.
+        Press(&page, IDC_QOS_APSD);
+        EXPECT_EQ(Sent(kSetApsd), (std::vector<Bytes>{testutil::U32(0xFF)}));
+    });
+}
+
 TEST_F(QosTest, PowerSaveDialogAlwaysSetsBitZeroStoresTheCategoriesAndTellsOfTheLostConnection) {
     const struct {
         bool be, bk, vi, vo;
