@@ -145,7 +145,9 @@ void CHideDlg::ActionExec() {
                     ApplyOwnSettings(ops, *record);
                 else
                     ApplyAdapterDefaults(ops);
-                if (record->UseBssid != 0) {
+                if (record->SettingsOnly) {
+                    // Nothing to join: an SSID set now would take the adapter off its network.
+                } else if (record->UseBssid != 0) {
                     JoinBssid(*record);
                 } else {
                     SendSsid(record->SsidLength, record->Ssid);

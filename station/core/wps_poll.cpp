@@ -119,7 +119,7 @@ int PollWps(unsigned timerId) {
     }
 }
 
-int QueueWpsConnect() {
+int QueueWpsConnect(const ProfileApplyRecord* driverSettings) {
     g_WpsSessionActive = 1;
     const uint32_t count = g_WpsCredentialTable.Count > kWpsMaxCredentials ? kWpsMaxCredentials
                                                                              : g_WpsCredentialTable.Count;
@@ -132,6 +132,7 @@ int QueueWpsConnect() {
 
     ProfileApplyRecord* record = AllocApplyRecord();
     BuildProfileFromWpsCredential(g_WpsCurrentIndex, record);
+    if (driverSettings) CopyDriverSettings(*driverSettings, *record);
     if (g_pHideDlg) {
         if (g_pHideDlg->AddAction(kActionConnect, record)) g_pHideDlg->ActionExec();
     } else {

@@ -33,8 +33,9 @@ constexpr unsigned kWpsButtonMs = 1000;
 int PollWps(unsigned timerId);
 
 // Queues a connect with the current credential (the next one while cycling); 1 when one was
-// queued, 0 when the table is empty.
-int QueueWpsConnect();
+// queued, 0 when the table is empty. With driverSettings, the connect also carries the
+// adapter's own settings of that record (CopyDriverSettings).
+int QueueWpsConnect(const ProfileApplyRecord* driverSettings = nullptr);
 // Fills a zeroed record from credential index of the table (an index beyond the count
 // takes credential 0).
 void BuildProfileFromWpsCredential(int index, ProfileApplyRecord* record);

@@ -21,20 +21,22 @@ void ApplyProfile(int withDriverSettings, const char* profileName, int connectRe
     g_ProfileApplied = 0;
     if (g_WpsSessionActive) {
         g_WpsCycleCredentials = 1;
-        if (g_WpsCredentialTable.Count >= 1) {
-            QueueWpsConnect();
+        // This record holds no network: its empty SSID would take the adapter off the one
+        // the credential joins. Its driver settings go out all the same, with the
+        // credential's connect when there is one (a connect queued behind it would take its
+        // place in the queue), else alone.
+        if (g_WpsCredentialTable.Count >= 1 && QueueWpsConnect(record->ApplyDriverSettings ? record : nullptr)) {
             if (g_pHideDlg) g_pHideDlg->SetTimer(kWpsReconnectTimer, kWpsReconnectMs);
+            FreeApplyRecord(record);
+            return;
         }
-        // The credential's record connects; this one holds no network, and queued after it,
-        // its empty SSID would take the adapter off that network again.
-        FreeApplyRecord(record);
-        return;
+        record->SettingsOnly = 1;
     } else {
         g_ProfileApplied = 1;
         ReadStationConfig(*record);
     }
     // 802.1X at start-up waits for the user.
-    record->ApplyFlag = connectRequested == 0 && record->Use8021X != 0 ? 0 : 1;
+    record->ApplyFlag = (connectRequested == 0 && record->Use8021X != 0) || g_WpsSessionActive ? 0 : 1;
 
     if (!g_pHideDlg) {
         FreeApplyRecord(record);

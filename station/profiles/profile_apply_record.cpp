@@ -94,3 +94,13 @@ void FreeApplyRecord(ProfileApplyRecord* record) {
     }
     delete record;
 }
+
+void CopyDriverSettings(const ProfileApplyRecord& from, ProfileApplyRecord& to) {
+    to.ApplyDriverSettings = from.ApplyDriverSettings;
+    std::memcpy(to.DesiredRates, from.DesiredRates, sizeof(to.DesiredRates));
+    std::memcpy(to.PhyConfig, from.PhyConfig, sizeof(to.PhyConfig));
+    to.Ccx2Control = from.Ccx2Control;
+    to.CountryRegion = from.CountryRegion;
+    to.RadioBlockUnread = from.RadioBlockUnread;
+    to.HtSettingsUnread = from.HtSettingsUnread;
+}

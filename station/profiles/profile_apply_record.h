@@ -103,9 +103,10 @@ struct ProfileApplyRecord {
     char ProfileName[100];
     uint32_t ApplyFlag;         // 1: connect through Native Wifi as well
     // Past the fields both producers share: what the driver did not answer when the record's
-    // own settings were read (nothing of it is sent then).
+    // own settings were read (nothing of it is sent then), and a record that joins nothing.
     uint32_t RadioBlockUnread;  // 1: PhyConfig holds no answer of the driver: no radio block is sent
     uint32_t HtSettingsUnread;  // 1: the 802.11n settings word lacks the driver's part: it is not sent
+    uint32_t SettingsOnly;      // 1: the driver settings alone: no SSID or BSSID is set
 };
 
 constexpr int kWepKeyCount = 4;
@@ -128,3 +129,8 @@ ProfileApplyRecord* AllocApplyRecord();
 ProfileApplyRecord* CloneApplyRecord(const ProfileApplyRecord* record);
 // Frees the record with its key blocks. Null is fine.
 void FreeApplyRecord(ProfileApplyRecord* record);
+
+// The adapter's own settings of from (ApplyDriverSettings and what it carries: rates, radio
+// block, CCX control value, region, and what of them the driver did not answer) into to;
+// the network, keys and everything else of to stay.
+void CopyDriverSettings(const ProfileApplyRecord& from, ProfileApplyRecord& to);

@@ -132,6 +132,7 @@ struct OrderCase {
     // adapter's default block.
     uint32_t blockUnread = 0, htUnread = 0;
     int defaultBlockRead = 1;
+    uint32_t settingsOnly = 0;
 };
 
 TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
@@ -160,6 +161,10 @@ TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
         {"own settings on an 11n chip, neither read", 1, 6, 1, 0, 0, 0, {kSetMode, kSetCcx, kSetSsid, kSetCcx}, 1, 1},
         {"defaults, no block ever read", 0, 1, 1, 1, 1, 0,
          {kSetRegion, kQueryRegion, kSetRates, kSetRateRecord, kSetSsid, kSetCcx}, 0, 0, 0},
+        // The driver settings alone: nothing joined, by SSID or by BSSID.
+        {"own settings only", 1, 3, 0, 1, 1, 0,
+         {kSetMode, kSetPhy, kSetRegion, kQueryRegion, kSetRates, kSetRateRecord, kSetCcx}, 0, 0, 1, 1},
+        {"defaults only, by BSSID", 0, 3, 0, 0, 0, 1, {kSetPhy, kSetRates, kSetRateRecord}, 0, 0, 1, 1},
     };
     for (const OrderCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -173,6 +178,7 @@ TEST_F(ActionQueueTest, ConnectSendsItsDriverSetsInOrder) {
         record->CountryRegion = 0x0705;
         record->RadioBlockUnread = c.blockUnread;
         record->HtSettingsUnread = c.htUnread;
+        record->SettingsOnly = c.settingsOnly;
         g_DefaultPhyConfigRead = c.defaultBlockRead;
         Connect(record);
         EXPECT_EQ(Oids(), c.oids);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -446,6 +447,55 @@ TEST_F(ProfilePageTest, StartUpSendsNoRadioSettingTheDriverDidNotAnswer) {
             for (const auto& e : testutil::SetsOf(world, 0x0DF10111)) blocks.push_back(e.in);
             EXPECT_EQ(blocks, c.laterBlock);
             EXPECT_EQ(testutil::SetsOf(world, kSetSsid).size(), 1u);
+        });
+        platform::sim::Uninstall();
+    }
+}
+
+// Start-up during a WPS session sends the adapter's own settings as a start-up without one:
+// the wireless mode, the radio block, the region and the stored TransRate rates (the last
+// rates the driver gets). Only the join with the empty SSID of [Config] is left out: the
+// stored credential joins, or nothing does.
+TEST_F(ProfilePageTest, StartUpInAWpsSessionSendsTheDriverSettingsAsWithoutOne) {
+    const std::string credential = "[Common]\r\nNumber=1\r\n[Profile0]\r\nSSID=Lantern Home\r\nAuthType=32\r\n"
+                                   "EncryType=8\r\nKeyLength=13\r\nKey=harbor lights\r\n";
+    const struct {
+        const char* name;
+        const char* station;
+        std::string wps;
+        std::vector<std::string> joined;
+    } cases[] = {
+        {"no WPS session", "WSC=0\r\nSSID=Lantern Home\r\nAuthMode=7\r\nCipherMode=6\r\nWPAPSK=harbor lights\r\n", "",
+         {"Lantern Home"}},
+        {"WPS session with its credential", "WSC=1\r\n", credential, {"Lantern Home"}},
+        {"WPS session without a credential", "WSC=1\r\n", "[Common]\r\nNumber=0\r\n", {}},
+    };
+    const DWORD settingsOids[] = {kSetMode, 0xFF8C0028, 0x0DF10111, 0xFF8C0003, 0x0D810210, 0x0DF10127};
+    std::vector<std::pair<DWORD, Bytes>> withoutSession;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(WithAdapterLines("default.scn", kRadioBlock + "value TransRate = 3\n"));
+        Write("_sta", std::string("[Config]\r\nNetworkType=1\r\n") + c.station);
+        Write("_wsc", c.wps);
+        dialog.m_bOpenSheetAtStart = 0;
+        Run([&] {
+            std::vector<std::pair<DWORD, Bytes>> settings;
+            std::vector<std::string> joined;
+            for (const auto& e : Sets()) {
+                if (std::find(std::begin(settingsOids), std::end(settingsOids), e.oid) != std::end(settingsOids))
+                    settings.emplace_back(e.oid, e.in);
+                if (e.oid == kSetSsid && e.in.size() == 36)
+                    joined.emplace_back(reinterpret_cast<const char*>(e.in.data()) + 4, e.in[0]);
+            }
+            EXPECT_EQ(joined, c.joined);
+            ASSERT_FALSE(settings.empty());
+            // Mode 0 (b/g) with TransRate 3: 5.5 Mbit/s alone.
+            std::vector<Bytes> rates;
+            for (const auto& s : settings)
+                if (s.first == 0x0D810210) rates.push_back(s.second);
+            EXPECT_EQ(rates, (std::vector<Bytes>{{11, 0, 0, 0, 0, 0, 0, 0}}));
+            if (withoutSession.empty()) withoutSession = settings;
+            else EXPECT_EQ(settings, withoutSession);
         });
         platform::sim::Uninstall();
     }
