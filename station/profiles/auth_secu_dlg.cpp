@@ -11,15 +11,17 @@ namespace {
 // The twin's checks tell the user in plain message boxes; it has no pages and no names.
 class DialogUi : public ProfileSaveUi {
 public:
-    explicit DialogUi(HWND owner) : m_owner(owner) {}
+    DialogUi(HWND owner, AuthSecuForm& form) : m_owner(owner), m_form(form) {}
     int Message(unsigned textId, unsigned style) override {
         return platform::Boxes().Show(m_owner, fw::LoadStr(textId).c_str(), "Lumora", style);
     }
     void ShowPage(int) override {}
     bool NameTaken(const std::string&) const override { return false; }
+    void ShowWepKey(int n) override { m_form.ShowWepKey(n); }
 
 private:
     HWND m_owner;
+    AuthSecuForm& m_form;
 };
 
 }  // namespace
@@ -42,16 +44,13 @@ BOOL CAuthSecuDlg::OnInitDialog() {
     SetWindowText(fw::LoadStr(IDS_AUTH_SECU));
     SetDlgItemText(IDOK, fw::LoadStr(IDS_OK));
     SetDlgItemText(IDCANCEL, fw::LoadStr(IDS_CANCEL));
-    m_Form.FillLists();
-    m_Form.ValuesToControls();
-    m_Form.OnKeyChange();
-    m_Form.UpdateControlState();
+    m_Form.Activate();
     return TRUE;
 }
 
 void CAuthSecuDlg::OnOK() {
     m_Form.ControlsToValues();
-    DialogUi ui(m_hWnd);
+    DialogUi ui(m_hWnd, m_Form);
     if (!CheckSecurityDialog(m_Values, ui)) return;
     if (UsesWepKeys(m_Values)) m_Keys = PackWepKeys(m_Values);
     EndDialog(IDOK);

@@ -127,15 +127,49 @@ void AuthSecuForm::FillEncryptions(int type, bool leapChange) {
         ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fw::LoadStr(CipherText(cipher)).c_str()));
 }
 
+int AuthSecuForm::ShownType() const {
+    const AuthSecuValues& v = m_Values;
+    return AuthTypeOfMode(AuthModeForNetwork(v.authMode, v.infrastructure != 0), v.leap != 0, g_OsCode, v.authType);
+}
+
 void AuthSecuForm::FillLists() {
     AuthSecuValues& v = m_Values;
     const bool infrastructure = v.infrastructure != 0;
+    // The profile's own type on its own network type, though the lists would not offer it.
+    const int stored = infrastructure == (v.storedInfrastructure != 0) ? v.storedType : -1;
     HWND combo = m_Owner.GetDlgItem(IDC_AUTH_TYPE);
     ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (int type : OfferedAuthTypes(infrastructure, g_WpaSupported != 0, g_EncryptionLevel, g_OsCode, m_bTwin))
+    for (int type : OfferedAuthTypes(infrastructure, g_WpaSupported != 0, g_EncryptionLevel, g_OsCode, m_bTwin, stored))
         ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(NameOfType(type).c_str()));
     if (!infrastructure) v.use8021X = 0;
+    v.authType = ShownType();
     FillEncryptions(v.authType, false);
+}
+
+void AuthSecuForm::Activate() {
+    FillLists();
+    ValuesToControls();
+    OnKeyChange();
+    UpdateControlState();
+}
+
+void AuthSecuForm::FollowNetworkType(bool infrastructure) {
+    if ((m_Values.infrastructure != 0) == infrastructure) return;
+    // Read under the network type the controls were filled for.
+    ControlsToValues();
+    ::FollowNetworkType(m_Values, infrastructure);
+    Activate();
+}
+
+void AuthSecuForm::ShowWepKey(int n) {
+    if (n < 0 || n >= 4) return;
+    Enable(kFormats[n], true);
+    Enable(kHexEdits[n], true);
+    Enable(kAsciiEdits[n], true);
+    HWND edit = m_Owner.GetDlgItem(m_Values.keyFormats[n] == kKeyFormatAscii ? kAsciiEdits[n] : kHexEdits[n]);
+    if (!edit) return;
+    ::SetFocus(edit);
+    ::SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
 void AuthSecuForm::ControlsToValues() {
@@ -174,7 +208,8 @@ void AuthSecuForm::LayOut() {
     Show(IDC_AUTH_LEAP_WEP, leap && v.leapCapability);
     Show(IDC_AUTH_LEAP_TKIP, leap && v.leapCapability);
     Show(IDC_AUTH_LEAP_AES, false);
-    if (!leap) Show(IDC_AUTH_USE_8021X, infrastructure && OpenOrShared(v.authType) && g_WpaSupported);
+    // LEAP never goes with 802.1X.
+    Show(IDC_AUTH_USE_8021X, !leap && infrastructure && OpenOrShared(v.authType) && g_WpaSupported);
 }
 
 void AuthSecuForm::ValuesToControls() {
@@ -189,7 +224,7 @@ void AuthSecuForm::ValuesToControls() {
     else
         Enable(IDC_AUTH_8021X_SETTINGS, dot1x);
 
-    v.authType = AuthTypeOfMode(v.authMode, v.leap != 0, g_OsCode, v.authType);
+    v.authType = ShownType();
     HWND types = m_Owner.GetDlgItem(IDC_AUTH_TYPE);
     // Exactly the type's name: "WPA" must not pick "WPA2-PSK" where WPA is not offered.
     LRESULT index = ::SendMessageA(types, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -24,6 +24,14 @@ public:
     void InitControls();
     // The authentication and encryption lists for the network type and the current type.
     void FillLists();
+    // What an activation does: the lists, the values into the controls, the rows' states.
+    void Activate();
+    // The network type changed on the other page while this one has a window: the values as
+    // the controls hold them follow it, and the controls show them again.
+    void FollowNetworkType(bool infrastructure);
+    // Enables WEP key n's format and edits (an ad hoc network disables keys 2-4) and puts the
+    // caret in its edit.
+    void ShowWepKey(int n);
 
     // Reads every control, then lays the rows out for the type chosen.
     void ControlsToValues();
@@ -38,6 +46,8 @@ public:
 
 private:
     void FillEncryptions(int type, bool leapChange);
+    // The type the values show: their mode as the network type stores it.
+    int ShownType() const;
     void LayOut();
     void EnableWepControls(bool enable);
     void Show(int id, bool show);

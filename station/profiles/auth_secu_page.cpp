@@ -26,10 +26,7 @@ BOOL CAuthSecuPage::OnInitDialog() {
 }
 
 BOOL CAuthSecuPage::OnSetActive() {
-    m_Form.FillLists();
-    m_Form.ValuesToControls();
-    m_Form.OnKeyChange();
-    m_Form.UpdateControlState();
+    m_Form.Activate();
     return fw::CPropertyPage::OnSetActive();
 }
 

@@ -32,8 +32,17 @@ int AuthTypeOfMode(int mode, bool leap, int osCode, int current) {
     }
 }
 
-std::vector<int> OfferedAuthTypes(bool infrastructure, bool wpaSupported, int cipherCapability, int osCode,
-                                  bool twin) {
+int AuthModeForNetwork(int mode, bool infrastructure) {
+    if (!infrastructure && mode == 4) return 5;
+    if (!infrastructure && mode == 3) return 0;
+    if (infrastructure && mode == 5) return 4;
+    return mode;
+}
+
+namespace {
+
+std::vector<int> StandardAuthTypes(bool infrastructure, bool wpaSupported, int cipherCapability, int osCode,
+                                   bool twin) {
     std::vector<int> types{kAuthOpen};
     if (infrastructure || twin) types.push_back(kAuthShared);
     if (!wpaSupported || cipherCapability <= 3) return types;
@@ -47,6 +56,19 @@ std::vector<int> OfferedAuthTypes(bool infrastructure, bool wpaSupported, int ci
     } else {
         types.push_back(twin ? kAuthWpaNone : kAuthWpa2Psk);
     }
+    return types;
+}
+
+}  // namespace
+
+std::vector<int> OfferedAuthTypes(bool infrastructure, bool wpaSupported, int cipherCapability, int osCode,
+                                  bool twin, int storedType) {
+    std::vector<int> types = StandardAuthTypes(infrastructure, wpaSupported, cipherCapability, osCode, twin);
+    if (storedType < 0 || storedType >= kAuthTypeCount) return types;
+    // The list keeps the table's order.
+    auto at = types.begin();
+    while (at != types.end() && *at < storedType) ++at;
+    if (at == types.end() || *at != storedType) types.insert(at, storedType);
     return types;
 }
 

@@ -30,11 +30,16 @@ bool OsKnowsWpa2(int osCode);
 int AuthModeOfType(int type, bool infrastructure, int osCode);
 // The type shown for a stored mode; a mode without a row leaves current.
 int AuthTypeOfMode(int mode, bool leap, int osCode, int current);
+// The mode a save stores for a mode on a network type: ad hoc turns WPA-PSK into WPA-None and
+// WPA into open, infrastructure turns WPA-None into WPA-PSK.
+int AuthModeForNetwork(int mode, bool infrastructure);
 
 // What the activated list offers. The twin dialog always lists Shared and offers WPA-None
-// in ad hoc where the page offers WPA2-PSK.
+// in ad hoc where the page offers WPA2-PSK. storedType (-1: none), the type of the profile
+// being edited, is listed in its place too, so that a profile the lists would not offer
+// (LEAP, ad hoc WPA-None) shows as it is.
 std::vector<int> OfferedAuthTypes(bool infrastructure, bool wpaSupported, int cipherCapability, int osCode,
-                                  bool twin);
+                                  bool twin, int storedType = -1);
 // The encryption list of a type (NDIS values). leapChange: the list that choosing LEAP in
 // infrastructure gets (WEP, TKIP); an activation lists nothing for it.
 std::vector<int> OfferedEncryptions(int type, bool infrastructure, int cipherCapability, bool leapChange = false);

@@ -15,10 +15,12 @@ inline void Choice(fw::CDataExchange* dx, int id, int& value, bool radio = false
     if (dx->m_bSaveAndValidate && shown >= 0) value = shown;
 }
 
-// Text of at most max characters.
+// Text of at most max characters. A longer value the control was given and still shows
+// unchanged (a stored profile name beyond what the edit takes) is kept whole.
 inline void Text(fw::CDataExchange* dx, int id, std::string& value, size_t max) {
+    const std::string given = value;
     fw::DDX_Text(dx, id, value);
-    if (dx->m_bSaveAndValidate && value.size() > max) value.resize(max);
+    if (dx->m_bSaveAndValidate && value.size() > max && value != given) value.resize(max);
 }
 
 }  // namespace editor_exchange

@@ -12,26 +12,28 @@ const std::string& KeyText(const AuthSecuValues& auth, int n) {
 
 unsigned WepMessage(int format) { return format == kKeyFormatAscii ? IDS_BAD_WEP_ASCII : IDS_BAD_WEP_HEX; }
 
-// The transmit key must be a key; every other one may be empty.
-bool CheckWepKeys(const AuthSecuValues& auth, ProfileSaveUi& ui, unsigned style) {
+// The transmit key must be a key; every other one may be empty. The key refused, or -1.
+int BadWepKey(const AuthSecuValues& auth) {
     const int chosen = auth.defaultKey >= 0 && auth.defaultKey < 4 ? auth.defaultKey : 0;
-    if (!IsWepKeyText(KeyText(auth, chosen), auth.keyFormats[chosen])) {
-        ui.Message(WepMessage(auth.keyFormats[chosen]), style);
-        return false;
-    }
+    if (!IsWepKeyText(KeyText(auth, chosen), auth.keyFormats[chosen])) return chosen;
     for (int n = 0; n < 4; ++n) {
         const std::string& key = KeyText(auth, n);
-        if (!key.empty() && !IsWepKeyText(key, auth.keyFormats[n])) {
-            ui.Message(WepMessage(auth.keyFormats[n]), style);
-            return false;
-        }
+        if (!key.empty() && !IsWepKeyText(key, auth.keyFormats[n])) return n;
     }
-    return true;
+    return -1;
 }
 
-bool CheckPsk(const AuthSecuValues& auth, ProfileSaveUi& ui, unsigned style) {
+bool CheckWepKeys(const AuthSecuValues& auth, ProfileSaveUi& ui, unsigned style, int* badWepKey) {
+    const int bad = BadWepKey(auth);
+    if (badWepKey) *badWepKey = bad;
+    if (bad < 0) return true;
+    ui.Message(WepMessage(auth.keyFormats[bad]), style);
+    return false;
+}
+
+bool CheckPsk(const AuthSecuValues& auth, bool wpa2, ProfileSaveUi& ui, unsigned style) {
     if (IsPskText(auth.psk)) return true;
-    ui.Message(auth.authType == kAuthWpa2Psk ? IDS_BAD_WPA2_PSK : IDS_BAD_WPA_PSK, style);
+    ui.Message(wpa2 ? IDS_BAD_WPA2_PSK : IDS_BAD_WPA_PSK, style);
     return false;
 }
 
@@ -43,16 +45,18 @@ bool IsWepChoice(const AuthSecuValues& auth) {
 
 }  // namespace
 
-int ValidateProfileKeys(const ProfileEditorModel& model, ProfileSaveUi& ui) {
+int ValidateProfileKeys(const ProfileEditorModel& model, ProfileSaveUi& ui, int* badWepKey) {
     const AuthSecuValues& auth = model.auth;
-    const bool infrastructure = auth.infrastructure != 0;
-    const int type = auth.authType;
+    if (badWepKey) *badWepKey = -1;
+    // What the save will store, not what the lists last showed: a WPA-None network switched
+    // to infrastructure is stored as WPA-PSK, and needs its key.
+    const SavedSecurity saved = SecurityAsSaved(auth, IsInfrastructure(model.sys.networkType));
     // The 802.1X settings are checked in their own sheet; here they always pass.
-    if (type == kAuthWpaPsk || type == kAuthWpa2Psk || (type == kAuthWpaNone && !infrastructure)) {
-        if (!CheckPsk(auth, ui, kBoxOk)) return 0;
+    if (saved.authMode == 4 || saved.authMode == 5 || saved.authMode == 7) {
+        if (!CheckPsk(auth, saved.authMode == 7, ui, kBoxOk)) return 0;
     }
-    if (Dot1xWithoutWepKeys(auth)) return 1;
-    if (IsWepChoice(auth) && !auth.leap && !CheckWepKeys(auth, ui, kBoxOk)) return 0;
+    if (Dot1xWithoutWepKeys(auth) || auth.leap) return 1;
+    if ((saved.authMode == 1 || saved.cipherMode == kCipherWep) && !CheckWepKeys(auth, ui, kBoxOk, badWepKey)) return 0;
     return 1;
 }
 
@@ -68,7 +72,12 @@ int CheckProfileForSave(ProfileEditorModel& model, ProfileSaveUi& ui) {
     if (sys.profileName.empty()) return fail(IDS_ENTER_PROFILE_NAME, kSysConfigPageIndex);
     if (sys.profileName.size() > kProfileNameMax) return fail(IDS_PROFILE_NAME_TOO_LONG, kSysConfigPageIndex);
     if (sys.ssid.empty()) return fail(IDS_SSID_REQUIRED, kSysConfigPageIndex);
-    if (!ValidateProfileKeys(model, ui)) return fail(0, kAuthSecuPageIndex);
+    int badWepKey = -1;
+    if (!ValidateProfileKeys(model, ui, &badWepKey)) {
+        fail(0, kAuthSecuPageIndex);
+        if (badWepKey >= 0) ui.ShowWepKey(badWepKey);
+        return 0;
+    }
     if (IsInfrastructure(sys.networkType) && auth.authType == kAuthLeap) {
         auth.leapIdentity = TrimProfileName(auth.leapIdentity);
         if (auth.leapIdentity.empty() || auth.leapPassword.empty()) return fail(IDS_LEAP_ID_REQUIRED, kAuthSecuPageIndex);
@@ -84,8 +93,14 @@ int CheckProfileForSave(ProfileEditorModel& model, ProfileSaveUi& ui) {
 
 int CheckSecurityDialog(const AuthSecuValues& auth, ProfileSaveUi& ui) {
     if (!Dot1xWithoutWepKeys(auth)) {
-        if ((auth.authType == kAuthWpaPsk || auth.authType == kAuthWpa2Psk) && !CheckPsk(auth, ui, kBoxOk)) return 0;
-        if (IsWepChoice(auth) && !CheckWepKeys(auth, ui, kBoxOk)) return 0;
+        if ((auth.authType == kAuthWpaPsk || auth.authType == kAuthWpa2Psk) &&
+            !CheckPsk(auth, auth.authType == kAuthWpa2Psk, ui, kBoxOk))
+            return 0;
+        int badWepKey = -1;
+        if (IsWepChoice(auth) && !CheckWepKeys(auth, ui, kBoxOk, &badWepKey)) {
+            ui.ShowWepKey(badWepKey);
+            return 0;
+        }
     }
     if (auth.authType == kAuthLeap && auth.infrastructure &&
         (auth.leapIdentity.empty() || auth.leapPassword.empty())) {

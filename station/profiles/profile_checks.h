@@ -27,10 +27,15 @@ public:
     virtual void ShowPage(int index) = 0;
     // Whether "_prof" already has a section of that name.
     virtual bool NameTaken(const std::string& name) const = 0;
+    // Makes WEP key n (0-3), which a check refused, reachable: its edit may be disabled (keys
+    // 2-4 in ad hoc) while the key still goes to the driver.
+    virtual void ShowWepKey(int n) = 0;
 };
 
-// The key checks; 1 when the keys may be saved (the failing check has told the user).
-int ValidateProfileKeys(const ProfileEditorModel& model, ProfileSaveUi& ui);
+// The key checks for the authentication and encryption the profile is saved with; 1 when the
+// keys may be saved (the failing check has told the user). badWepKey: the WEP key refused,
+// -1 for none.
+int ValidateProfileKeys(const ProfileEditorModel& model, ProfileSaveUi& ui, int* badWepKey = nullptr);
 
 // The name, SSID, key and LEAP checks and the rename question, in that order; 1 when the
 // profile may be written. The name is trimmed on the way.

@@ -97,6 +97,19 @@ uint32_t ThumbprintLength(const CertDesc* desc) {
     return desc->ThumbprintLength < kCertThumbprintMax ? desc->ThumbprintLength : kCertThumbprintMax;
 }
 
+bool IsWpaMode(int mode) { return mode >= 3 && mode <= 7; }
+
+// The type the profile holds, when the pages would save it as the mode it is stored with
+// (LEAP in ad hoc would become WPA-None: not that).
+void NoteStoredType(ProfileEditorModel& model, int osCode) {
+    AuthSecuValues& auth = model.auth;
+    const bool infrastructure = IsInfrastructure(model.sys.networkType);
+    const int mode = AuthModeForNetwork(auth.authMode, infrastructure);
+    const int type = AuthTypeOfMode(mode, auth.leap != 0, osCode, auth.authType);
+    auth.storedType = AuthModeOfType(type, infrastructure, osCode) == mode ? type : -1;
+    auth.storedInfrastructure = infrastructure ? 1 : 0;
+}
+
 }  // namespace
 
 std::string ChannelText(long channel) {
@@ -141,6 +154,7 @@ void InitProfileModel(ProfileEditorModel& model, const std::string& name, const 
         default: break;
     }
     if (auth.authType == kAuthWpa || auth.authType == kAuthWpa2) auth.use8021X = 1;
+    NoteStoredType(model, osCode);
 }
 
 void ReadProfileModel(ProfileEditorModel& model, const SettingsSource& profiles, int osCode, CertDesc* clientCert,
@@ -149,6 +163,9 @@ void ReadProfileModel(ProfileEditorModel& model, const SettingsSource& profiles,
     SysConfigValues& sys = model.sys;
     AuthSecuValues& auth = model.auth;
     long value = 0;
+    // The program's selections are the previous profile's until this section says otherwise.
+    if (clientCert) std::memset(clientCert, 0, sizeof(*clientCert));
+    if (serverCert) std::memset(serverCert, 0, sizeof(*serverCert));
 
     r.String("SSID", sys.ssid, kSsidMax);
     if (r.Number("Channel", value)) sys.channel = ChannelText(value);
@@ -200,26 +217,37 @@ void ReadProfileModel(ProfileEditorModel& model, const SettingsSource& profiles,
     ReadCertificate(r, "ServerCertLen", "ServerCertData", d.serverThumbprintLength, d.serverThumbprint, serverCert);
     // The lists are built from the type: it follows the stored mode from the start.
     auth.authType = AuthTypeOfMode(auth.authMode, auth.leap != 0, osCode, auth.authType);
+    NoteStoredType(model, osCode);
+}
+
+SavedSecurity SecurityAsSaved(const AuthSecuValues& auth, bool infrastructure) {
+    SavedSecurity saved{AuthModeForNetwork(auth.authMode, infrastructure), kCipherNone};
+    if (auth.leap) {
+        saved.cipherMode = kCipherWep;
+        if (auth.leapCapability && auth.leapEncryption == 1) saved.cipherMode = kCipherTkip;
+        if (auth.leapCapability && auth.leapEncryption == 2) saved.cipherMode = kCipherAes;
+    } else if (IsWpaMode(saved.authMode)) {
+        saved.cipherMode = auth.encryptionIndex == 0 && infrastructure ? kCipherTkip : kCipherAes;
+    } else {
+        saved.cipherMode = auth.encryptionIndex == 0 ? kCipherNone : kCipherWep;
+    }
+    return saved;
+}
+
+void FollowNetworkType(AuthSecuValues& auth, bool infrastructure) {
+    if ((auth.infrastructure != 0) == infrastructure) return;
+    const SavedSecurity before = SecurityAsSaved(auth, auth.infrastructure != 0);
+    auth.infrastructure = infrastructure ? 1 : 0;
+    if (!auth.leap && IsWpaMode(AuthModeForNetwork(auth.authMode, infrastructure)))
+        auth.encryptionIndex = infrastructure && before.cipherMode == kCipherAes ? 1 : 0;
 }
 
 ProfileKeyValues WriteProfileValues(ProfileEditorModel& model, const CertDesc* clientCert, const CertDesc* serverCert) {
     SysConfigValues& sys = model.sys;
     AuthSecuValues& auth = model.auth;
-    const bool infrastructure = IsInfrastructure(sys.networkType);
-
-    if (!infrastructure && auth.authMode == 4) auth.authMode = 5;
-    else if (!infrastructure && auth.authMode == 3) auth.authMode = 0;
-    else if (infrastructure && auth.authMode == 5) auth.authMode = 4;
-
-    if (auth.leap) {
-        auth.cipherMode = kCipherWep;
-        if (auth.leapCapability && auth.leapEncryption == 1) auth.cipherMode = kCipherTkip;
-        if (auth.leapCapability && auth.leapEncryption == 2) auth.cipherMode = kCipherAes;
-    } else if (auth.authMode >= 3 && auth.authMode <= 7) {
-        auth.cipherMode = auth.encryptionIndex == 0 && infrastructure ? kCipherTkip : kCipherAes;
-    } else {
-        auth.cipherMode = auth.encryptionIndex == 0 ? kCipherNone : kCipherWep;
-    }
+    const SavedSecurity saved = SecurityAsSaved(auth, IsInfrastructure(sys.networkType));
+    auth.authMode = saved.authMode;
+    auth.cipherMode = saved.cipherMode;
 
     const Dot1xSettings& d = auth.dot1x;
     ProfileKeyValues keys = {

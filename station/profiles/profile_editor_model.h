@@ -61,6 +61,10 @@ struct AuthSecuValues {
     std::string leapIdentity;
     int leapEncryption = 0;     // 0 WEP, 1 WPA-TKIP, 2 WPA2-AES
     int cipherMode = 1;         // NDIS encryption status, as last stored or saved
+    // The type the profile was opened with and its network type: the list offers that type
+    // on that network type even where it would not offer it otherwise (-1: none).
+    int storedType = -1;
+    int storedInfrastructure = 1;
 };
 
 struct ProfileEditorModel {
@@ -93,6 +97,18 @@ void InitProfileModel(ProfileEditorModel& model, const std::string& name, const 
 // hold. The certificate thumbprints go into the two selections.
 void ReadProfileModel(ProfileEditorModel& model, const SettingsSource& profiles, int osCode, CertDesc* clientCert,
                       CertDesc* serverCert);
+
+// The NDIS authentication mode and encryption status a save stores for the values on a
+// network type (the checks of a save look at these).
+struct SavedSecurity {
+    int authMode;
+    int cipherMode;
+};
+SavedSecurity SecurityAsSaved(const AuthSecuValues& auth, bool infrastructure);
+
+// The network type changed: the values follow it. A WPA encryption keeps its cipher (the
+// encryption list's first row is TKIP in infrastructure, AES in ad hoc).
+void FollowNetworkType(AuthSecuValues& auth, bool infrastructure);
 
 using ProfileKeyValues = std::vector<std::pair<const char*, std::string>>;
 // The section's keys in the order they are written, after the authentication and encryption

@@ -23,6 +23,9 @@ public:
     }
     void ShowPage(int index) override { m_sheet.SetActivePage(index); }
     bool NameTaken(const std::string& name) const override { return m_sheet.ProfileExists(name) == 0; }
+    void ShowWepKey(int n) override {
+        if (m_sheet.AuthSecuPage().IsWindow()) m_sheet.AuthSecuPage().Form().ShowWepKey(n);
+    }
 
 private:
     CProfileSheet& m_sheet;
@@ -86,6 +89,12 @@ void CProfileSheet::WriteProfile() {
 int CProfileSheet::ValidateKeys() {
     SheetUi ui(*this);
     return ValidateProfileKeys(m_Model, ui);
+}
+
+void CProfileSheet::FollowNetworkType(int infrastructure) {
+    // A page that has been shown holds the values in its controls.
+    if (m_AuthSecuPage.IsWindow()) m_AuthSecuPage.Form().FollowNetworkType(infrastructure != 0);
+    else ::FollowNetworkType(m_Model.auth, infrastructure != 0);
 }
 
 int CProfileSheet::ProfileExists(const std::string& name) const {

@@ -29,6 +29,8 @@ public:
     int ValidateKeys();
     // 0 when "_prof" has a section of that name, 1 when it has none.
     int ProfileExists(const std::string& name) const;
+    // The System Configuration page's network type, for the security values and page.
+    void FollowNetworkType(int infrastructure);
 
     INT_PTR DoModal();
     bool IsRunning() const { return m_bRunning; }

@@ -175,7 +175,7 @@ void CSysConfigPage::ReadChannelBack() {
 }
 
 void CSysConfigPage::SetSecurityInfrastructure(int infrastructure) {
-    if (auto* sheet = dynamic_cast<CProfileSheet*>(GetParentSheet())) sheet->Model().auth.infrastructure = infrastructure;
+    if (auto* sheet = dynamic_cast<CProfileSheet*>(GetParentSheet())) sheet->FollowNetworkType(infrastructure);
 }
 
 void CSysConfigPage::OnNetworkTypeChange() {

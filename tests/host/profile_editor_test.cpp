@@ -35,6 +35,7 @@ public:
         return answer;
     }
     void ShowPage(int index) override { pages.push_back(index); }
+    void ShowWepKey(int n) override { wepKeys.push_back(n); }
     bool NameTaken(const std::string& name) const override {
         for (const std::string& t : taken)
             if (SameName(t, name)) return true;
@@ -49,6 +50,7 @@ public:
     }
     std::vector<Shown> messages;
     std::vector<int> pages;
+    std::vector<int> wepKeys;
     std::vector<std::string> taken{"Home"};
     int answer = kAnswerOk;
 };
@@ -74,6 +76,7 @@ TEST(ProfileSaveChecks, EachCheckInItsOrderWithItsMessageAndPage) {
         std::function<void(ProfileEditorModel&)> input;
         std::vector<Shown> messages;
         int page;  // -1: saved
+        std::vector<int> wepKeys = {};  // the refused key made reachable
     };
     const std::string hex64(64, 'a');
     const Case cases[] = {
@@ -101,10 +104,10 @@ TEST(ProfileSaveChecks, EachCheckInItsOrderWithItsMessageAndPage) {
         {"63 characters of any kind",
          [](ProfileEditorModel& m) { SetType(m, kAuthWpa2Psk); m.auth.psk = std::string(62, '#') + "G"; }, {}, -1},
         {"chosen hex key of 5", [](ProfileEditorModel& m) { SetType(m, kAuthOpen, 1); m.auth.hexKeys[0] = "12345"; },
-         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1},
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {0}},
         {"hex key with characters no keystroke gives",
          [](ProfileEditorModel& m) { SetType(m, kAuthOpen, 1); m.auth.hexKeys[0] = "12345678zz"; },
-         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1},
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {0}},
         {"chosen ASCII key of 4",
          [](ProfileEditorModel& m) {
              SetType(m, kAuthShared);
@@ -112,14 +115,24 @@ TEST(ProfileSaveChecks, EachCheckInItsOrderWithItsMessageAndPage) {
              m.auth.keyFormats[2] = kKeyFormatAscii;
              m.auth.asciiKeys[2] = "abcd";
          },
-         {{IDS_BAD_WEP_ASCII, kBoxOk}}, 1},
+         {{IDS_BAD_WEP_ASCII, kBoxOk}}, 1, {2}},
         {"another key of 8 hex digits",
          [](ProfileEditorModel& m) {
              SetType(m, kAuthShared);
              m.auth.hexKeys[0] = "0123456789";
              m.auth.hexKeys[3] = "01234567";
          },
-         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1},
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {3}},
+        // Keys 2-4 go to the driver in ad hoc as well, though their edits are disabled there.
+        {"ad hoc, a bad third key out of reach",
+         [](ProfileEditorModel& m) {
+             m.sys.networkType = kNetworkAdhoc;
+             m.auth.infrastructure = 0;
+             SetType(m, kAuthOpen, 1);
+             m.auth.hexKeys[0] = "0123456789";
+             m.auth.hexKeys[2] = "01234567";
+         },
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {2}},
         {"only the chosen key set",
          [](ProfileEditorModel& m) {
              SetType(m, kAuthShared);
@@ -140,7 +153,30 @@ TEST(ProfileSaveChecks, EachCheckInItsOrderWithItsMessageAndPage) {
              m.auth.use8021X = 1;
              m.auth.dot1x.eapMethod = kEapMd5;
          },
-         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1},
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {0}},
+        // The checks follow what the save stores, not the type the lists last showed.
+        {"a scanned WPA-None network switched to infrastructure is saved as WPA-PSK",
+         [](ProfileEditorModel& m) {
+             m = ProfileEditorModel();
+             InitProfileModel(m, "PROF1", "Raft Net", kCipherAes, 5, 1, kNetworkAdhoc, 6, kOsVista);
+             m.sys.networkType = kNetworkInfrastructure;
+             m.auth.infrastructure = 1;
+         },
+         {{IDS_BAD_WPA_PSK, kBoxOk}}, 1},
+        {"LEAP chosen in ad hoc is saved as WPA-None",
+         [](ProfileEditorModel& m) {
+             m.sys.networkType = kNetworkAdhoc;
+             m.auth.infrastructure = 0;
+             SetType(m, kAuthLeap);
+         },
+         {{IDS_BAD_WPA_PSK, kBoxOk}}, 1},
+        {"WPA with AES switched to ad hoc is saved open with WEP",
+         [](ProfileEditorModel& m) {
+             SetType(m, kAuthWpa, 1);
+             m.sys.networkType = kNetworkAdhoc;
+             m.auth.infrastructure = 0;
+         },
+         {{IDS_BAD_WEP_HEX, kBoxOk}}, 1, {0}},
         {"LEAP without a password",
          [](ProfileEditorModel& m) {
              SetType(m, kAuthLeap);
@@ -167,6 +203,7 @@ TEST(ProfileSaveChecks, EachCheckInItsOrderWithItsMessageAndPage) {
         EXPECT_EQ(CheckProfileForSave(m, ui), c.page < 0 ? 1 : 0);
         EXPECT_EQ(ui.messages, c.messages);
         EXPECT_EQ(ui.pages, c.page < 0 ? std::vector<int>{} : std::vector<int>{c.page});
+        EXPECT_EQ(ui.wepKeys, c.wepKeys);
     }
 }
 
@@ -404,8 +441,34 @@ TEST(ProfileSection, ReadConvertsWhatTheFileHolds) {
     EXPECT_EQ(leap.auth.leapEncryption, 1);
     EXPECT_EQ(leap.auth.use8021X, 0);
     EXPECT_EQ(leap.auth.authType, kAuthLeap);
+    EXPECT_EQ(leap.auth.storedType, kAuthLeap) << "listed though the lists do not offer it";
     ReadProfileModel(leap, IniDocument("[Crew]\nLeapEncryType=2\n"), kOsVista, nullptr, nullptr);
     EXPECT_EQ(leap.auth.leapEncryption, 2);
+
+    // The type the profile is stored with, on its network type; LEAP in ad hoc would be saved
+    // as WPA-None, so it is not one.
+    struct Stored {
+        const char* section;
+        int type, infrastructure;
+    } const stored[] = {{"NetworkType=0\nAuthMode=5\nCipherMode=6\n", kAuthWpaNone, 0},
+                        {"NetworkType=0\nAuthMode=4\n", kAuthWpaNone, 0},
+                        {"NetworkType=1\nAuthMode=5\n", kAuthWpaPsk, 1},
+                        {"NetworkType=0\nAuthMode=1\n", kAuthShared, 0},
+                        {"NetworkType=0\nAuthMode=0\nLeapEnabled=1\n", -1, 0},
+                        {"NetworkType=1\nAuthMode=7\n", kAuthWpa2Psk, 1}};
+    for (const Stored& c : stored) {
+        SCOPED_TRACE(c.section);
+        ProfileEditorModel e;
+        InitProfileModel(e, "P", "", 1, 0, 0, 1, 1, kOsVista);
+        ReadProfileModel(e, IniDocument(std::string("[P]\n") + c.section), kOsVista, nullptr, nullptr);
+        EXPECT_EQ(e.auth.storedType, c.type);
+        EXPECT_EQ(e.auth.storedInfrastructure, c.infrastructure);
+    }
+    // A new profile from a scanned ad hoc WPA-None network.
+    ProfileEditorModel scanned;
+    InitProfileModel(scanned, "PROF1", "Raft Net", kCipherAes, 5, 1, kNetworkAdhoc, 6, kOsVista);
+    EXPECT_EQ(scanned.auth.storedType, kAuthWpaNone);
+    EXPECT_EQ(scanned.auth.storedInfrastructure, 0);
 
     // Systems without WPA2 show its modes as WPA.
     ProfileEditorModel old;
@@ -525,6 +588,66 @@ TEST(ProfileSection, Dot1xRecordOfEachEapMethodReadsBackAsWritten) {
     }
 }
 
+// The two certificate selections are the program's: an edit reads them from the section, and
+// what the section does not hold is not left as the previous profile had it.
+TEST(ProfileSection, ReadingResetsTheCertificateSelectionsTheSectionDoesNotHold) {
+    CertDesc client{}, server{};
+    std::strcpy(client.IssuedTo, "previous crew");
+    client.ThumbprintLength = 20;
+    std::memset(client.Thumbprint, 0xAB, 20);
+    server = client;
+    const CertDesc zero{};
+    ProfileEditorModel m;
+    InitProfileModel(m, "Imported", "", 1, 0, 0, 1, 1, kOsVista);
+    ReadProfileModel(m, IniDocument("[Imported]\nSSID=Quay\nAuthMode=4\nCipherMode=4\nWPAPSK=harbor lights\n"),
+                     kOsVista, &client, &server);
+    EXPECT_EQ(std::memcmp(&client, &zero, sizeof zero), 0);
+    EXPECT_EQ(std::memcmp(&server, &zero, sizeof zero), 0);
+    EXPECT_EQ(AsMap(WriteProfileValues(m, &client, &server)).at("ClientCertLen"), "0");
+
+    // A section with a thumbprint: that one, and nothing of the previous certificate's texts.
+    std::strcpy(client.IssuedTo, "previous crew");
+    ReadProfileModel(m, IniDocument("[Imported]\nClientCertLen=2\nClientCertData=0102\n"), kOsVista, &client, &server);
+    EXPECT_EQ(client.ThumbprintLength, 2u);
+    EXPECT_STREQ(client.IssuedTo, "");
+}
+
+// A network-type switch keeps a WPA cipher: the encryption list's first row is TKIP in
+// infrastructure and AES in ad hoc, the only WPA cipher there.
+TEST(ProfileSection, SwitchingTheNetworkTypeKeepsTheWpaCipher) {
+    struct Case {
+        const char* what;
+        int authMode, encryptionIndex, leap;
+        bool to;  // infrastructure afterwards
+        const char* authMode_, *cipherMode;
+    } const cases[] = {
+        {"ad hoc WPA-None, AES, to infrastructure", 5, 0, 0, true, "4", "6"},
+        {"ad hoc WPA2-PSK, AES, to infrastructure", 7, 0, 0, true, "7", "6"},
+        {"WPA-PSK, TKIP, to ad hoc", 4, 0, 0, false, "5", "6"},
+        {"WPA2-PSK, AES, to ad hoc", 7, 1, 0, false, "7", "6"},
+        {"open, WEP, to ad hoc", 0, 1, 0, false, "0", "0"},
+        {"ad hoc open, none, to infrastructure", 0, 0, 0, true, "0", "1"},
+        {"LEAP, AES, to ad hoc", 0, 0, 1, false, "0", "6"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProfileEditorModel m = NewProfile();
+        m.sys.networkType = c.to ? kNetworkAdhoc : kNetworkInfrastructure;
+        m.auth.infrastructure = c.to ? 0 : 1;
+        m.auth.authMode = c.authMode;
+        m.auth.encryptionIndex = c.encryptionIndex;
+        m.auth.leap = c.leap;
+        m.auth.leapCapability = 1;
+        m.auth.leapEncryption = 2;
+        m.sys.networkType = c.to ? kNetworkInfrastructure : kNetworkAdhoc;
+        FollowNetworkType(m.auth, c.to);
+        EXPECT_EQ(m.auth.infrastructure, c.to ? 1 : 0);
+        const auto keys = AsMap(WriteProfileValues(m, nullptr, nullptr));
+        EXPECT_EQ(keys.at("AuthMode"), c.authMode_);
+        EXPECT_EQ(keys.at("CipherMode"), c.cipherMode);
+    }
+}
+
 // A stored thumbprint is trusted only as far as its digits and 20 bytes go.
 TEST(ProfileSection, StoredThumbprintsAreBoundedByTheirText) {
     struct Case {
@@ -569,6 +692,21 @@ TEST(AuthTypeTable, ModesBothWaysAndTheListsOffered) {
     EXPECT_EQ(OfferedAuthTypes(true, true, 3, kOsVista, false), (V{kAuthOpen, kAuthShared}));
     EXPECT_EQ(OfferedAuthTypes(true, false, 6, kOsVista, false), (V{kAuthOpen, kAuthShared}));
     EXPECT_EQ(OfferedAuthTypes(false, true, 6, kOsVista, true), (V{kAuthOpen, kAuthShared, kAuthWpaNone}));
+    // The profile's own type is listed in its place, once.
+    EXPECT_EQ(OfferedAuthTypes(true, true, 6, kOsVista, false, kAuthLeap),
+              (V{kAuthOpen, kAuthShared, kAuthLeap, kAuthWpa, kAuthWpaPsk, kAuthWpa2, kAuthWpa2Psk}));
+    EXPECT_EQ(OfferedAuthTypes(false, true, 6, kOsVista, false, kAuthWpaNone), (V{kAuthOpen, kAuthWpaNone, kAuthWpa2Psk}));
+    EXPECT_EQ(OfferedAuthTypes(false, false, 6, kOsVista, false, kAuthShared), (V{kAuthOpen, kAuthShared}));
+    EXPECT_EQ(OfferedAuthTypes(true, true, 6, kOsVista, false, kAuthWpa), (V{kAuthOpen, kAuthShared, kAuthWpa, kAuthWpaPsk,
+                                                                            kAuthWpa2, kAuthWpa2Psk}));
+
+    // What a save stores for a mode on each network type.
+    const int modes[8][2] = {{0, 0}, {1, 1}, {2, 2}, {0, 3}, {5, 4}, {5, 4}, {6, 6}, {7, 7}};  // ad hoc, infrastructure
+    for (int mode = 0; mode < 8; ++mode) {
+        SCOPED_TRACE(mode);
+        EXPECT_EQ(AuthModeForNetwork(mode, false), modes[mode][0]);
+        EXPECT_EQ(AuthModeForNetwork(mode, true), modes[mode][1]);
+    }
 
     EXPECT_EQ(OfferedEncryptions(kAuthShared, false, 6), (V{kCipherNone, kCipherWep}));
     EXPECT_EQ(OfferedEncryptions(kAuthWpaPsk, true, 6), (V{kCipherTkip, kCipherAes}));

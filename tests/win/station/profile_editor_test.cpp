@@ -203,7 +203,13 @@ private:
 //   main_window_tests --gtest_also_run_disabled_tests --gtest_filter='*EditorScreenshot*'
 TEST_F(ProfileEditorTest, DISABLED_EditorScreenshot) {
     Load(FastScenario());
+    Write("_prof", "[Crew]\r\nSSID=Crew Net\r\nNetworkType=1\r\nAuthMode=0\r\nLeapEnabled=1\r\nCipherMode=4\r\n"
+                   "LeapEncryType=1\r\nLeapUserName=crew\r\nLeapPassword=deck\r\n"
+                   "[Raft]\r\nSSID=Raft Net\r\nNetworkType=0\r\nChannel=6\r\nAuthMode=5\r\nCipherMode=6\r\n"
+                   "WPAPSK=raft crossing\r\n");
     Run([&] {
+        const DWORD ccx = 1;
+        testutil::SetValue(HKEY_LOCAL_MACHINE, world.DriverKeyPath(0), "CCX2Control", REG_DWORD, &ccx, sizeof(ccx));
         CProfilePage* page = ProfilePage();
         ASSERT_NE(page, nullptr);
         fw::PumpMessages(300);
@@ -219,6 +225,15 @@ TEST_F(ProfileEditorTest, DISABLED_EditorScreenshot) {
             Choose(auth, IDC_AUTH_TYPE, "WPA2-PSK");
             auth.SetDlgItemText(IDC_AUTH_PSK, "harbor lights");
             testutil::SaveWindowShot(e.m_hWnd, "profile_authentication_wpa2_psk");
+        });
+        // Stored profiles of types the lists offer only for them.
+        EditRow(page, "Crew", [&](CProfileSheet& e) {
+            Auth(e);
+            testutil::SaveWindowShot(e.m_hWnd, "profile_authentication_leap");
+        });
+        EditRow(page, "Raft", [&](CProfileSheet& e) {
+            Auth(e);
+            testutil::SaveWindowShot(e.m_hWnd, "profile_authentication_adhoc_wpa_none");
         });
         CAuthSecuDlg twin;
         testutil::WithModal("Authentication and Security", [&] { return twin.DoModal(); }, [&](HWND d) {
@@ -275,6 +290,7 @@ TEST_F(ProfileEditorTest, SaveShowsTheFirstFailingCheckAndThePageThatHoldsTheVal
         std::function<void(CProfileSheet&)> input;
         Box box;
         int page;
+        std::function<void(CProfileSheet&)> after = {};  // what the sheet shows then
     };
     auto security = [](CProfileSheet& e, const char* type, const char* encryption = nullptr) -> CAuthSecuPage& {
         CAuthSecuPage& auth = Auth(e);
@@ -345,6 +361,26 @@ TEST_F(ProfileEditorTest, SaveShowsTheFirstFailingCheckAndThePageThatHoldsTheVal
              e.SetActivePage(0);
          },
          {"WEP key requires 10 or 26 Hex characters.", MB_OK}, 1},
+        // Every key goes to the driver in ad hoc too: the refused one is made reachable.
+        {"ad hoc, a bad third key in a disabled edit",
+         [&](CProfileSheet& e) {
+             NameAndSsid(e);
+             CAuthSecuPage& auth = security(e, "Open", "WEP");
+             auth.SetDlgItemText(IDC_AUTH_HEX1, "0123456789");
+             auth.SetDlgItemText(IDC_AUTH_HEX3, "01234567");
+             e.SetActivePage(0);
+             Choose(Sys(e), IDC_SYS_NETWORK_TYPE, "Ad hoc");
+         },
+         {"WEP key requires 10 or 26 Hex characters.", MB_OK}, 1,
+         [](CProfileSheet& e) {
+             CAuthSecuPage& auth = e.AuthSecuPage();
+             EXPECT_FALSE(Enabled(auth, IDC_AUTH_KEY3)) << "ad hoc sends with the first key";
+             EXPECT_FALSE(Enabled(auth, IDC_AUTH_HEX2));
+             EXPECT_TRUE(Enabled(auth, IDC_AUTH_HEX3));
+             EXPECT_TRUE(Enabled(auth, IDC_AUTH_FORMAT3));
+             EXPECT_EQ(GetFocus(), auth.GetDlgItem(IDC_AUTH_HEX3));
+             EXPECT_EQ(auth.GetDlgItemText(IDC_AUTH_HEX3), "01234567");
+         }},
         {"the name of a stored profile, other letters",
          [](CProfileSheet& e) {
              NameAndSsid(e, "HOME");
@@ -363,6 +399,7 @@ TEST_F(ProfileEditorTest, SaveShowsTheFirstFailingCheckAndThePageThatHoldsTheVal
                 PressOk(e);
                 EXPECT_FALSE(Closed(e)) << "the sheet stays open";
                 EXPECT_EQ(e.GetActiveIndex(), c.page);
+                if (c.after) c.after(e);
             });
             EXPECT_EQ(added, 0);
             EXPECT_EQ(boxes, std::vector<Box>{c.box});
@@ -571,6 +608,31 @@ TEST_F(ProfileEditorTest, RenameInEditAsksBeforeItSavesAnotherProfile) {
     });
 }
 
+// A name the edit could not take typed (it takes 32 characters), stored all the same: left
+// unchanged it is the same profile.
+TEST_F(ProfileEditorTest, AStoredNameLongerThanTheNameEditIsKeptWholeWhenLeftAlone) {
+    Load(FastScenario());
+    const std::string name = "Harbor Lights Pier Seven East Wing 2";  // 36 characters
+    ASSERT_GT(name.size(), 32u);
+    Write("_prof", std::string(kHomeSection) + "[" + name + "]\r\nSSID=Pier Net\r\nNetworkType=1\r\nAuthMode=0\r\n"
+                   "CipherMode=1\r\n");
+    Run([&] {
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        EditRow(page, name, [&](CProfileSheet& e) {
+            EXPECT_EQ(Sys(e).GetDlgItemText(IDC_SYS_NAME), name) << "shown whole";
+            Sys(e).SetDlgItemText(IDC_SYS_SSID, "Pier Net 2");
+            PressOk(e);
+            EXPECT_TRUE(Closed(e));
+        });
+        EXPECT_TRUE(boxes.empty()) << "no rename question";
+        EXPECT_EQ(page->Rows().size(), 2u);
+        EXPECT_EQ(page->Rows()[FindRow(page, name)][1], "Pier Net 2");
+        EXPECT_EQ(Read(name)["SSID"], "Pier Net 2");
+        EXPECT_TRUE(Read(name.substr(0, 32)).empty()) << "no second profile under the cut name";
+    });
+}
+
 TEST_F(ProfileEditorTest, AdapterLossEndsTheEditorAndTheSheetGoesAfterItsLoop) {
     Load(FastScenario());
     Write("_prof", kHomeSection);
@@ -772,12 +834,22 @@ TEST_F(ProfileEditorTest, SecurityPageListsFollowTheNetworkTypeAndTheSystem) {
             EXPECT_EQ(IsDlgButtonChecked(auth.m_hWnd, IDC_AUTH_KEY1), static_cast<UINT>(BST_CHECKED));
         });
 
-        // A stored LEAP profile shows as Open and is saved without the flag.
+        // A stored LEAP profile shows as LEAP, with its identity rows in place of the keys, and
+        // is saved as LEAP again.
         EditRow(page, "Crew", [&](CProfileSheet& e) {
-            EXPECT_EQ(Selected(Auth(e), IDC_AUTH_TYPE), "Open");
+            CAuthSecuPage& auth = Auth(e);
+            EXPECT_EQ(Items(auth, IDC_AUTH_TYPE),
+                      (Texts{"Open", "Shared", "LEAP", "WPA", "WPA-PSK", "WPA2", "WPA2-PSK"}));
+            EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), "LEAP");
+            for (int id : {IDC_AUTH_LEAP_IDENTITY, IDC_AUTH_LEAP_PASSWORD, IDC_AUTH_LEAP_IDENTITY_LABEL})
+                EXPECT_TRUE(Visible(auth, id)) << id;
+            for (int id : {IDC_AUTH_ENCRYPTION, IDC_AUTH_PSK, IDC_AUTH_HEX1, IDC_AUTH_KEY1, IDC_AUTH_USE_8021X})
+                EXPECT_FALSE(Visible(auth, id)) << id;
+            EXPECT_EQ(auth.GetDlgItemText(IDC_AUTH_LEAP_IDENTITY), "crew");
             PressOk(e);
         });
-        EXPECT_EQ(Read("Crew")["LeapEnabled"], "0");
+        EXPECT_EQ(Read("Crew")["LeapEnabled"], "1");
+        EXPECT_EQ(Read("Crew")["AuthMode"], "0");
 
         // A system without WPA2: not offered, and a stored WPA2 shows as WPA.
         const Restore<int> os(g_OsCode);
@@ -854,4 +926,191 @@ TEST_F(ProfileEditorTest, ExitFromTheTrayWhileTheEditorIsOpenEndsItAndLeavesNoth
     EXPECT_FALSE(fw::detail::IsAlive(sheet));
     EXPECT_EQ(g_pProfileSheet, nullptr);
     EXPECT_TRUE(Read("Dock").empty());
+}
+
+namespace {
+
+// A profile section as the editor writes it: every key, the values of a new profile but for
+// the changes, and an activation time.
+Section StoredSection(const Section& changes) {
+    Section keys = {
+        {"SSID", "Stored Net"}, {"Channel", "1"}, {"NetworkType", "1"}, {"PreambleType", "2"}, {"ACPowerCam", "0"},
+        {"PSMode", "0"}, {"TXPower", "0"}, {"UseRts", "0"}, {"RtsThresh", "2347"}, {"UseFrag", "0"},
+        {"FragThresh", "2346"}, {"AuthMode", "0"}, {"CipherMode", "1"}, {"LeapEnabled", "0"}, {"LeapUserName", ""},
+        {"LeapPassword", ""}, {"LeapEncryType", "0"}, {"WPAPSK", ""}, {"WEPKeyUse", "1"}, {"WEPKey1Type", "0"},
+        {"WEPKey2Type", "0"}, {"WEPKey3Type", "0"}, {"WEPKey4Type", "0"}, {"WEPKey1", ""}, {"WEPKey2", ""},
+        {"WEPKey3", ""}, {"WEPKey4", ""}, {"Use8021X", "0"}, {"AuthenProtocol", "0"}, {"TunnelProtocol", "26"},
+        {"ProvisioningTunnel", "6"}, {"ID", ""}, {"Password", ""}, {"TunnelID", ""}, {"TunnelPassword", ""},
+        {"SessionResumption", "0"}, {"PasswordMode", "1"}, {"UseClientCert", "0"}, {"UseServerCert", "0"},
+        {"UsePAC", "0"}, {"ProvisionMode", "1"}, {"PACFilePath", ""}, {"ClientCertLen", "0"}, {"ClientCertData", ""},
+        {"ServerCertLen", "0"}, {"ServerCertData", ""}, {"ServerName", ""}, {"NameRule", "0"},
+        {"IntermediateCert", "0"}, {"ActiveTime", "2024, 5, 1, 8, 0, 0"}};
+    for (const auto& [key, value] : changes) keys[key] = value;
+    return keys;
+}
+
+std::string SectionText(const std::string& name, const Section& keys) {
+    std::string text = "[" + name + "]\r\n";
+    for (const auto& [key, value] : keys) text += key + "=" + value + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+// Every authentication and encryption a profile is stored with, opened with Edit, looked at
+// on the security page and saved with OK unchanged: the same section, key by key.
+TEST_F(ProfileEditorTest, EveryStoredAuthenticationAndEncryptionIsSavedAgainAsItWasByOkUnchanged) {
+    Load(FastScenario());
+    const Section adhoc = {{"NetworkType", "0"}};
+    const Section wep = {{"WEPKey1", "0123456789"}, {"WEPKey2Type", "1"}, {"WEPKey2", "44756e6573"}};
+    const Section psk = {{"WPAPSK", "harbor lights"}};
+    const Section dot1x = {{"Use8021X", "1"}, {"ID", "sailor"}};
+    const Section leap = {{"LeapEnabled", "1"}, {"LeapUserName", "crew"}, {"LeapPassword", "deck"}};
+    auto with = [](Section keys, const Section& more, const Section& more2 = {}) {
+        for (const auto& [k, v] : more) keys[k] = v;
+        for (const auto& [k, v] : more2) keys[k] = v;
+        return keys;
+    };
+    struct Case {
+        const char* what;
+        Section keys;
+        const char* type;        // shown on the security page
+        const char* encryption;  // "" for LEAP, whose row is hidden
+    };
+    const Case cases[] = {
+        {"open", {{"AuthMode", "0"}, {"CipherMode", "1"}}, "Open", "None"},
+        {"open WEP", with({{"AuthMode", "0"}, {"CipherMode", "0"}, {"WEPKeyUse", "2"}}, wep), "Open", "WEP"},
+        {"open WEP, 802.1X", with({{"AuthMode", "0"}, {"CipherMode", "0"}}, dot1x), "Open", "WEP"},
+        {"shared, none", with({{"AuthMode", "1"}, {"CipherMode", "1"}}, wep), "Shared", "None"},
+        {"shared WEP", with({{"AuthMode", "1"}, {"CipherMode", "0"}}, wep), "Shared", "WEP"},
+        {"WPA TKIP", with({{"AuthMode", "3"}, {"CipherMode", "4"}}, dot1x), "WPA", "TKIP"},
+        {"WPA AES", with({{"AuthMode", "3"}, {"CipherMode", "6"}}, dot1x), "WPA", "AES"},
+        {"WPA-PSK TKIP", with({{"AuthMode", "4"}, {"CipherMode", "4"}}, psk), "WPA-PSK", "TKIP"},
+        {"WPA-PSK AES", with({{"AuthMode", "4"}, {"CipherMode", "6"}}, psk), "WPA-PSK", "AES"},
+        {"WPA2 TKIP", with({{"AuthMode", "6"}, {"CipherMode", "4"}}, dot1x), "WPA2", "TKIP"},
+        {"WPA2 AES", with({{"AuthMode", "6"}, {"CipherMode", "6"}}, dot1x), "WPA2", "AES"},
+        {"WPA2-PSK TKIP", with({{"AuthMode", "7"}, {"CipherMode", "4"}}, psk), "WPA2-PSK", "TKIP"},
+        {"WPA2-PSK AES", with({{"AuthMode", "7"}, {"CipherMode", "6"}}, psk), "WPA2-PSK", "AES"},
+        {"LEAP WEP", with({{"AuthMode", "0"}, {"CipherMode", "0"}}, leap), "LEAP", ""},
+        {"LEAP TKIP", with({{"AuthMode", "0"}, {"CipherMode", "4"}, {"LeapEncryType", "1"}}, leap), "LEAP", ""},
+        {"LEAP AES", with({{"AuthMode", "0"}, {"CipherMode", "6"}, {"LeapEncryType", "2"}}, leap), "LEAP", ""},
+        {"ad hoc open", with({{"AuthMode", "0"}, {"CipherMode", "1"}}, adhoc), "Open", "None"},
+        {"ad hoc open WEP", with({{"AuthMode", "0"}, {"CipherMode", "0"}, {"WEPKey1", "0123456789"}}, adhoc), "Open",
+         "WEP"},
+        {"ad hoc shared WEP", with({{"AuthMode", "1"}, {"CipherMode", "0"}, {"WEPKey1", "0123456789"}}, adhoc),
+         "Shared", "WEP"},
+        {"ad hoc WPA-None", with({{"AuthMode", "5"}, {"CipherMode", "6"}}, adhoc, psk), "WPA-None", "AES"},
+        {"ad hoc WPA2-PSK", with({{"AuthMode", "7"}, {"CipherMode", "6"}}, adhoc, psk), "WPA2-PSK", "AES"},
+    };
+    std::string file;
+    for (size_t i = 0; i < std::size(cases); ++i) file += SectionText("Stored" + std::to_string(i), StoredSection(cases[i].keys));
+    Write("_prof", file);
+    Run([&] {
+        // An adapter with the LEAP capability: LEAP keeps TKIP and AES.
+        const DWORD ccx = 1;
+        testutil::SetValue(HKEY_LOCAL_MACHINE, world.DriverKeyPath(0), "CCX2Control", REG_DWORD, &ccx, sizeof(ccx));
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            const Case& c = cases[i];
+            const std::string name = "Stored" + std::to_string(i);
+            SCOPED_TRACE(c.what);
+            const Section stored = Read(name);
+            ASSERT_EQ(stored.size(), 50u);
+            EditRow(page, name, [&](CProfileSheet& e) {
+                CAuthSecuPage& auth = Auth(e);
+                EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), c.type);
+                EXPECT_EQ(Selected(auth, IDC_AUTH_ENCRYPTION), c.encryption);
+                PressOk(e);
+                EXPECT_TRUE(Closed(e));
+            });
+            EXPECT_TRUE(boxes.empty()) << boxes.front().text;
+            boxes.clear();
+            EXPECT_EQ(Read(name), stored);
+        }
+    });
+}
+
+TEST_F(ProfileEditorTest, AScannedWpaNoneNetworkSwitchedToInfrastructureIsSavedAsWpaPskWithItsKey) {
+    Load(ScenarioWith("[network]\nssid = \"Raft Net\"\nbssid = 02:11:22:33:45:10\nchannel = 6\ntype = adhoc\n"
+                      "security = wpa-psk\ncipher = aes\nkey = \"raft crossing\"\n"));
+    Run([&] {
+        CSiteSurvPage* survey = dialog.m_pSheet->SiteSurveyPage();
+        ASSERT_TRUE(PumpUntil([&] { return g_ScanPending == 0 && survey->Rows().size() == 6; }));
+        survey->SendMessage(WM_TIMER, kStatusTimer, 0);
+        CProfilePage* page = dialog.m_pSheet->ProfilePage();
+        // Whether or not the security page was seen before the switch.
+        for (const bool looked : {false, true}) {
+            SCOPED_TRACE(looked ? "security page seen first" : "security page not seen");
+            int row = -1;
+            for (size_t i = 0; i < survey->Rows().size(); ++i)
+                if (survey->Rows()[i][site_survey::kSsid] == "Raft Net") row = static_cast<int>(i);
+            ASSERT_GE(row, 0);
+            EXPECT_EQ(survey->Rows()[row][site_survey::kAuthentication], "WPA-NONE");
+            dialog.m_pSheet->SetActivePage(survey);
+            SelectRow(survey->GetDlgItem(IDC_SITE_LIST), row);
+            boxes.clear();
+            const std::string name = looked ? "PROF2" : "PROF1";
+            WithEditor([&] { return survey->SendMessage(WM_COMMAND, IDC_SITE_ADD_PROFILE, 0); }, [&](CProfileSheet& e) {
+                EXPECT_EQ(Selected(Sys(e), IDC_SYS_NETWORK_TYPE), "Ad hoc");
+                if (looked) {
+                    CAuthSecuPage& auth = Auth(e);
+                    EXPECT_EQ(Items(auth, IDC_AUTH_TYPE), (std::vector<std::string>{"Open", "WPA-None", "WPA2-PSK"}));
+                    EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), "WPA-None");
+                    EXPECT_EQ(Selected(auth, IDC_AUTH_ENCRYPTION), "AES");
+                    e.SetActivePage(0);
+                }
+                Choose(Sys(e), IDC_SYS_NETWORK_TYPE, "Infrastructure");
+                PressOk(e);
+                EXPECT_FALSE(Closed(e)) << "no key";
+                EXPECT_EQ(e.GetActiveIndex(), 1);
+                CAuthSecuPage& auth = e.AuthSecuPage();
+                EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), "WPA-PSK") << "as it would be saved";
+                EXPECT_EQ(Selected(auth, IDC_AUTH_ENCRYPTION), "AES") << "the network's cipher";
+                EXPECT_TRUE(Enabled(auth, IDC_AUTH_PSK));
+                auth.SetDlgItemText(IDC_AUTH_PSK, "raft crossing");
+                PressOk(e);
+                EXPECT_TRUE(Closed(e));
+            });
+            EXPECT_EQ(boxes, (std::vector<Box>{{"Invalid WPA Pre-Shared key. WPA-PSK used field should use 8-63 ASCII "
+                                                "characters or 64 Hex characters.", MB_OK}}));
+            const Section saved = Read(name);
+            EXPECT_EQ(saved.at("NetworkType"), "1");
+            EXPECT_EQ(saved.at("AuthMode"), "4");
+            EXPECT_EQ(saved.at("CipherMode"), "6");
+            EXPECT_EQ(saved.at("WPAPSK"), "raft crossing");
+            EXPECT_NE(FindRow(page, name), -1);
+        }
+    });
+}
+
+// The two certificate selections are the program's: an edit starts from what the section
+// holds, not from what the profile edited before left there.
+TEST_F(ProfileEditorTest, EditingAProfileWithoutCertificatesTakesNoneFromTheProfileBefore) {
+    Load(FastScenario());
+    const std::string thumbprint = "00112233445566778899aabbccddeeff01234567";
+    // The second section is as Import Profile writes it: no certificate keys.
+    Write("_prof", "[Office]\r\nSSID=Office\r\nNetworkType=1\r\nAuthMode=6\r\nCipherMode=6\r\nUse8021X=1\r\n"
+                   "UseClientCert=1\r\nClientCertLen=20\r\nClientCertData=" + thumbprint +
+                   "\r\nServerCertLen=20\r\nServerCertData=" + thumbprint +
+                   "\r\n[Imported]\r\nSSID=Quay\r\nNetworkType=1\r\nAuthMode=4\r\nCipherMode=4\r\n"
+                   "WPAPSK=harbor lights\r\n");
+    Run([&] {
+        CProfilePage* page = ProfilePage();
+        ASSERT_NE(page, nullptr);
+        EditRow(page, "Office", [&](CProfileSheet&) { EXPECT_EQ(g_ClientCertDesc.ThumbprintLength, 20u); });
+        EditRow(page, "Imported", [&](CProfileSheet& e) {
+            const CertDesc none{};
+            EXPECT_EQ(std::memcmp(&g_ClientCertDesc, &none, sizeof none), 0);
+            EXPECT_EQ(std::memcmp(&g_ServerCertDesc, &none, sizeof none), 0);
+            PressOk(e);
+            EXPECT_TRUE(Closed(e));
+        });
+        const Section imported = Read("Imported");
+        EXPECT_EQ(imported.at("ClientCertLen"), "0");
+        EXPECT_EQ(imported.at("ClientCertData"), "");
+        EXPECT_EQ(imported.at("ServerCertLen"), "0");
+        EXPECT_EQ(imported.at("ServerCertData"), "");
+        EXPECT_TRUE(boxes.empty());
+    });
 }
