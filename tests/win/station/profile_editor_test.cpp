@@ -245,7 +245,11 @@ TEST_F(ProfileEditorTest, DISABLED_EditorScreenshot) {
 
 TEST_F(ProfileEditorTest, PagesAndTwinDialogLayOutTheirControlsTidily) {
     Load(FastScenario());
+    Write("_prof", "[Crew]\r\nSSID=Crew Net\r\nNetworkType=1\r\nAuthMode=0\r\nLeapEnabled=1\r\nCipherMode=0\r\n"
+                   "LeapUserName=crew\r\nLeapPassword=deck\r\n");
     Run([&] {
+        const DWORD ccx = 1;
+        testutil::SetValue(HKEY_LOCAL_MACHINE, world.DriverKeyPath(0), "CCX2Control", REG_DWORD, &ccx, sizeof(ccx));
         CProfilePage* page = ProfilePage();
         ASSERT_NE(page, nullptr);
         AddFromProfilePage(page, [&](CProfileSheet& e) {
@@ -259,6 +263,11 @@ TEST_F(ProfileEditorTest, PagesAndTwinDialogLayOutTheirControlsTidily) {
                 Choose(auth, IDC_AUTH_TYPE, type);
                 testutil::ExpectTidyLayout(auth.m_hWnd);
             }
+        });
+        // A stored LEAP profile: its identity rows and encryption choice.
+        EditRow(page, "Crew", [&](CProfileSheet& e) {
+            SCOPED_TRACE("LEAP");
+            testutil::ExpectTidyLayout(Auth(e).m_hWnd);
         });
         CAuthSecuDlg twin;
         testutil::WithModal("Authentication and Security", [&] { return twin.DoModal(); }, [&](HWND d) {
@@ -1062,7 +1071,7 @@ TEST_F(ProfileEditorTest, AScannedWpaNoneNetworkSwitchedToInfrastructureIsSavedA
                 }
                 Choose(Sys(e), IDC_SYS_NETWORK_TYPE, "Infrastructure");
                 PressOk(e);
-                EXPECT_FALSE(Closed(e)) << "no key";
+                ASSERT_FALSE(Closed(e)) << "no key";
                 EXPECT_EQ(e.GetActiveIndex(), 1);
                 CAuthSecuPage& auth = e.AuthSecuPage();
                 EXPECT_EQ(Selected(auth, IDC_AUTH_TYPE), "WPA-PSK") << "as it would be saved";
