@@ -42,50 +42,161 @@ void Sha1CompressPortable(uint32_t state[5], const uint8_t block[64])
 
 namespace {
 
+#if defined(__GNUC__)
+#define WL_ALWAYS_INLINE inline __attribute__((always_inline))
+#else
+#define WL_ALWAYS_INLINE inline
+#endif
+
+// The last block of an 84-byte text: the 20 message bytes, 0x80, zeros, and the length.
+constexpr uint32_t kPadWord = 0x80000000u;
+constexpr uint32_t kBitLength = 84 * 8;
+
+// The plain 20-byte form, unrolled: the compiler sees which schedule words are constant
+// and keeps the working words in registers. v holds a..e in roles that rotate each round
+// instead of being moved.
+struct Chain20 {
+    uint32_t v[5];
+    uint32_t w[16];  // the schedule's last 16 words
+};
+
+constexpr int Role(int role, int round) { return ((role - round) % 5 + 5) % 5; }
+
+template <int I>
+WL_ALWAYS_INLINE void Round(Chain20& s)
+{
+    uint32_t& a = s.v[Role(0, I)];
+    uint32_t& b = s.v[Role(1, I)];
+    const uint32_t c = s.v[Role(2, I)];
+    const uint32_t d = s.v[Role(3, I)];
+    uint32_t& e = s.v[Role(4, I)];
+    uint32_t w;
+    if constexpr (I < 16) {
+        w = s.w[I];
+    } else {
+        w = Rotl(s.w[(I - 3) & 15] ^ s.w[(I - 8) & 15] ^ s.w[(I - 14) & 15] ^ s.w[I & 15], 1);
+        s.w[I & 15] = w;
+    }
+    if constexpr (I < 20) e += Rotl(a, 5) + (d ^ (b & (c ^ d))) + 0x5A827999u + w;
+    else if constexpr (I < 40) e += Rotl(a, 5) + (b ^ c ^ d) + 0x6ED9EBA1u + w;
+    else if constexpr (I < 60) e += Rotl(a, 5) + ((b & c) | (d & (b | c))) + 0x8F1BBCDCu + w;
+    else e += Rotl(a, 5) + (b ^ c ^ d) + 0xCA62C1D6u + w;
+    b = Rotl(b, 30);
+}
+
+// Round I of every chain, then the next round: the chains' dependency chains interleave.
+template <int I, size_t... C>
+WL_ALWAYS_INLINE void RoundOfEach(Chain20* chains, std::index_sequence<C...>)
+{
+    (Round<I>(chains[C]), ...);
+}
+
+template <size_t N, int... I>
+WL_ALWAYS_INLINE void AllRounds(Chain20 (&chains)[N], std::integer_sequence<int, I...>)
+{
+    (RoundOfEach<I>(chains, std::make_index_sequence<N>{}), ...);
+}
+
+template <size_t N>
+void Digest20Portable(const uint32_t start[5], uint32_t (*words)[5])
+{
+    Chain20 chains[N];
+    for (size_t c = 0; c < N; ++c) {
+        for (int i = 0; i < 5; ++i) chains[c].v[i] = start[i];
+        for (int i = 0; i < 5; ++i) chains[c].w[i] = words[c][i];
+        chains[c].w[5] = kPadWord;
+        for (int i = 6; i < 15; ++i) chains[c].w[i] = 0;
+        chains[c].w[15] = kBitLength;
+    }
+    AllRounds(chains, std::make_integer_sequence<int, 80>{});
+    // 80 rounds bring the roles back to where they started.
+    for (size_t c = 0; c < N; ++c) {
+        for (int i = 0; i < 5; ++i) words[c][i] = start[i] + chains[c].v[i];
+    }
+}
+
 #ifdef WL_SHA1_X86
+#define WL_SHA_TARGET __attribute__((target("sha,sse4.1")))
+
 template <int F>
-__attribute__((target("sha,sse4.1"))) inline __m128i Rounds4(__m128i abcd, __m128i e)
+WL_SHA_TARGET inline __m128i Rounds4(__m128i abcd, __m128i e)
 {
     return _mm_sha1rnds4_epu32(abcd, e, F);
 }
 
-// Group g covers rounds 4g..4g+3. m[g % 4] holds schedule words 4g..4g+3 when the
-// group starts; the three later groups' words are prepared here, four ahead.
+// One chain in the SHA-extension form. m[g % 4] holds schedule words 4g..4g+3 when group
+// g (rounds 4g..4g+3) starts.
+struct ShaChain {
+    __m128i abcd, abcdStart, eStart, saved;
+    __m128i m[4];
+};
+
+// Group G; the three later groups' words are prepared here, four ahead.
 template <int G>
-__attribute__((target("sha,sse4.1"))) inline void Group(__m128i& abcd, __m128i& saved, __m128i (&m)[4])
+WL_SHA_TARGET inline void Group(ShaChain& s)
 {
-    const __m128i e = _mm_sha1nexte_epu32(saved, m[G & 3]);
-    saved = abcd;
-    if constexpr (G >= 3 && G <= 18) m[(G + 1) & 3] = _mm_sha1msg2_epu32(m[(G + 1) & 3], m[G & 3]);
-    abcd = Rounds4<G / 5>(abcd, e);
-    if constexpr (G >= 1 && G <= 16) m[(G - 1) & 3] = _mm_sha1msg1_epu32(m[(G - 1) & 3], m[G & 3]);
-    if constexpr (G >= 2 && G <= 17) m[(G - 2) & 3] = _mm_xor_si128(m[(G - 2) & 3], m[G & 3]);
+    __m128i e;
+    if constexpr (G == 0) e = _mm_add_epi32(s.eStart, s.m[0]);
+    else e = _mm_sha1nexte_epu32(s.saved, s.m[G & 3]);
+    s.saved = s.abcd;
+    if constexpr (G >= 3 && G <= 18) s.m[(G + 1) & 3] = _mm_sha1msg2_epu32(s.m[(G + 1) & 3], s.m[G & 3]);
+    s.abcd = Rounds4<G / 5>(s.abcd, e);
+    if constexpr (G >= 1 && G <= 16) s.m[(G - 1) & 3] = _mm_sha1msg1_epu32(s.m[(G - 1) & 3], s.m[G & 3]);
+    if constexpr (G >= 2 && G <= 17) s.m[(G - 2) & 3] = _mm_xor_si128(s.m[(G - 2) & 3], s.m[G & 3]);
 }
 
-template <int... G>
-__attribute__((target("sha,sse4.1"))) inline void Groups(__m128i& abcd, __m128i& saved, __m128i (&m)[4],
-                                                          std::integer_sequence<int, G...>)
+template <int G, size_t... C>
+WL_SHA_TARGET inline void GroupOfEach(ShaChain* chains, std::index_sequence<C...>)
 {
-    (Group<G + 1>(abcd, saved, m), ...);
+    (Group<G>(chains[C]), ...);
 }
 
-__attribute__((target("sha,sse4.1"))) void CompressSha(uint32_t state[5], const uint8_t block[64])
+template <size_t N, int... G>
+WL_SHA_TARGET inline void AllGroups(ShaChain (&chains)[N], std::integer_sequence<int, G...>)
+{
+    (GroupOfEach<G>(chains, std::make_index_sequence<N>{}), ...);
+}
+
+WL_SHA_TARGET inline void StartSha(ShaChain& s, const uint32_t state[5])
+{
+    s.abcd = s.abcdStart = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0x1B);
+    s.eStart = _mm_set_epi32(static_cast<int>(state[4]), 0, 0, 0);
+}
+
+WL_SHA_TARGET inline void FinishSha(const ShaChain& s, uint32_t state[5])
+{
+    const __m128i e = _mm_sha1nexte_epu32(s.saved, s.eStart);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(state), _mm_shuffle_epi32(_mm_add_epi32(s.abcd, s.abcdStart), 0x1B));
+    state[4] = static_cast<uint32_t>(_mm_extract_epi32(e, 3));
+}
+
+WL_SHA_TARGET void CompressSha(uint32_t state[5], const uint8_t block[64])
 {
     const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090a0b0c0d0e0fLL);
-    __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0x1B);
-    const __m128i eStart = _mm_set_epi32(static_cast<int>(state[4]), 0, 0, 0);
-    const __m128i abcdStart = abcd;
-    __m128i m[4];
+    ShaChain chains[1];
+    StartSha(chains[0], state);
     for (int i = 0; i < 4; ++i) {
-        m[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
+        chains[0].m[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
     }
-    __m128i saved = abcd;
-    abcd = Rounds4<0>(abcd, _mm_add_epi32(eStart, m[0]));
-    Groups(abcd, saved, m, std::make_integer_sequence<int, 19>{});
-    const __m128i e = _mm_sha1nexte_epu32(saved, eStart);
-    abcd = _mm_shuffle_epi32(_mm_add_epi32(abcd, abcdStart), 0x1B);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(state), abcd);
-    state[4] = static_cast<uint32_t>(_mm_extract_epi32(e, 3));
+    AllGroups(chains, std::make_integer_sequence<int, 20>{});
+    FinishSha(chains[0], state);
+}
+
+template <size_t N>
+WL_SHA_TARGET void Digest20Sha(const uint32_t start[5], uint32_t (*words)[5])
+{
+    ShaChain chains[N];
+    for (size_t c = 0; c < N; ++c) {
+        StartSha(chains[c], start);
+        // Word 0 of a group sits in the vector's top lane.
+        chains[c].m[0] = _mm_set_epi32(static_cast<int>(words[c][0]), static_cast<int>(words[c][1]),
+                                       static_cast<int>(words[c][2]), static_cast<int>(words[c][3]));
+        chains[c].m[1] = _mm_set_epi32(static_cast<int>(words[c][4]), static_cast<int>(kPadWord), 0, 0);
+        chains[c].m[2] = _mm_setzero_si128();
+        chains[c].m[3] = _mm_set_epi32(0, 0, 0, static_cast<int>(kBitLength));
+    }
+    AllGroups(chains, std::make_integer_sequence<int, 20>{});
+    for (size_t c = 0; c < N; ++c) FinishSha(chains[c], words[c]);
 }
 
 bool HasShaExtensions()
@@ -98,8 +209,8 @@ bool HasShaExtensions()
     return (b & (1u << 29)) != 0;
 }
 
-using CompressFn = void (*)(uint32_t*, const uint8_t*);
-const CompressFn g_Compress = HasShaExtensions() ? CompressSha : Sha1CompressPortable;
+const bool g_HasSha = HasShaExtensions();
+bool g_UseSha = g_HasSha;
 #endif
 
 }  // namespace
@@ -107,10 +218,42 @@ const CompressFn g_Compress = HasShaExtensions() ? CompressSha : Sha1CompressPor
 void Sha1Compress(uint32_t state[5], const uint8_t block[64])
 {
 #ifdef WL_SHA1_X86
-    g_Compress(state, block);
-#else
-    Sha1CompressPortable(state, block);
+    if (g_UseSha) return CompressSha(state, block);
 #endif
+    Sha1CompressPortable(state, block);
+}
+
+void Sha1Digest20(const uint32_t start[5], uint32_t (*words)[5], int chains)
+{
+#ifdef WL_SHA1_X86
+    if (g_UseSha) return chains == 2 ? Digest20Sha<2>(start, words) : Digest20Sha<1>(start, words);
+#endif
+    chains == 2 ? Digest20Portable<2>(start, words) : Digest20Portable<1>(start, words);
+}
+
+bool Sha1FormAvailable(Sha1Form form)
+{
+#ifdef WL_SHA1_X86
+    if (form == Sha1Form::ShaExtensions) return g_HasSha;
+#endif
+    return form == Sha1Form::Portable;
+}
+
+Sha1Form Sha1SelectedForm()
+{
+#ifdef WL_SHA1_X86
+    if (g_UseSha) return Sha1Form::ShaExtensions;
+#endif
+    return Sha1Form::Portable;
+}
+
+bool Sha1SelectForm(Sha1Form form)
+{
+    if (!Sha1FormAvailable(form)) return false;
+#ifdef WL_SHA1_X86
+    g_UseSha = form == Sha1Form::ShaExtensions;
+#endif
+    return true;
 }
 
 void Sha1Init(Sha1Context& ctx)

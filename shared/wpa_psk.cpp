@@ -65,29 +65,8 @@ void HmacWithPads(const HmacPads& pads, const uint8_t* text, size_t length, uint
     FinishFromPad(pads.outer, inner, sizeof inner, out);
 }
 
-// HMAC of a 20-byte message: one ready-padded block for each hash (64 + 20 bytes
-// = 672 bits), so each iteration is two compressions and no buffering.
-void Hmac20(const HmacPads& pads, uint8_t block[64], uint8_t out[20])
-{
-    uint32_t state[5];
-    std::memcpy(state, pads.inner, sizeof state);
-    Sha1Compress(state, block);
-    StoreWords(state, block);
-    std::memcpy(state, pads.outer, sizeof state);
-    Sha1Compress(state, block);
-    StoreWords(state, out);
-}
-
-void PrepareMessageBlock(uint8_t block[64])
-{
-    std::memset(block, 0, 64);
-    block[20] = 0x80;
-    block[62] = 0x02;  // 672 bits, big-endian
-    block[63] = 0xA0;
-}
-
-void BlockWithPads(const HmacPads& pads, const uint8_t* salt, size_t saltLength, int iterations,
-                   uint32_t blockIndex, uint8_t out[20])
+// U1 of one block: the HMAC of the salt followed by the block's big-endian index.
+void FirstU(const HmacPads& pads, const uint8_t* salt, size_t saltLength, uint32_t blockIndex, uint32_t u[5])
 {
     uint8_t first[kWpaMaxSalt + 4 + 64];
     uint8_t* message = first;
@@ -98,20 +77,34 @@ void BlockWithPads(const HmacPads& pads, const uint8_t* salt, size_t saltLength,
     message[saltLength + 1] = static_cast<uint8_t>(blockIndex >> 16);
     message[saltLength + 2] = static_cast<uint8_t>(blockIndex >> 8);
     message[saltLength + 3] = static_cast<uint8_t>(blockIndex);
-    uint8_t u[20];
-    HmacWithPads(pads, message, saltLength + 4, u);
+    uint8_t digest[20];
+    HmacWithPads(pads, message, saltLength + 4, digest);
     delete[] heap;
-    uint8_t t[20];
-    std::memcpy(t, u, sizeof t);
-    uint8_t block[64];
-    PrepareMessageBlock(block);
-    for (int i = 2; i <= iterations; ++i) {
-        std::memcpy(block, u, sizeof u);
-        Hmac20(pads, block, u);
-        for (int j = 0; j < 20; ++j) t[j] ^= u[j];
-        PrepareMessageBlock(block);
+    for (int i = 0; i < 5; ++i) {
+        u[i] = (uint32_t(digest[4 * i]) << 24) | (uint32_t(digest[4 * i + 1]) << 16) |
+               (uint32_t(digest[4 * i + 2]) << 8) | uint32_t(digest[4 * i + 3]);
     }
-    std::memcpy(out, t, sizeof t);
+}
+
+// `count` (1 or 2) consecutive blocks from firstIndex, 20 bytes each into out. Each later
+// U is the HMAC of the previous one, two compressions from the pads; the blocks' chains
+// are independent, so they go through the compressions side by side.
+void Blocks(const HmacPads& pads, const uint8_t* salt, size_t saltLength, int iterations, uint32_t firstIndex,
+            int count, uint8_t* out)
+{
+    uint32_t u[2][5], t[2][5];
+    for (int c = 0; c < count; ++c) {
+        FirstU(pads, salt, saltLength, firstIndex + static_cast<uint32_t>(c), u[c]);
+        std::memcpy(t[c], u[c], sizeof t[c]);
+    }
+    for (int i = 2; i <= iterations; ++i) {
+        Sha1Digest20(pads.inner, u, count);
+        Sha1Digest20(pads.outer, u, count);
+        for (int c = 0; c < count; ++c) {
+            for (int j = 0; j < 5; ++j) t[c][j] ^= u[c][j];
+        }
+    }
+    for (int c = 0; c < count; ++c) StoreWords(t[c], out + 20 * c);
 }
 
 }  // namespace
@@ -125,7 +118,7 @@ void PbkdfBlock(const char* passphrase, const uint8_t* salt, size_t saltLength, 
                 uint32_t blockIndex, uint8_t out[20])
 {
     const HmacPads pads = PrepareKey(reinterpret_cast<const uint8_t*>(passphrase), std::strlen(passphrase));
-    BlockWithPads(pads, salt, saltLength, iterations, blockIndex, out);
+    Blocks(pads, salt, saltLength, iterations, blockIndex, 1, out);
 }
 
 int DeriveWpaPsk(const char* passphrase, const uint8_t* salt, size_t saltLength, uint8_t out[kWpaPskLength])
@@ -134,9 +127,8 @@ int DeriveWpaPsk(const char* passphrase, const uint8_t* salt, size_t saltLength,
     const size_t length = strnlen(passphrase, kWpaMaxPassphrase + 1);
     if (length > kWpaMaxPassphrase || saltLength > kWpaMaxSalt) return 0;
     const HmacPads pads = PrepareKey(reinterpret_cast<const uint8_t*>(passphrase), length);
-    uint8_t second[20];
-    BlockWithPads(pads, salt, saltLength, 4096, 1, out);
-    BlockWithPads(pads, salt, saltLength, 4096, 2, second);
-    std::memcpy(out + 20, second, kWpaPskLength - 20);
+    uint8_t blocks[40];
+    Blocks(pads, salt, saltLength, 4096, 1, 2, blocks);
+    std::memcpy(out, blocks, kWpaPskLength);
     return 1;
 }

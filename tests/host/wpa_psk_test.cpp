@@ -31,7 +31,27 @@ std::string Sha1Of(const std::string& text, size_t chunk)
     return Hex(out, 20);
 }
 
-TEST(Sha1, Fips180Vectors)
+// Each SHA-1 form in turn (the SHA extensions only where the processor has them): the
+// derivation's key bytes must not depend on the form.
+class EachForm : public ::testing::TestWithParam<Sha1Form> {
+protected:
+    void SetUp() override
+    {
+        if (!Sha1FormAvailable(GetParam())) GTEST_SKIP() << "the processor has no SHA extensions";
+        Sha1SelectForm(GetParam());
+    }
+    void TearDown() override { Sha1SelectForm(saved_); }
+
+private:
+    const Sha1Form saved_ = Sha1SelectedForm();
+};
+
+INSTANTIATE_TEST_SUITE_P(Sha1Forms, EachForm, ::testing::Values(Sha1Form::Portable, Sha1Form::ShaExtensions),
+                         [](const auto& info) {
+                             return info.param == Sha1Form::Portable ? "Portable" : "ShaExtensions";
+                         });
+
+TEST_P(EachForm, Sha1Fips180Vectors)
 {
     const struct { std::string text; const char* digest; } cases[] = {
         {"", "da39a3ee5e6b4b0d3255bfef95601890afd80709"},
@@ -76,7 +96,38 @@ TEST(Sha1, CompressionFormsAgree)
     }
 }
 
-TEST(HmacSha1, KeysShortAndLong)
+// The 20-byte step against the general compression of the block it stands for (message,
+// 0x80, zeros, 672 bits), for one chain and for two side by side.
+TEST_P(EachForm, Digest20IsTheCompressionOfThePaddedBlock)
+{
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        uint32_t start[5], words[2][5], expected[2][5];
+        for (auto& w : start) w = random();
+        for (auto& chain : words) {
+            for (auto& w : chain) w = random();
+        }
+        for (int c = 0; c < 2; ++c) {
+            uint8_t block[64] = {};
+            for (int i = 0; i < 5; ++i) {
+                for (int j = 0; j < 4; ++j) block[4 * i + j] = static_cast<uint8_t>(words[c][i] >> (24 - 8 * j));
+            }
+            block[20] = 0x80;
+            block[62] = 0x02;
+            block[63] = 0xA0;
+            std::memcpy(expected[c], start, sizeof start);
+            Sha1CompressPortable(expected[c], block);
+        }
+        uint32_t one[1][5];
+        std::memcpy(one[0], words[1], sizeof one[0]);
+        Sha1Digest20(start, one, 1);
+        Sha1Digest20(start, words, 2);
+        ASSERT_EQ(0, std::memcmp(one[0], expected[1], sizeof one[0])) << "one chain, round " << round;
+        ASSERT_EQ(0, std::memcmp(words, expected, sizeof words)) << "two chains, round " << round;
+    }
+}
+
+TEST_P(EachForm, HmacSha1KeysShortAndLong)
 {
     uint8_t out[20];
     // RFC 2202 case 2, and a key longer than a block (hashed first).
@@ -87,7 +138,7 @@ TEST(HmacSha1, KeysShortAndLong)
     EXPECT_EQ(Hex(out, 20), "44ae553e289c92d3b7d99cc4b2f07a8f3e622f8e");
 }
 
-TEST(PbkdfBlock, Rfc6070Vectors)
+TEST_P(EachForm, PbkdfBlockRfc6070Vectors)
 {
     const struct { const char* pass; const char* salt; int iterations; const char* first; } cases[] = {
         {"password", "salt", 1, "0c60c80f961f0e71f3a9b524af6012062fe037a6"},
@@ -114,7 +165,7 @@ struct PskCase {
     const char* key;  // nullptr: refused
 };
 
-TEST(DeriveWpaPsk, PassphraseToPsk)
+TEST_P(EachForm, DeriveWpaPskPassphraseToPsk)
 {
     const PskCase cases[] = {
         // IEEE 802.11i passphrase-to-PSK vectors.
