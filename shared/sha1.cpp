@@ -84,35 +84,26 @@ WL_ALWAYS_INLINE void Round(Chain20& s)
     b = Rotl(b, 30);
 }
 
-// Round I of every chain, then the next round: the chains' dependency chains interleave.
-template <int I, size_t... C>
-WL_ALWAYS_INLINE void RoundOfEach(Chain20* chains, std::index_sequence<C...>)
+template <int... I>
+WL_ALWAYS_INLINE void AllRounds(Chain20& chain, std::integer_sequence<int, I...>)
 {
-    (Round<I>(chains[C]), ...);
+    (Round<I>(chain), ...);
 }
 
-template <size_t N, int... I>
-WL_ALWAYS_INLINE void AllRounds(Chain20 (&chains)[N], std::integer_sequence<int, I...>)
+// One chain at a time: the plain rounds already keep the processor's units busy (two
+// chains side by side measured no faster), and the 32-bit form has too few registers for
+// two chains' working words.
+void Digest20Portable(const uint32_t start[5], uint32_t words[5])
 {
-    (RoundOfEach<I>(chains, std::make_index_sequence<N>{}), ...);
-}
-
-template <size_t N>
-void Digest20Portable(const uint32_t start[5], uint32_t (*words)[5])
-{
-    Chain20 chains[N];
-    for (size_t c = 0; c < N; ++c) {
-        for (int i = 0; i < 5; ++i) chains[c].v[i] = start[i];
-        for (int i = 0; i < 5; ++i) chains[c].w[i] = words[c][i];
-        chains[c].w[5] = kPadWord;
-        for (int i = 6; i < 15; ++i) chains[c].w[i] = 0;
-        chains[c].w[15] = kBitLength;
-    }
-    AllRounds(chains, std::make_integer_sequence<int, 80>{});
+    Chain20 chain;
+    for (int i = 0; i < 5; ++i) chain.v[i] = start[i];
+    for (int i = 0; i < 5; ++i) chain.w[i] = words[i];
+    chain.w[5] = kPadWord;
+    for (int i = 6; i < 15; ++i) chain.w[i] = 0;
+    chain.w[15] = kBitLength;
+    AllRounds(chain, std::make_integer_sequence<int, 80>{});
     // 80 rounds bring the roles back to where they started.
-    for (size_t c = 0; c < N; ++c) {
-        for (int i = 0; i < 5; ++i) words[c][i] = start[i] + chains[c].v[i];
-    }
+    for (int i = 0; i < 5; ++i) words[i] = start[i] + chain.v[i];
 }
 
 #ifdef WL_SHA1_X86
@@ -228,7 +219,7 @@ void Sha1Digest20(const uint32_t start[5], uint32_t (*words)[5], int chains)
 #ifdef WL_SHA1_X86
     if (g_UseSha) return chains == 2 ? Digest20Sha<2>(start, words) : Digest20Sha<1>(start, words);
 #endif
-    chains == 2 ? Digest20Portable<2>(start, words) : Digest20Portable<1>(start, words);
+    for (int c = 0; c < chains; ++c) Digest20Portable(start, words[c]);
 }
 
 bool Sha1FormAvailable(Sha1Form form)

@@ -24,7 +24,7 @@ void Sha1CompressPortable(uint32_t state[5], const uint8_t block[64]);
 // PBKDF2-HMAC-SHA1's step, for 1 or 2 independent chains at once: each chain's five words
 // are a 20-byte message hashed as the last block of an 84-byte text whose first block is
 // already compressed into `start` (an HMAC pad); they are replaced by the digest's words.
-// Words 5..15 of that block are fixed, and two chains interleave, in either form.
+// Words 5..15 of that block are fixed. The SHA-extension form interleaves two chains.
 void Sha1Digest20(const uint32_t start[5], uint32_t (*words)[5], int chains);
 
 // The processor's SHA extensions are selected when it has them, else the plain form.

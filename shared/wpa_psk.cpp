@@ -88,7 +88,7 @@ void FirstU(const HmacPads& pads, const uint8_t* salt, size_t saltLength, uint32
 
 // `count` (1 or 2) consecutive blocks from firstIndex, 20 bytes each into out. Each later
 // U is the HMAC of the previous one, two compressions from the pads; the blocks' chains
-// are independent, so they go through the compressions side by side.
+// are independent, so the SHA-extension form interleaves them.
 void Blocks(const HmacPads& pads, const uint8_t* salt, size_t saltLength, int iterations, uint32_t firstIndex,
             int count, uint8_t* out)
 {
