@@ -265,10 +265,11 @@ DLS_TABLES = {
 }
 
 
-def wps_credential(ssid, auth, encry, key_index, key, mac=bytes(6)):
+def wps_credential(ssid, auth, encry, key_index, key, mac=bytes(6), key_length=None, reserved=bytes(2)):
     """One 124-byte credential: SSID length and 32 bytes, types, key index and length, 64-byte key, MAC."""
-    return (struct.pack("<I", len(ssid)) + ssid.ljust(32, b"\0")[:32] + struct.pack("<IIII", auth, encry, key_index, len(key))
-            + key.ljust(64, b"\0")[:64] + mac + bytes(2))
+    length = len(key) if key_length is None else key_length
+    return (struct.pack("<I", len(ssid)) + ssid.ljust(32, b"\0")[:32] + struct.pack("<IIII", auth, encry, key_index, length)
+            + key.ljust(64, b"\0")[:64] + mac + reserved)
 
 
 def wps_table(count, entries):
@@ -286,6 +287,9 @@ WPS_TABLES = {
                            wps_credential(b"Office", 0x10, 0x08, 0, b"A" * 64)]),
     "count_beyond": wps_table(200, [wps_credential(b"x" * 32, 2, 4, 9, b"k" * 64)]),
     "short_answer": wps_table(2, [wps_credential(b"Harbor", 1, 1, 0, b"")])[:140],
+    # The last WEP key's field full of hex digits with no zero after it, up to the table's end.
+    "full_last_wep_key": wps_table(8, [wps_credential(b"Harbor", 1, 1, 0, b"")] * 7 +
+                                   [wps_credential(b"Quay WEP", 1, 2, 1, b"A" * 64, b"\x5a" * 6, 10, b"\x5a\x5a")]),
 }
 
 

@@ -28,7 +28,12 @@ size_t HexTextToBytes(const char* text, size_t textLength, uint8_t* output, size
 
 bool IsHexText(const char* text, size_t length)
 {
-    if (text == nullptr || std::strlen(text) != length) return false;
+    return text != nullptr && strnlen(text, length + 1) == length && IsHexDigits(text, length);
+}
+
+bool IsHexDigits(const char* text, size_t length)
+{
+    if (text == nullptr) return false;
     for (size_t i = 0; i < length; ++i) {
         if (HexDigitValue(text[i]) == 0xFF) return false;
     }

@@ -15,8 +15,12 @@ void HexStringToBytes(const char* text, uint8_t* output, size_t count);
 // characters; bytes beyond them are zero. Returns the number of pairs decoded.
 size_t HexTextToBytes(const char* text, size_t textLength, uint8_t* output, size_t count);
 
-// True when text holds exactly `length` characters, every one a hex digit.
+// True when text holds exactly `length` characters, every one a hex digit. Reads at most
+// length + 1 characters.
 bool IsHexText(const char* text, size_t length);
+// True when the first `length` characters of a field, which need not end in a zero, are all
+// hex digits. Reads exactly those characters.
+bool IsHexDigits(const char* text, size_t length);
 
 // A register value or offset typed by the user: 1 to maxDigits hex digits and nothing else
 // (no sign, no blanks, no "0x"). False, with *value untouched, for anything else.

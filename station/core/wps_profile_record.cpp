@@ -55,8 +55,9 @@ void FillWepKey(const WpsCredential& c, ProfileApplyRecord& record) {
     uint32_t length = c.KeyLength > kWpsMaxKeyLength ? kWpsMaxKeyLength : c.KeyLength;
     if (length == 0 || slot > 3) return;
     uint8_t key[kWpsMaxKeyLength] = {};
+    // The key field need not end in a zero: only its stated length is read.
     const char* text = reinterpret_cast<const char*>(c.Key);
-    if ((length == 10 || length == 26) && IsHexText(text, length)) {
+    if ((length == 10 || length == 26) && IsHexDigits(text, length)) {
         length /= 2;
         HexStringToBytes(text, key, length);
     } else if (length > kLongestWepKey) {

@@ -112,6 +112,41 @@ TEST(WpsProfileRecord, WepKeyBlockIsSizedFromTheKeyItHolds) {
     }
 }
 
+// The driver's key field is 64 bytes with no terminator: a WEP key of the last credential,
+// its field full and the MAC and reserved bytes after it non-zero, is read only to its stated
+// length (the table is on the heap at its exact size, so a read past it is caught).
+TEST(WpsProfileRecord, WepKeyOfTheLastCredentialIsReadOnlyToItsLength) {
+    const struct {
+        const char* name;
+        uint32_t keyLength;
+        char fill;
+        uint32_t blockLength;
+        std::string material;
+    } cases[] = {
+        {"10 of 64 hex digits", 10, 'A', 5, std::string(5, '\xAA')},
+        {"26 of 64 hex digits", 26, '7', 13, std::string(13, '\x77')},
+        {"10 characters, not hex", 10, 'q', 10, std::string(10, 'q')},
+        {"5 characters", 5, 'B', 5, std::string(5, 'B')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto table = std::make_unique<WpsCredentialTable>();
+        std::memset(table.get(), 0, sizeof(WpsCredentialTable));
+        table->Count = kWpsMaxCredentials;
+        WpsCredential& last = table->Entries[kWpsMaxCredentials - 1];
+        last = Credential("Quay WEP", 0x01, 0x02, "", 1);
+        last.KeyLength = c.keyLength;
+        std::memset(last.Key, c.fill, sizeof last.Key);
+        std::memset(last.MacAddress, 0x5A, sizeof last.MacAddress);
+        std::memset(last.Reserved, 0x5A, sizeof last.Reserved);
+        const Record r = Fill(last);
+        const Ndis80211KeyHeader* block = WepKeyBlock(*r, 1);
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(block->KeyLength, c.blockLength);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(KeyMaterial(block)), block->KeyLength), c.material);
+    }
+}
+
 TEST(WpsProfileRecord, HostileLengthsStayInsideTheRecord) {
     WpsCredential c = Credential(std::string(32, 's'), 0x20, 0x08, std::string(64, 'k'));
     c.SsidLength = 0xFFFFFFFF;
