@@ -78,8 +78,8 @@ TEST(WscInfo, HostileLengthsStopTheWalkInsideTheBuffer) {
         {"hidden SSID first", beacon::Ssid("") + WpsElement(version), true, "2.0", ""},
         {"element past the end", cut, false, "", ""},
         {"attribute past its element", overlong, true, "2.0", ""},
-        {"zero-length attribute", WpsElement(version + WpsAttribute(0x1008, {}) + WpsAttribute(0x1008, Be16(1))),
-         true, "2.0", ""},
+        {"zero-length attribute stepped over", WpsElement(WpsAttribute(0x1008, {}) + version + WpsAttribute(0x1008, Be16(1))),
+         true, "2.0", "0x0001"},
         {"short value is not read", WpsElement(WpsAttribute(0x1008, {0x02}) + version), true, "2.0", ""},
         {"no WPS element", beacon::Ssid("A") + beacon::Rates(), false, "", ""},
         {"three bytes", Bytes{221, 1, 0}, false, "", ""},
@@ -90,6 +90,24 @@ TEST(WscInfo, HostileLengthsStopTheWalkInsideTheBuffer) {
         EXPECT_EQ(t.version, c.version) << c.name;
         EXPECT_EQ(t.configMethods, c.configMethods) << c.name;
     }
+}
+
+// An attribute of length 0 has no value: nothing is read for it (its neighbour's bytes are
+// not taken for one) and the attributes after it are all decoded.
+TEST(WscInfo, EmptyAttributesAreSteppedOverUnread) {
+    const Bytes attributes = WpsAttribute(0x1057, {}) + WpsAttribute(0x1041, {}) + WpsAttribute(0x1044, {}) +
+                             WpsAttribute(0x104A, {}) + WpsAttribute(0x103C, {}) + WpsAttribute(0x1047, {}) +
+                             WpsAttribute(0x1044, {0x02}) + WpsAttribute(0x1008, Be16(0x0188)) +
+                             WpsAttribute(0x1047, kUuid);
+    WscInfoTexts t;
+    ASSERT_TRUE(Decode(beacon::Ssid("Net") + WpsElement(attributes), t));
+    EXPECT_EQ(t.apSetupLocked, "");
+    EXPECT_EQ(t.selectedRegistrar, "");
+    EXPECT_EQ(t.version, "");
+    EXPECT_EQ(t.rfBands, "");
+    EXPECT_EQ(t.state, "Configured");
+    EXPECT_EQ(t.configMethods, "0x0188");
+    EXPECT_EQ(t.uuidE, "00112233445566778899AABBCCDDEEFF");
 }
 
 TEST(WpsTexts, StatusLineByRunKindAndState) {

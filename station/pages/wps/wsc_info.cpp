@@ -74,8 +74,9 @@ void DecodeAttributes(const uint8_t* body, size_t size, WscInfoTexts& out) {
     while (at + kHeader < size) {
         const unsigned type = Be16(body + at);
         const size_t length = Be16(body + at + 2);
-        if (length == 0 || length > size - at - kHeader) return;
-        DecodeAttribute(type, body + at + kHeader, length, out);
+        if (length > size - at - kHeader) return;
+        // An empty attribute carries nothing to read: the walk steps over its header.
+        if (length != 0) DecodeAttribute(type, body + at + kHeader, length, out);
         at += kHeader + length;
     }
 }

@@ -17,7 +17,7 @@ struct WscInfoTexts {
 };
 
 // Finds the first WPS element of an entry's information elements and decodes its
-// attributes. The walk stops at an element or attribute that runs past its container, at a
-// later element whose length byte is 0 and at an attribute of length 0; nothing outside
-// [ies, ies + size) is read. Returns false when no WPS element was reached.
+// attributes. The walk stops at an element or attribute that runs past its container and at
+// a later element whose length byte is 0; an attribute of length 0 is stepped over unread.
+// Nothing outside [ies, ies + size) is read. Returns false when no WPS element was reached.
 bool DecodeWscInfo(const uint8_t* ies, size_t size, WscInfoTexts& out);
