@@ -174,10 +174,12 @@ void CHideDlg::InitDevice(int openSheet) {
     SetTimer(kWpsButtonTimer, kWpsButtonMs);
 }
 
-void CHideDlg::SuspendWpsTimers() {
+int CHideDlg::SuspendWpsTimers() {
     KillTimer(kWpsReconnectTimer);
-    KillTimer(kWpsStatusTimer);
+    // Killing a timer tells whether it was set: timer 5 is set exactly while a run is followed.
+    const int following = KillTimer(kWpsStatusTimer) ? 1 : 0;
     KillTimer(kWpsButtonTimer);
+    return following;
 }
 
 void CHideDlg::ResumeWpsTimers(int statusPolling) {

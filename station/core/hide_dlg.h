@@ -52,8 +52,10 @@ public:
     void KillPollTimers();
     // The WPS page polls the driver itself while it exists: it takes timers 4, 5 and 6 when it
     // is created and gives them back when its window is destroyed (timer 5 only when a run
-    // it started is still going on, timer 4 for a rotating WPS session).
-    void SuspendWpsTimers();
+    // is still going on, timer 4 for a rotating WPS session). Suspending returns 1 when timer
+    // 5 was following a run (the adapter's button, or a page run handed over): the page
+    // carries that run on to its end.
+    int SuspendWpsTimers();
     void ResumeWpsTimers(int statusPolling);
     int Discover();
 

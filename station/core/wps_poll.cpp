@@ -60,12 +60,10 @@ bool EndsWithoutCredentials(uint32_t state) {
 
 void OnConfigured() {
     KillWpsTimer(kWpsReconnectTimer);
+    // Without the driver's answer the stored credentials and their service profiles stay;
+    // timer 5 goes on, and the next tick, still "Configured", asks again.
+    if (!QueryWpsCredentials()) return;
     KillWpsTimer(kWpsStatusTimer);
-    // What the driver hands over is held to the table's fields before anyone reads it.
-    uint8_t answer[sizeof(WpsCredentialTable)] = {};
-    DWORD returned = 0;
-    if (!QueryOid(kOidWpsCredentials, answer, sizeof(answer), &returned)) returned = 0;
-    ParseWpsCredentialTable(answer, returned > sizeof(answer) ? sizeof(answer) : returned, g_WpsCredentialTable);
     WriteWpsProfiles(1);
     WriteWpsConfigCommon();
     if (g_WpsCredentialTable.Count != 0) {
@@ -76,6 +74,19 @@ void OnConfigured() {
 }
 
 }  // namespace
+
+bool QueryWpsCredentials() {
+    // What the driver hands over is held to the table's fields before anyone reads it.
+    uint8_t answer[sizeof(WpsCredentialTable)] = {};
+    DWORD returned = 0;
+    if (!QueryOid(kOidWpsCredentials, answer, sizeof(answer), &returned)) {
+        // Formatted for a debugger only, like the other failed calls; the user is not told.
+        OutputDebugStringA("WPS credential query failed - nothing stored changed\n");
+        return false;
+    }
+    ParseWpsCredentialTable(answer, returned > sizeof(answer) ? sizeof(answer) : returned, g_WpsCredentialTable);
+    return true;
+}
 
 int PollWps(unsigned timerId) {
     switch (timerId) {

@@ -32,6 +32,11 @@ constexpr unsigned kWpsButtonMs = 1000;
 // 0 for timer 4 (the caller's poll ends there), 1 otherwise.
 int PollWps(unsigned timerId);
 
+// The driver's credential table (query OID 0xFF0C002E) into g_WpsCredentialTable, held to its
+// fields. False when the query fails: the table is left as it was and a trace is written,
+// so the caller stores nothing and asks again on its next status tick.
+bool QueryWpsCredentials();
+
 // Queues a connect with the current credential (the next one while cycling); 1 when one was
 // queued, 0 when the table is empty. With driverSettings, the connect also carries the
 // adapter's own settings of that record (CopyDriverSettings).

@@ -14,6 +14,7 @@
 #include "shared/list_view_rows.h"
 #include "shared/oid_access.h"
 #include "station/core/action_data.h"
+#include "station/core/ansi_text.h"
 #include "station/core/bss_ie_decoder.h"
 #include "station/core/bssid_list.h"
 #include "station/core/channel_frequency.h"
@@ -54,10 +55,11 @@ void DeleteAllWlanProfiles() {
     if (Wlan() && Wlan()->ProfileStore()) Wlan()->ProfileStore()->DeleteAllProfiles();
 }
 
+// The service profile was named from the SSID through the system code page: the same
+// conversion finds it again (a byte above 0x7F is not a character of its own value).
 void DeleteWlanProfile(const std::string& ssid) {
     if (!Wlan() || !Wlan()->ProfileStore() || ssid.empty()) return;
-    std::wstring name(ssid.begin(), ssid.end());
-    Wlan()->ProfileStore()->DeleteProfile(name.c_str());
+    Wlan()->ProfileStore()->DeleteProfile(WidenAnsi(ssid).c_str());
 }
 
 std::string AuthenticationText(const BssIeFlags& f) {
@@ -138,8 +140,9 @@ BOOL CWscPage::OnInitDialog() {
     };
     for (const auto& t : kTexts) SetDlgItemText(t.id, fw::LoadStr(t.text));
 
-    // Only one side polls the driver: the main window's WPS timers stop while the page exists.
-    if (g_pHideDlg) g_pHideDlg->SuspendWpsTimers();
+    // Only one side polls the driver: the main window's WPS timers stop while the page exists,
+    // and a run the main window was following goes on here.
+    const int adoptRun = g_pHideDlg ? g_pHideDlg->SuspendWpsTimers() : 0;
 
     // The list borrows the images (its template shares them): a page made again reuses them.
     if (!m_hImages) {
@@ -182,6 +185,13 @@ BOOL CWscPage::OnInitDialog() {
     if (g_WpsSessionActive && g_WpsCredentialTable.Count != 0) SetTimer(kLinkTimer, kLinkMs);
     SetTimer(kButtonTimer, kButtonMs);
     UpdateData(FALSE);
+    // The adapter's button pressed (or a run of the page handed over) before the page was
+    // made: its status timer follows it to "Configured" and the connect, as for a run
+    // started here.
+    if (adoptRun) {
+        KillTimer(kLinkTimer);
+        StartStatusPolling();
+    }
     return TRUE;
 }
 
@@ -466,14 +476,13 @@ void CWscPage::PollStatus() {
 }
 
 void CWscPage::OnConfigured() {
+    // Without the driver's answer the table, "_wsc" and the service profiles stay as they
+    // are; the run keeps polling and the next tick, still "Configured", asks again.
+    if (!QueryWpsCredentials()) return;
     RefreshApList();
     UpdateButtons();
     StopStatusPolling(0);
     SetProgress(95);
-    uint8_t answer[sizeof(WpsCredentialTable)] = {};
-    DWORD returned = 0;
-    if (QueryOid(kOidWpsCredentials, answer, sizeof answer, &returned))
-        ParseWpsCredentialTable(answer, returned, g_WpsCredentialTable);
     WriteWpsProfiles(1);
     RefreshCredentialList();
     MarkCredential(g_WpsCurrentIndex, 1);

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -166,6 +167,51 @@ TEST_F(WpsMainWindowTest, FailingRunStopsThePollingWithNothingStoredOrQueued) {
         EXPECT_TRUE(world.WlanConnects().empty());
         EXPECT_EQ(Value("_wsc", "Common", "Number"), "<missing>");
         EXPECT_EQ(g_WpsCredentialTable.Count, 0u);
+    });
+}
+
+// "Configured" with the credential query failing: the stored credentials and their service
+// profile stay as they were, nothing connects, and the next tick asks the driver again.
+TEST_F(WpsMainWindowTest, FailedCredentialQueryAtConfiguredChangesNothingStored) {
+    LoadWps();
+    std::ofstream(File("_sta")) << "[Config]\nCurProfile=Mill\nWSC=0\nSSID=Old Mill\nNetworkType=1\nAuthMode=0\n"
+                                   "CipherMode=1\n";
+    const std::string wsc = "[Common]\r\nNumber=1\r\nConfigMode=0\r\nPinCode=0\r\n[Profile0]\r\nSSID=Old Mill\r\n"
+                            "AuthType=1\r\nEncryType=1\r\nKeyIndex=0\r\nKeyLength=0\r\nKey=\r\nMacAddress=000000000000\r\n";
+    std::ofstream(File("_wsc"), std::ios::binary) << wsc;
+    auto fileText = [&](const char* kind) {
+        std::ifstream in(File(kind), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    Run([&] {
+        ASSERT_EQ(world.WlanProfiles(0).size(), 1u);
+        g_WpsSessionActive = 1;
+        g_WpsCredentialTable.Count = 1;
+        g_WpsCredentialTable.Entries[0].SsidLength = 8;
+        std::memcpy(g_WpsCredentialTable.Entries[0].Ssid, "Old Mill", 8);
+        const WpsCredentialTable before = g_WpsCredentialTable;
+        const std::string station = fileText("_sta");
+        world.SetOidAnswer(0, kQueryTable, Table(1, {{"Lantern Home", "harbor lights"}}));
+        world.SetOidAnswer(0, kQueryStatus, U32(15));
+        world.FailOid(kQueryTable, 1);
+        dialog.SetTimer(kWpsStatusTimer, kWpsStatusMs);
+        world.ClearWlanCalls();
+        Timer(kWpsStatusTimer);
+
+        EXPECT_EQ(fileText("_wsc"), wsc);
+        EXPECT_EQ(fileText("_sta"), station);
+        ASSERT_EQ(world.WlanProfiles(0).size(), 1u);
+        EXPECT_EQ(world.WlanProfiles(0)[0].name, L"Old Mill");
+        EXPECT_EQ(std::memcmp(&g_WpsCredentialTable, &before, sizeof before), 0);
+        EXPECT_TRUE(world.WlanConnects().empty());
+        EXPECT_FALSE(Armed(kWpsReconnectTimer, kWpsReconnectMs));
+        EXPECT_TRUE(Armed(kWpsStatusTimer, kWpsStatusMs)) << "asked again on the next tick";
+
+        Timer(kWpsStatusTimer);
+        EXPECT_EQ(Value("_wsc", "Profile0", "SSID"), "Lantern Home");
+        EXPECT_TRUE(world.WlanProfiles(0).empty() || world.WlanProfiles(0)[0].name != L"Old Mill");
+        EXPECT_EQ(ConnectedProfiles(), std::vector<std::wstring>{L"Lantern Home"});
+        EXPECT_FALSE(Armed(kWpsStatusTimer, kWpsStatusMs));
     });
 }
 

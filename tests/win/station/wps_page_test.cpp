@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -711,6 +712,80 @@ TEST_F(WpsPageTest, DeletingTheMiddleCredentialKeepsTheOthersInOrder) {
     });
 }
 
+// Delete of the credential in use takes its service profile with it, whatever bytes its SSID
+// holds: the profile's name is found the way the connect made it.
+TEST_F(WpsPageTest, DeletingTheCredentialInUseRemovesItsServiceProfile) {
+    Load(WpsScenario());
+    const struct {
+        const char* name;
+        std::string ssid;
+    } cases[] = {
+        {"ASCII", "Lantern Home"},
+        {"one byte above 0x7F", "Caf\xE9"},
+        {"several", "\xC4rger \xFC\xDF\xA0\xFF"},
+    };
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            StoreCredentials(page, {c.ssid});
+            const std::size_t before = world.WlanProfiles(0).size();
+            SelectListRow(Item(IDC_WSC_CREDENTIALS), 0);
+            Click(IDC_WSC_CONNECT);
+            PumpUntil([&] { return world.WlanNotificationsQueued() == 0; });
+            ASSERT_EQ(world.WlanProfiles(0).size(), before + 1) << "the connect stored a profile";
+            Click(IDC_WSC_DELETE);
+            EXPECT_EQ(world.WlanProfiles(0).size(), before);
+            EXPECT_EQ(g_WpsCredentialTable.Count, 0u);
+        }
+    });
+}
+
+// "Configured" with the credential query failing: the page's table, "_wsc" and the service
+// profiles stay as they were, nothing connects; the next look stores and connects.
+TEST_F(WpsPageTest, FailedCredentialQueryAtConfiguredChangesNothingStored) {
+    Load(WpsScenario());
+    std::ofstream(File("_sta")) << "[Config]\nCurProfile=Mill\nWSC=0\nSSID=Old Mill\nNetworkType=1\nAuthMode=0\n"
+                                   "CipherMode=1\n";
+    auto fileText = [&](const char* kind) {
+        std::ifstream in(File(kind), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    Run([&] {
+        ASSERT_NE(OpenPage(), nullptr);
+        StoreCredentials(page, {"Old Mill"});
+        ASSERT_EQ(world.WlanProfiles(0).size(), 1u);
+        const std::string wsc = fileText("_wsc");
+        Bytes table(996, 0);
+        const std::uint32_t one = 1, length = 12, auth = 0x20, encry = 0x08, keyLength = 13;
+        std::memcpy(table.data(), &one, 4);
+        std::memcpy(table.data() + 4, &length, 4);
+        std::memcpy(table.data() + 8, "Lantern Home", 12);
+        std::memcpy(table.data() + 40, &auth, 4);
+        std::memcpy(table.data() + 44, &encry, 4);
+        std::memcpy(table.data() + 52, &keyLength, 4);
+        std::memcpy(table.data() + 56, "harbor lights", 13);
+        world.SetOidAnswer(0, kQueryTable, table);
+        world.SetOidAnswer(0, kQueryStatus, U32(15));
+        world.FailOid(kQueryTable, 1);
+        world.ClearJournal();
+        Tick(kStatusTimer);
+
+        EXPECT_EQ(Status(), "PBC - Configured");
+        EXPECT_EQ(Count(kQueryTable), 1);
+        EXPECT_EQ(fileText("_wsc"), wsc);
+        ASSERT_EQ(world.WlanProfiles(0).size(), 1u);
+        EXPECT_EQ(world.WlanProfiles(0)[0].name, L"Old Mill");
+        EXPECT_EQ(CredentialRows(), (std::vector<std::vector<std::string>>{{"Old Mill", "WPA2-PSK", "AES"}}));
+        EXPECT_TRUE(ConnectedSsids().empty());
+
+        Tick(kStatusTimer);
+        EXPECT_EQ(CredentialRows(), (std::vector<std::vector<std::string>>{{"Lantern Home", "WPA2-PSK", "AES"}}));
+        EXPECT_EQ(Value("_wsc", "Profile0", "SSID"), "Lantern Home");
+        EXPECT_EQ(ConnectedSsids(), std::vector<std::string>{"Lantern Home"});
+    });
+}
+
 TEST_F(WpsPageTest, RotateTriesEachCredentialEveryTenSecondsAndConnectTakesTheChosenOne) {
     Load(WpsScenario());
     Run([&] {
@@ -832,6 +907,66 @@ TEST_F(WpsPageTest, RunGoingOnWhenTheSheetClosesIsCarriedOnByTheMainWindow) {
         EXPECT_EQ(Value("_wsc", "Profile0", "SSID"), "Lantern Home");
         ASSERT_TRUE(PumpUntil([&] { return world.Adapter(0).connected; }));
         EXPECT_EQ(world.Adapter(0).linkSsid, "Lantern Home");
+    });
+}
+
+// The adapter's button pressed while the sheet is open on another page: the main window
+// follows the run until the WPS page is made, at any state of the run; the page then carries
+// the run on to "Configured", stores the credential and connects.
+TEST_F(WpsPageTest, ButtonRunFollowedByTheMainWindowIsCarriedOnByThePageOpenedMidRun) {
+    Load(WpsScenario());
+    const struct {
+        const char* name;
+        std::uint32_t seen;   // the last state the main window saw before the page opened
+        int quietMs;          // then this long without a look
+    } cases[] = {
+        {"scanning", 2, 0},
+        {"begin associating", 3, 0},
+        {"EAPOL-Start", 5, 0},
+        {"M1", 18, 0},
+        {"M4", 22, 0},
+        {"M7", 25, 0},
+        {"done", 27, 0},
+        {"configured before the main window looked", 27, 3000},
+    };
+    Run([&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            ASSERT_TRUE(dialog.m_pSheet && dialog.m_pSheet->IsWindow());
+            ASSERT_EQ(dialog.m_pSheet->WscPage()->IsWindow(), FALSE) << "not made yet";
+            world.PressWpsButton(0);
+            world.ClearJournal();
+            dialog.SendMessage(WM_TIMER, kWpsButtonTimer, 0);
+            ASSERT_TRUE(MainArmed(kWpsStatusTimer, kWpsStatusMs));
+            std::uint32_t state = 0;
+            for (int i = 0; i < 40; ++i) {
+                dialog.SendMessage(WM_TIMER, kWpsStatusTimer, 0);
+                for (const auto& e : world.Journal())
+                    if (e.oid == kQueryStatus && e.result) state = U32At(e.out, 0) & 0x0FFFFFFF;
+                if (state == c.seen) break;
+                world.clock().Advance(250);
+            }
+            ASSERT_EQ(state, c.seen);
+            world.clock().Advance(c.quietMs);
+            EXPECT_EQ(Count(kQueryTable), 0);
+
+            ASSERT_NE(OpenPage(), nullptr);
+            EXPECT_FALSE(MainArmed(kWpsStatusTimer, kWpsStatusMs)) << "one side polls";
+            EXPECT_TRUE(page->Running());
+            EXPECT_EQ(Texts(RunStatus()).back(), "PBC - Configured");
+            EXPECT_EQ(Count(kQueryTable), 1);
+            EXPECT_EQ(Value("_wsc", "Common", "Number"), "1");
+            EXPECT_EQ(Value("_wsc", "Profile0", "SSID"), "Lantern Home");
+            EXPECT_EQ(Value("_sta", "Config", "WSC"), "1");
+            EXPECT_EQ(ConnectedSsids(), std::vector<std::string>{"Lantern Home"}) << "the connect was queued";
+            EXPECT_FALSE(MainArmed(kWpsStatusTimer, kWpsStatusMs));
+
+            // The next case starts from a sheet without the WPS page.
+            dialog.m_pSheet->DestroyWindow();
+            fw::PumpMessages(20);
+            dialog.ShowConfigSheet();
+            fw::PumpMessages(20);
+        }
     });
 }
 
