@@ -94,7 +94,12 @@ public:
         ofn.lpstrFile = name.data();
         ofn.nMaxFile = static_cast<DWORD>(name.size());
         ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameA(&ofn)) return false;
+        // The dialog browses through shell objects, which work only in a single-threaded
+        // apartment: this thread gets one for the dialog's time when it has none.
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        const BOOL chosen = GetOpenFileNameA(&ofn);
+        if (SUCCEEDED(com)) CoUninitialize();
+        if (!chosen) return false;
         if (path) *path = name.data();
         return true;
     }

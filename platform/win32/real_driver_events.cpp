@@ -1,6 +1,12 @@
 // The driver's WMI events through COM: the locator, ROOT\WMI and an asynchronous
 // notification query that delivers to the caller's sink.
+//
+// The subscription lives on a thread of its own, which joins the multithreaded apartment
+// for as long as it holds it. The caller's thread, the user-interface thread, keeps no
+// apartment from it: the common file dialogs and the shell it runs need a single-threaded
+// apartment there, and a thread that joined the multithreaded one can never get one.
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/driver_events.h"
 #include "platform/win32/real.h"
@@ -19,10 +25,57 @@ class RealDriverEvents final : public DriverEvents {
 public:
     int Connect(IWbemObjectSink* sink) override {
         if (m_bConnected || !sink) return 0;
+        m_pSink = sink;
+        m_hReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        m_hStop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (m_hReady && m_hStop) m_hThread = CreateThread(nullptr, 0, &RealDriverEvents::Session, this, 0, nullptr);
+        if (!m_hThread) {
+            Diagnose("CreateThread() failed - error 0x%x", HRESULT_FROM_WIN32(GetLastError()));
+            CloseHandles();
+            m_pSink = nullptr;
+            return 0;
+        }
+        // The thread answers once the subscription is in place or a step failed.
+        WaitForSingleObject(m_hReady, INFINITE);
+        if (!m_bSubscribed) {
+            WaitForSingleObject(m_hThread, INFINITE);
+            CloseHandles();
+            m_pSink = nullptr;
+            return 0;
+        }
+        m_bConnected = true;
+        return 1;
+    }
+
+    void Disconnect() override {
+        if (!m_bConnected) return;
+        SetEvent(m_hStop);
+        // The thread cancels the call and lets go of everything in its apartment.
+        WaitForSingleObject(m_hThread, INFINITE);
+        CloseHandles();
+        m_bConnected = false;
+    }
+
+    bool IsConnected() const override { return m_bConnected; }
+
+private:
+    static DWORD WINAPI Session(void* self) {
+        auto* events = static_cast<RealDriverEvents*>(self);
+        events->m_bSubscribed = events->Subscribe();
+        SetEvent(events->m_hReady);
+        if (!events->m_bSubscribed) return 0;
+        WaitForSingleObject(events->m_hStop, INFINITE);
+        events->m_pServices->CancelAsyncCall(events->m_pHeldSink);
+        events->Undo();
+        return 0;
+    }
+
+    // On the session thread: the steps of the subscription, each failure undone.
+    bool Subscribe() {
         HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (FAILED(hr)) {
             Diagnose("CoInitializeEx() failed - returned 0x%x", hr);
-            return 0;
+            return false;
         }
         hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
                                   RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_SECURE_REFS, nullptr);
@@ -44,46 +97,48 @@ public:
             Diagnose("Could not connect to server - error 0x%x\n", hr);
             return Undo();
         }
-        sink->AddRef();
-        m_pSink = sink;
+        m_pSink->AddRef();
+        m_pHeldSink = m_pSink;
         BSTR lang = SysAllocString(L"WQL");
         BSTR query = SysAllocString(L"SELECT * FROM QelWLANMessageEvent");
-        hr = m_pServices->ExecNotificationQueryAsync(lang, query, 0, nullptr, m_pSink);
+        hr = m_pServices->ExecNotificationQueryAsync(lang, query, 0, nullptr, m_pHeldSink);
         SysFreeString(lang);
         SysFreeString(query);
         if (FAILED(hr)) {
             Diagnose("Unable to execute the event query\n", hr);
             return Undo();
         }
-        m_bConnected = true;
-        return 1;
+        return true;
     }
 
-    void Disconnect() override {
-        if (!m_bConnected) return;
-        m_pServices->CancelAsyncCall(m_pSink);
-        m_bConnected = false;
-        Undo();
-    }
-
-    bool IsConnected() const override { return m_bConnected; }
-
-private:
-    // Releases whatever the connection holds, then balances CoInitializeEx; returns 0.
-    int Undo() {
-        if (m_pSink) m_pSink->Release();
+    // On the session thread: releases whatever the subscription holds, then balances
+    // CoInitializeEx; returns false.
+    bool Undo() {
+        if (m_pHeldSink) m_pHeldSink->Release();
         if (m_pServices) m_pServices->Release();
         if (m_pLocator) m_pLocator->Release();
-        m_pSink = nullptr;
+        m_pHeldSink = nullptr;
         m_pServices = nullptr;
         m_pLocator = nullptr;
         CoUninitialize();
-        return 0;
+        return false;
+    }
+
+    void CloseHandles() {
+        for (HANDLE* h : {&m_hThread, &m_hReady, &m_hStop}) {
+            if (*h) CloseHandle(*h);
+            *h = nullptr;
+        }
     }
 
     IWbemLocator* m_pLocator = nullptr;
     IWbemServices* m_pServices = nullptr;
-    IWbemObjectSink* m_pSink = nullptr;
+    IWbemObjectSink* m_pSink = nullptr;      // the caller's, handed to the session thread
+    IWbemObjectSink* m_pHeldSink = nullptr;  // our reference while subscribed
+    HANDLE m_hThread = nullptr;
+    HANDLE m_hReady = nullptr;
+    HANDLE m_hStop = nullptr;
+    bool m_bSubscribed = false;
     bool m_bConnected = false;
 };
 

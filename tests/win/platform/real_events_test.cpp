@@ -24,3 +24,22 @@ TEST(RealDriverEvents, ConnectAndDisconnect) {
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
     CoUninitialize();
 }
+
+// The subscription's apartment is not the caller's: the user-interface thread can still get
+// the single-threaded apartment the file dialogs and the shell need, while subscribed and
+// after, and a thread already in one can subscribe.
+TEST(RealDriverEvents, CallersThreadKeepsItsApartment) {
+    platform::DriverEvents& e = platform::win32::RealEvents();
+    RecordingSink sink;
+    ASSERT_EQ(e.Connect(&sink), 1);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK) << "no apartment joined here";
+    CoUninitialize();
+    e.Disconnect();
+
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    EXPECT_EQ(e.Connect(&sink), 1);
+    e.Disconnect();
+    CoUninitialize();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK) << "the thread's own balanced";
+    CoUninitialize();
+}
