@@ -953,6 +953,10 @@ TEST_F(WpsPageTest, ButtonRunFollowedByTheMainWindowIsCarriedOnByThePageOpenedMi
             ASSERT_NE(OpenPage(), nullptr);
             EXPECT_FALSE(MainArmed(kWpsStatusTimer, kWpsStatusMs)) << "one side polls";
             EXPECT_TRUE(page->Running());
+            if (c.seen == 18) {
+                Tick(kStatusTimer);
+                Shot("wps_page_button_run_taken_over");
+            }
             EXPECT_EQ(Texts(RunStatus()).back(), "PBC - Configured");
             EXPECT_EQ(Count(kQueryTable), 1);
             EXPECT_EQ(Value("_wsc", "Common", "Number"), "1");
