@@ -185,6 +185,9 @@ BOOL CConfigPage::OnInitDialog()
     if (!offered && !modes.empty())
         m_Settings.WirelessModeText = modes.front();
     ShowNumbers();
+    // The stored rate needs its mode's rows before it is shown, or an index above the five
+    // B rates finds none and the mode-change step reads it back as Auto.
+    FillCombo(IDC_CFG_TX_RATE, RateTexts(Mode()));
 
     RebuildRegionLists();
     EnableDlgItem(IDC_CFG_CHANNEL, m_Settings.AutoChannelSelect == 0);

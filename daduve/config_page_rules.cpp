@@ -1,5 +1,6 @@
 #include "daduve/config_page_rules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "daduve/ap_channels.h"
@@ -136,10 +137,15 @@ ChannelChoice ChannelsFor(int mode, const std::vector<uint8_t>& list24, const st
             if (!bw40 || (c != 140 && c != 165))
                 choice.channels.push_back(c);
         break;
-    case 9:
+    case 9: {
         choice.channels = list24;
-        choice.bw40 = allowBw40Capability && allowBw40InBgBand && choice.channels.size() >= 4;
+        // A 40 MHz channel needs a listed partner 4 channels away: the list must reach that far.
+        int span = 0;
+        if (!list24.empty())
+            span = *std::max_element(list24.begin(), list24.end()) - *std::min_element(list24.begin(), list24.end());
+        choice.bw40 = allowBw40Capability && allowBw40InBgBand && span >= 4;
         break;
+    }
     default:
         choice.channels = list24;
         break;

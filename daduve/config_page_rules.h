@@ -42,8 +42,8 @@ std::vector<std::string> McsTexts(int htIndex, int htMode);
 
 // The channel list of a mode from the two region lists. In mode 8 with 40 MHz, 140 and 165
 // are left out. In mode 9 the result also says whether 40 MHz may be chosen: only when the
-// adapter and the driver allow it in the 2.4 GHz band and the list holds at least 4
-// channels; 40 MHz is then on, else off.
+// adapter and the driver allow it in the 2.4 GHz band and the list spans at least 4
+// channels (its last channel at least 4 above its first); 40 MHz is then on, else off.
 struct ChannelChoice {
     std::vector<uint8_t> channels;
     std::optional<bool> bw40;  // mode 9 only

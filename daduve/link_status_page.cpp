@@ -22,6 +22,9 @@ namespace {
 constexpr uint32_t kExtraInfoCodes = 11;
 constexpr DWORD kLinkDownBytes = 32;
 
+// The caption's string sits between the texts of codes 0 and 1.
+UINT ExtraInfoString(uint32_t code) { return code == 0 ? IDS_LS_LINK_UP : IDS_LS_LINK_DOWN + code - 1; }
+
 constexpr int kHtControls[] = {IDC_LS_HT_BW,   IDC_LS_HT_GI,   IDC_LS_HT_STBC, IDC_LS_HT_MCS,
                                IDC_LS_HT_SNR0, IDC_LS_HT_SNR1, IDC_LS_HT_GROUP};
 
@@ -72,7 +75,7 @@ void CLinkStatusPage::Refresh()
 {
     uint32_t code = kExtraInfoCodes;
     m_strExtraInfo = QueryValue(kOidQueryExtraInfo, &code) && code < kExtraInfoCodes
-                         ? fw::LoadStr(IDS_LS_LINK_UP + code)
+                         ? fw::LoadStr(ExtraInfoString(code))
                          : std::string();
 
     // The driver writes 0 when connected: a query that fails leaves the ones.

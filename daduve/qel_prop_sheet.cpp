@@ -78,9 +78,6 @@ BOOL CQelPropSheet::OnInitDialog()
 
 BOOL CQelPropSheet::PreTranslateMessage(MSG* msg)
 {
-    // Enter never presses a sheet button.
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
-        return TRUE;
     // OK closes the sheet the way Cancel does: nothing is applied.
     if (msg->message == WM_LBUTTONUP && msg->hwnd == GetDlgItem(IDOK)) {
         ::ReleaseCapture();

@@ -346,23 +346,23 @@
 #define IDS_LS_DISCONNECTED          110
 #define IDS_LS_RF_OFF                111
 #define IDS_LS_DBM                   179
-#define IDS_LS_LINK_UP               353    /* extra-info codes 0-10: 353-363 */
-#define IDS_LS_LINK_DOWN             354
-#define IDS_LS_HW_RADIO_OFF          355
-#define IDS_LS_SW_RADIO_OFF          356
-#define IDS_LS_OPEN_AUTH_FAIL        357
-#define IDS_LS_SHARED_AUTH_FAIL      358
-#define IDS_LS_ASSOC_FAIL            359
-#define IDS_LS_DEAUTH_MIC            360
-#define IDS_LS_DEAUTH_4WAY           361
-#define IDS_LS_DEAUTH_GROUP_KEY      362
-#define IDS_LS_EAP_SUCCEED           363
+#define IDS_LS_LINK_UP               353    /* extra-info code 0; codes 1-10: 355-364 */
+#define IDS_LINK_STATUS              354    /* the page's caption, amid the extra-info texts */
+#define IDS_LS_LINK_DOWN             355
+#define IDS_LS_HW_RADIO_OFF          356
+#define IDS_LS_SW_RADIO_OFF          357
+#define IDS_LS_OPEN_AUTH_FAIL        358
+#define IDS_LS_SHARED_AUTH_FAIL      359
+#define IDS_LS_ASSOC_FAIL            360
+#define IDS_LS_DEAUTH_MIC            361
+#define IDS_LS_DEAUTH_4WAY           362
+#define IDS_LS_DEAUTH_GROUP_KEY      363
+#define IDS_LS_EAP_SUCCEED           364
 #define IDS_LS_CENTRAL_CHANNEL       365
 #define IDS_LS_NOISE_STRONG          366
 #define IDS_LS_NOISE_NORMAL          367
 #define IDS_LS_NOISE_LOW             368
 #define IDS_LS_EXTRA_INFO            375
-#define IDS_LINK_STATUS              3991   /* 354 is the second extra-info text */
 /* Statistics page (135): labels 1178-1189, values 1074-1083; the row of frames sent without
  * a retry (1180, 1075) is hidden */
 #define IDD_STATISTICS               135

@@ -22,7 +22,7 @@
 namespace {
 
 constexpr const char* kWepMessage = "Invalid Key Length  -  WEP requires 5 or 13 characters. \n(Note : 1 character is 2 hexa)";
-constexpr const char* kWpaMessage = "Invalid Key Length  -  WPA-PSK requires 8~63 ASCII characters";
+constexpr const char* kWpaMessage = "Invalid Key Length  -  WPA-PSK requires 8~32 ASCII characters";
 
 class AuthSecuDlgTest : public HavixTest {
 protected:

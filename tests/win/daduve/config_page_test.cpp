@@ -300,6 +300,60 @@ TEST_F(ConfigPageTest, ModeBKeepsNoRateItLacks) {
     EXPECT_EQ(Text(DriverKey(), "WirelessMode"), "1");
 }
 
+// A stored rate is shown in its mode's list, and an Apply that touches no rate stores the
+// same index and sends its rate. Modes the page does not offer show as B/G mixed, whose
+// thirteen rows hold every index theirs do; an index without a row is Auto.
+struct StoredRateCase {
+    int mode;
+    int rate;
+    const char* shownMode;
+    const char* shownRate;
+    const char* storedMode;
+    const char* storedRate;
+    Bytes sent;
+};
+
+class ConfigStoredRateTest : public ConfigPageTest, public ::testing::WithParamInterface<StoredRateCase> {};
+
+TEST_P(ConfigStoredRateTest, OpenAndApplyKeepTheStoredRate) {
+    const StoredRateCase& c = GetParam();
+    Start();
+    Store("WirelessMode", std::to_string(c.mode));
+    Store("TransRate", std::to_string(c.rate));
+    Open();
+    EXPECT_EQ(Shown(IDC_CFG_MODE), c.shownMode);
+    EXPECT_EQ(Shown(IDC_CFG_TX_RATE), c.shownRate);
+    Type(IDC_CFG_SSID, "Quay");
+    Apply();
+    EXPECT_EQ(Text(DriverKey(), "SSID"), "Quay");
+    for (const std::string& key : {ApDefault(), DriverKey()}) {
+        EXPECT_EQ(Text(key, "WirelessMode"), c.storedMode);
+        EXPECT_EQ(Text(key, "TransRate"), c.storedRate);
+    }
+    const auto sets = testutil::SetsOf(world, kRatesS);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Hex(sets[0].in), Hex(c.sent));
+}
+
+const Bytes kRate12 = Rates({0x18}), kRate48 = Rates({0x60});
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ConfigStoredRateTest,
+    ::testing::Values(StoredRateCase{0, 7, "802.11 B/G Mixed", "12 Mbps", "0", "7", kRate12},
+                      StoredRateCase{1, 7, "802.11 B Only", "Auto", "1", "0", Rates({0x16, 0x0B, 0x04, 0x02})},
+                      StoredRateCase{2, 7, "802.11 A Only", "48 Mbps", "2", "7", kRate48},
+                      StoredRateCase{3, 7, "802.11 B/G Mixed", "12 Mbps", "0", "7", kRate12},
+                      StoredRateCase{4, 7, "802.11 G Only", "48 Mbps", "4", "7", kRate48},
+                      StoredRateCase{4, 10, "802.11 G Only", "Auto", "4", "0",
+                                     Rates({0x6C, 0x60, 0x48, 0x30, 0x24, 0x18, 0x12, 0x0C})},
+                      StoredRateCase{5, 12, "802.11 B/G Mixed", "54 Mbps", "0", "12", Rates({0x6C})},
+                      StoredRateCase{6, 7, "802.11 B/G Mixed", "12 Mbps", "0", "7", kRate12},
+                      StoredRateCase{7, 7, "802.11 B/G Mixed", "12 Mbps", "0", "7", kRate12},
+                      StoredRateCase{8, 8, "802.11 A/N mix", "54 Mbps", "8", "8", Rates({0x6C})},
+                      StoredRateCase{9, 7, "802.11 B/G/N mix", "12 Mbps", "9", "7", kRate12}),
+    [](const ::testing::TestParamInfo<StoredRateCase>& info) {
+        return "Mode" + std::to_string(info.param.mode) + "Rate" + std::to_string(info.param.rate);
+    });
+
 TEST_F(ConfigPageTest, HtControlsFollowCheckBuildWhileThePageIsActive) {
     Start();
     Open();
@@ -463,6 +517,36 @@ TEST_F(ConfigPageTest, ExtensionChannelFollowsTheChannel) {
     for (const auto& c : twoGhz) {
         Select(IDC_CFG_CHANNEL, c.channel);
         EXPECT_EQ(Join(Rows(IDC_CFG_EXT_CHANNEL)), c.ext) << c.channel;
+    }
+}
+
+// B/G/N offers 40 MHz only when the region's channels reach 4 apart, so that some channel
+// has an extension channel: not in regions 2 (10-11), 3 (10-13) and 4 (14).
+TEST_F(ConfigPageTest, FortyMegahertzInBgnNeedsChannelsFourApart) {
+    Start();
+    daduve::g_Ap.checkBuild = 1;
+    daduve::g_Ap.allowBw40InBgBand = 1;
+    Open();
+    Select(IDC_CFG_MODE, "802.11 B/G/N mix");
+    const bool offered[] = {true, true, false, false, false, true, true, true};
+    for (int code = 0; code < 8; ++code) {
+        SCOPED_TRACE(code);
+        SelectRow(IDC_CFG_REGION24, code);
+        // Away from channel 14, which takes 40 MHz back by itself.
+        if (RowOf(page, IDC_CFG_CHANNEL, "6") >= 0) Select(IDC_CFG_CHANNEL, "6");
+        Click(IDC_CFG_ALLOW_BW40, true);
+        EXPECT_EQ(Enabled(IDC_CFG_BW_40), offered[code]);
+        EXPECT_EQ(IsDlgButtonChecked(page.m_hWnd, IDC_CFG_BW_40) == BST_CHECKED, offered[code]);
+        if (offered[code]) Select(IDC_CFG_EXT_CHANNEL, Rows(IDC_CFG_EXT_CHANNEL).at(0));
+        world.ClearJournal();
+        Apply();
+        const DWORD setting = Dword(ApDefault(), "TransmitSetting");
+        EXPECT_EQ((setting >> 11) & 1, offered[code] ? 1u : 0u);
+        EXPECT_EQ(((setting >> 17) & 3) != 0, offered[code]) << "an extension channel with 40 MHz, none without";
+        const auto sets = testutil::SetsOf(world, kHtS);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_GT(sets[0].in.size(), 8u);
+        EXPECT_EQ(sets[0].in[8], offered[code] ? 1 : 0);
     }
 }
 

@@ -3,6 +3,7 @@
 // throughput over the poll, and what it shows while the BSS is down.
 #include <windows.h>
 #include <commctrl.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "daduve/link_status_page.h"
+#include "framework/resources.h"
 #include "journal_steps.h"
 #include "page_in_sheet.h"
 #include "tests/win/common/screen_picture.h"
@@ -146,6 +148,43 @@ TEST_F(ApLinkStatusTest, TextsForTheDriversAnswers) {
         Poll();
         for (const Expected& e : c.texts) EXPECT_EQ(Text(e.id), e.text) << e.id;
     }
+}
+
+// Each extra-info code shows its text from its own string; the caption's string 354 sits
+// between codes 0 and 1.
+TEST_F(ApLinkStatusTest, ExtraInfoCodesAndTheCaptionHaveTheirStrings) {
+    const struct {
+        uint8_t code;
+        UINT id;
+        const char* text;
+    } cases[] = {
+        {0, 353, "Link is Up"},
+        {1, 355, "Link is Down"},
+        {2, 356, "Hardware radio off"},
+        {3, 357, "Software radio off"},
+        {4, 358, "Open authentication fail"},
+        {5, 359, "Shared authentication fail"},
+        {6, 360, "Association failed"},
+        {7, 361, "Deauthencation because MIC failure"},
+        {8, 362, "Deauthencation on 4-way handshake timeout"},
+        {9, 363, "Deauthencation on group key handshake timeout"},
+        {10, 364, "EAP succeed"},
+    };
+    EXPECT_EQ(fw::LoadStr(354), "Link Status");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(fw::LoadStr(c.id), c.text);
+        Bind(kUp + "oid 0x0D71011D = " + steps::Hex(Bytes{c.code, 0, 0, 0}) + "\n");
+        OpenAndPoll();
+        EXPECT_EQ(Text(IDC_LS_EXTRA_INFO), std::string(c.text) + " [TxPower:100%]");
+    }
+    char caption[32] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption;
+    item.cchTextMax = sizeof(caption);
+    SendMessageA(PropSheet_GetTabControl(SheetWindow()), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(caption, "Link Status");
 }
 
 TEST_F(ApLinkStatusTest, AnAdapterWithout11nReadsTheLegacyRateAndTheNoiseValue) {

@@ -147,6 +147,13 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
              PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
          }},
         {"close box", [](daduve::CQelPropSheet& s) { s.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        // The sheet's default button takes Enter in a page's edit, as any sheet's does.
+        {"Enter",
+         [](daduve::CQelPropSheet& s) {
+             HWND ssid = s.ConfigPage()->GetDlgItem(IDC_CFG_SSID);
+             SetFocus(ssid);
+             PostMessageA(ssid, WM_KEYDOWN, VK_RETURN, 0);
+         }},
     };
     LoadSoftAp();
     Run([&] {
@@ -160,18 +167,26 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
             EXPECT_FALSE(SheetShown());
             EXPECT_TRUE(world.Tray().present);
         }
-        // Enter presses nothing.
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         ASSERT_TRUE(SheetShown());
-        MSG enter{Sheet()->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-        EXPECT_TRUE(Sheet()->PreTranslateMessage(&enter));
-        PostMessageA(GetFocus() ? GetFocus() : Sheet()->m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
-        fw::PumpMessages(100);
-        EXPECT_TRUE(SheetShown());
         // A launch while the sheet is open raises the same one.
         daduve::CQelPropSheet* open = Sheet();
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         EXPECT_EQ(Sheet(), open);
+    });
+}
+
+// Enter in an open drop-down list picks the row and closes the list; the sheet stays.
+TEST_F(MainSheetTest, EnterClosesAnOpenDropDownList) {
+    WithSheet([&](daduve::CQelPropSheet& sheet) {
+        HWND mode = sheet.ConfigPage()->GetDlgItem(IDC_CFG_MODE);
+        SetFocus(mode);
+        SendMessageA(mode, CB_SHOWDROPDOWN, TRUE, 0);
+        ASSERT_TRUE(SendMessageA(mode, CB_GETDROPPEDSTATE, 0, 0));
+        PostMessageA(mode, WM_KEYDOWN, VK_RETURN, 0);
+        fw::PumpMessages(150);
+        EXPECT_FALSE(SendMessageA(mode, CB_GETDROPPEDSTATE, 0, 0));
+        EXPECT_TRUE(SheetShown());
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,48 @@ TEST_F(ApRegSetPageTest, ErrorMicRequestIsNotRetried) {
     SetText(IDC_REGSET_RF_VALUE, "1");
     Click(IDC_REGSET_RF_SET);
     EXPECT_EQ(SetOidQueueSize(), 1u) << "register writes get their retries";
+}
+
+// The R17 lines read as sentences: "Inc/Dec R17 by " byte 0 ", if FALSE CCA >=" byte 1
+// " / <=" byte 2, then "within 1 second. Max R17 value is 0x" and the maximum.
+TEST_F(ApRegSetPageTest, TheR17LinesReadInTheirOrder) {
+    struct Child {
+        HWND h;
+        RECT r;
+    };
+    std::vector<Child> children;
+    EnumChildWindows(
+        page->m_hWnd,
+        [](HWND h, LPARAM out) {
+            RECT r{};
+            GetWindowRect(h, &r);
+            reinterpret_cast<std::vector<Child>*>(out)->push_back({h, r});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    std::sort(children.begin(), children.end(), [](const Child& a, const Child& b) { return a.r.left < b.r.left; });
+    // The controls whose middle lies on the line of the given edit, left to right: texts as
+    // they read, edits by id.
+    auto line = [&](int edit) {
+        RECT e{};
+        GetWindowRect(page->GetDlgItem(edit), &e);
+        std::vector<std::string> out;
+        for (const Child& c : children) {
+            const LONG middle = (c.r.top + c.r.bottom) / 2;
+            // Group boxes span several lines.
+            if (middle <= e.top || middle >= e.bottom || c.r.bottom - c.r.top > 2 * (e.bottom - e.top)) continue;
+            char cls[16] = {};
+            GetClassNameA(c.h, cls, sizeof cls);
+            char text[64] = {};
+            GetWindowTextA(c.h, text, sizeof text);
+            out.push_back(_stricmp(cls, "Edit") == 0 ? "#" + std::to_string(GetDlgCtrlID(c.h)) : std::string(text));
+        }
+        return out;
+    };
+    EXPECT_EQ(line(IDC_REGSET_R17_BYTE0),
+              (std::vector<std::string>{"Inc/Dec R17 by ", "#1101", ", if FALSE CCA >=", "#1103", " / <=", "#1099"}));
+    EXPECT_EQ(line(IDC_REGSET_R17_MAX),
+              (std::vector<std::string>{"within 1 second. Max R17 value is 0x", "#1102", "Query", "Set"}));
 }
 
 TEST_F(ApRegSetPageTest, LayoutKeepsEveryTextWhole) {
