@@ -532,12 +532,16 @@ TEST_F(ConfigPageTest, FortyMegahertzInBgnNeedsChannelsFourApart) {
     for (int code = 0; code < 8; ++code) {
         SCOPED_TRACE(code);
         SelectRow(IDC_CFG_REGION24, code);
-        // Away from channel 14, which takes 40 MHz back by itself.
-        if (RowOf(page, IDC_CFG_CHANNEL, "6") >= 0) Select(IDC_CFG_CHANNEL, "6");
+        // A channel with a partner in every region that has one (and not 14, which takes
+        // 40 MHz back by itself).
+        if (RowOf(page, IDC_CFG_CHANNEL, "9") >= 0) Select(IDC_CFG_CHANNEL, "9");
         Click(IDC_CFG_ALLOW_BW40, true);
         EXPECT_EQ(Enabled(IDC_CFG_BW_40), offered[code]);
         EXPECT_EQ(IsDlgButtonChecked(page.m_hWnd, IDC_CFG_BW_40) == BST_CHECKED, offered[code]);
-        if (offered[code]) Select(IDC_CFG_EXT_CHANNEL, Rows(IDC_CFG_EXT_CHANNEL).at(0));
+        if (offered[code]) {
+            ASSERT_FALSE(Rows(IDC_CFG_EXT_CHANNEL).empty());
+            Select(IDC_CFG_EXT_CHANNEL, Rows(IDC_CFG_EXT_CHANNEL).front());
+        }
         world.ClearJournal();
         Apply();
         const DWORD setting = Dword(ApDefault(), "TransmitSetting");

@@ -107,7 +107,7 @@ TEST_P(BlockAckDialogUnderTheTrayTest, TheDialogEndsWithTheSheetAndSendsNothing)
         ASSERT_TRUE(SheetShown());
         SetText(DriverKey(), "bCheckBuild", "1");
         Poll();
-        daduve::CBlockAck* page = Sheet()->BlockAckPage();
+        fw::CPropertyPage* page = Sheet()->BlockAckPage();
         ASSERT_GE(Sheet()->GetPageIndex(page), 0);
         Sheet()->SetActivePage(page);
         world.ClearJournal();
