@@ -857,11 +857,13 @@ TEST_P(ConfigLayoutTest, NoControlOverlapsOrCutsItsText) {
 
 INSTANTIATE_TEST_SUITE_P(CheckBuild, ConfigLayoutTest, ::testing::Values(1, 0));
 
-// Not run by default: the page with and without the 802.11n controls
-// (C:\config-ht.bmp and C:\config-legacy.bmp, or SHOTS_DIR).
+// Not run by default: the page with and without the 802.11n controls, a stored rate above
+// the five B rates in its list (C:\config-ht.bmp, C:\config-a-only.bmp and
+// C:\config-no-ht.bmp, or SHOTS_DIR).
 //   havix_tests --gtest_also_run_disabled_tests --gtest_filter='*ConfigPageTest*Screenshot*'
 TEST_F(ConfigPageTest, DISABLED_Screenshot) {
     Start();
+    Store("TransRate", "7");
     daduve::g_Ap.checkBuild = 1;
     daduve::g_Ap.allowBw40InBgBand = 1;
     Open();
