@@ -45,23 +45,30 @@ stop_display() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 
+# Waits for the prefix's wineserver to end; one left over (a persistent one, or a hung
+# process) is ended after 20 s rather than waited for without end.
+wait_wineserver() {
+  timeout 20 wineserver -w 2>/dev/null || wineserver -k >/dev/null 2>&1 || true
+}
+
 # The private prefix: made once, then only the settings the tests rely on.
 ensure_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/.initialised" ]; then
+    wait_wineserver
     rm -rf "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1 || true
-    wineserver -w
+    wait_wineserver
     # No window manager: without this every top-level destroy waits 2 s.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wineserver -w
+    wait_wineserver
     touch "$WINEPREFIX/.initialised"
   fi
 }
 
 # One persistent server for the whole run: a process then starts in a fraction of a second.
 start_wineserver() {
-  wineserver -w 2>/dev/null || true
+  wait_wineserver
   wineserver -p
 }

@@ -92,6 +92,21 @@ inline void ExpectTidyLayout(HWND page) {
         }
 }
 
+// An edit control's whole text inside its formatting rectangle: a cut text hides its end.
+inline void ExpectEditShowsWholeText(HWND edit) {
+    char text[512] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    RECT shown{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&shown));
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    EXPECT_LE(extent.cx, shown.right - shown.left) << "edit " << GetDlgCtrlID(edit) << " \"" << text << "\"";
+}
+
 // Every column of a report list wide enough for its header and each row's text: the list
 // scrolls rather than cuts them.
 inline void ExpectWholeListTexts(HWND list) {

@@ -90,6 +90,9 @@ void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
     HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
     SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    if (g_answer->checkLayout)
+        for (int edit : {IDC_SELCARD_DESCRIPTION, IDC_SELCARD_HARDWARE_ID, IDC_SELCARD_LOCATION, IDC_SELCARD_MANUFACTURER})
+            testutil::ExpectEditShowsWholeText(GetDlgItem(dialog, edit));
     if (g_answer->pressOk) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     else SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }

@@ -11,6 +11,7 @@
 #include "station/core/adapter_discovery.h"
 #include "station/core/wlan_manager.h"
 #include "station_fixture.h"
+#include "tests/win/layout_check.h"
 
 namespace {
 
@@ -36,6 +37,10 @@ void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
     SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
+    // The longest hardware ID of the scenarios is shown whole, beside tidy controls.
+    testutil::ExpectTidyLayout(dialog);
+    for (int edit : {IDC_SELCARD_DESCRIPTION, IDC_SELCARD_HARDWARE_ID, IDC_SELCARD_LOCATION, IDC_SELCARD_MANUFACTURER})
+        testutil::ExpectEditShowsWholeText(GetDlgItem(dialog, edit));
     char text[256] = {};
     GetDlgItemTextA(dialog, IDC_SELCARD_HARDWARE_ID, text, sizeof(text));
     g_answer->hardwareIdShown = text;
