@@ -171,15 +171,28 @@ TEST_F(ApDiscoveryTest, OsCodeOfThisSystemIsALaterWorkstation) {
 // Not run by default: Havix's selection dialog held open for a screenshot.
 //   havix_tests --gtest_also_run_disabled_tests --gtest_filter='*SelCardScreenshot*'
 // (PAGES_SHOW_MS, 4000 by default).
+// The PCI card is shown: its hardware ID is the longer one.
+void CALLBACK ShowSecondCard(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
+    if (!dialog) return;
+    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
+    if (SendMessageA(list, CB_GETCURSEL, 0, 0) == 1) return;
+    SendMessageA(list, CB_SETCURSEL, 1, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
 TEST_F(ApDiscoveryTest, DISABLED_SelCardScreenshot) {
     Load(testutil::Scenario("two-adapters.scn"));
     const char* env = std::getenv("PAGES_SHOW_MS");
     SelCardAnswer answer;
+    answer.line = 1;
     g_answer = &answer;
     g_lastDialog = nullptr;
+    UINT_PTR show = SetTimer(nullptr, 0, 30, ShowSecondCard);
     UINT_PTR timer = SetTimer(nullptr, 0, env ? static_cast<UINT>(std::atoi(env)) : 4000, AnswerSelCard);
     daduve::DiscoverAdapter(context);
     KillTimer(nullptr, timer);
+    KillTimer(nullptr, show);
     g_answer = nullptr;
 }
 
