@@ -62,7 +62,7 @@ void CAccessControlPage::ReadAccessControlFromRegistry()
     ReadRegNumber(reader, "AccessControlPolicy", kStartupBufferBytes, &policy);
     // A policy the combo has no row for shows as Disable.
     m_nPolicy = policy >= kPolicyDisable && policy <= kPolicyRejectAll ? policy : kPolicyDisable;
-    LoadRows(ReadRegMacList(reader, "AccessControlList", kStartupBufferBytes, kAccessControlMaxEntries));
+    LoadRows(ReadAccessControlList(reader));
     UpdateData(FALSE);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "daduve/access_control_record.h"
 #include "daduve/ap_numbers.h"
 #include "daduve/havix_trace.h"
 #include "daduve/mac_entry.h"
@@ -61,6 +62,11 @@ std::vector<std::string> ReadRegMacList(const ApKeyReader& key, const char* name
         return {};
     const size_t size = data.bytes.size() < bufferBytes ? data.bytes.size() : bufferBytes;
     return ParseMacMultiString(data.bytes.data(), size, maxEntries);
+}
+
+std::vector<std::string> ReadAccessControlList(const ApKeyReader& key)
+{
+    return ReadRegMacList(key, "AccessControlList", kWholeValue, kAccessControlMaxEntries);
 }
 
 namespace {

@@ -31,6 +31,8 @@ public:
 // Buffer sizes of the readers: the Config page's and the start-up push's.
 constexpr size_t kPageBufferBytes = 128;
 constexpr size_t kStartupBufferBytes = 1024;
+// A buffer sized from the value itself, however long it is.
+constexpr size_t kWholeValue = SIZE_MAX;
 
 // A REG_SZ value read into a buffer of bufferBytes, which keeps room for the terminator
 // the stored value may lack. The text ends at its first zero byte. False when missing,
@@ -46,6 +48,10 @@ bool ReadRegFirstDword(const ApKeyReader& key, const char* name, size_t bufferBy
 // valid, distinct 12-digit entries. Empty when missing or unreadable.
 std::vector<std::string> ReadRegMacList(const ApKeyReader& key, const char* name, size_t bufferBytes,
                                         size_t maxEntries);
+// The stored AccessControlList, read whole whatever its length: its first 32 valid,
+// distinct entries. A list written by other means may be far longer than a buffer, and
+// one left unread would turn a filter into no filtering.
+std::vector<std::string> ReadAccessControlList(const ApKeyReader& key);
 
 // The readers above with one buffer size, each value that cannot be read traced by name.
 class TracedValues {

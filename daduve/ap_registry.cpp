@@ -30,12 +30,25 @@ void WriteSeedValue(HKEY key, const SeedValue& value, const std::string& ssid, i
     }
 }
 
-std::string SeedSsid()
+// The seeded SSID is named after the adapter's address; without one there is no name to
+// store ("DaduVE-00" would stay for good), and the next start adds it.
+bool SeedSsid(std::string* ssid)
 {
     uint8_t mac[6] = {};
     DWORD returned = 0;
-    QueryOid(kOidCurrentAddress, mac, sizeof(mac), &returned);
-    return DefaultApSsid(mac);
+    if (!QueryOid(kOidCurrentAddress, mac, sizeof(mac), &returned) || returned < sizeof(mac)) {
+        Trace("OID_802_3_CURRENT_ADDRESS failed: SSID not seeded\n");
+        return false;
+    }
+    *ssid = DefaultApSsid(mac);
+    return true;
+}
+
+// The regions are the adapter's own: added to an existing ApDefault they would overwrite
+// the driver key's codes on the copy that follows.
+bool IsRegionValue(const char* name)
+{
+    return std::strcmp(name, "CountryRegion") == 0 || std::strcmp(name, "CountryRegionABand") == 0;
 }
 
 }  // namespace
@@ -63,15 +76,15 @@ int InitApDefaults()
     HKEY existing = OpenDriverKey(kApDefault, KEY_ALL_ACCESS);
     if (existing) {
         // Only what is missing: an ApDefault the station utility seeded lacks the names
-        // Havix reads (AuthenType, Encryption, IdleTime, the regions).
+        // Havix reads (AuthenType, Encryption, IdleTime).
         ScopedKey key(existing);
-        std::string ssid;
         for (size_t i = 0; i < kApSeedValueCount; ++i) {
             const SeedValue& value = kApSeedValues[i];
-            if (HasRegValue(key.get(), value.name))
+            if (IsRegionValue(value.name) || HasRegValue(key.get(), value.name))
                 continue;
-            if (value.kind == SeedKind::kSsid && ssid.empty())
-                ssid = SeedSsid();
+            std::string ssid;
+            if (value.kind == SeedKind::kSsid && !SeedSsid(&ssid))
+                continue;
             WriteSeedValue(key.get(), value, ssid, mode);
         }
     } else {
@@ -85,9 +98,11 @@ int InitApDefaults()
             return 1;
         }
         ScopedKey key(created);
-        const std::string ssid = SeedSsid();
+        std::string ssid;
+        const bool named = SeedSsid(&ssid);
         for (size_t i = 0; i < kApSeedValueCount; ++i)
-            WriteSeedValue(key.get(), kApSeedValues[i], ssid, mode);
+            if (named || kApSeedValues[i].kind != SeedKind::kSsid)
+                WriteSeedValue(key.get(), kApSeedValues[i], ssid, mode);
     }
     CopyDriverKeyValues(kApDefault, KEY_QUERY_VALUE, nullptr, KEY_ALL_ACCESS);
     return 1;

@@ -24,5 +24,9 @@ extern const size_t kApSeedValueCount;
 std::string DefaultApSsid(const uint8_t mac[6]);
 // The seeded wireless mode before folding onto the adapter: B/G/N.
 constexpr int kSeedWirelessMode = 9;
+// Seeded numbers a push falls back on when neither the driver nor the registry gives one.
+constexpr uint32_t kSeedBeaconPeriod = 100;
+constexpr uint32_t kSeedShortSlot = 1;
+constexpr uint16_t kSeedIdleTime = 300;
 
 }  // namespace daduve

@@ -67,7 +67,7 @@ void ApplyApSettings(const DaduVeSettings& s, int phyMode, const ApplyTargets& t
 
     uint32_t frequency = 0;
     const bool tune = s.AutoChannelSelect == 0 && ChannelToFrequencyKhz(ChannelFromText(s.ChannelText), &frequency);
-    p.Configuration(&s.BeaconPeriod, tune ? &frequency : nullptr);
+    p.Configuration(&s.BeaconPeriod, tune ? &frequency : nullptr, FirstChannelFrequencyKhz(phyMode));
 
     p.SetU32(kOidSetPhyMode, static_cast<uint32_t>(phyMode));
     if (g_IsHtChip)

@@ -3,8 +3,11 @@
 #include <cstring>
 #include <vector>
 
+#include "daduve/ap_channels.h"
 #include "daduve/ap_oids.h"
 #include "daduve/ap_records.h"
+#include "daduve/ap_seed_values.h"
+#include "daduve/ap_state.h"
 #include "daduve/havix_trace.h"
 #include "daduve/le_bytes.h"
 #include "shared/hex_text.h"
@@ -51,13 +54,32 @@ void PushSteps::SetU32IfDiffers(uint32_t queryOid, uint32_t setOid, uint32_t val
     SetIfDiffers(queryOid, setOid, bytes, sizeof(bytes));
 }
 
-void PushSteps::Configuration(const int* beaconPeriod, const uint32_t* frequencyKhz)
+uint32_t FirstChannelFrequencyKhz(int wirelessMode)
+{
+    const std::vector<uint8_t> allowed = AllowedChannels(wirelessMode, g_Ap.Region24(), g_Ap.Region5());
+    uint32_t kHz = 0;
+    if (allowed.empty() || !ChannelToFrequencyKhz(allowed[0], &kHz))
+        ChannelToFrequencyKhz(1, &kHz);
+    return kHz;
+}
+
+void PushSteps::Configuration(const int* beaconPeriod, const uint32_t* frequencyKhz, uint32_t fallbackKhz)
 {
     uint8_t record[kConfigurationSize] = {};
     uint32_t returned = 0;
     const bool known = m_Driver.Query(kOidConfiguration, record, sizeof(record), &returned);
-    if (!known)
-        PutU32(record, kConfigurationSize);  // a record of our own must still be well formed
+    if (!known) {
+        // A record of our own must still be well formed, with no field 0 for want of a value.
+        PutU32(record, kConfigurationSize);
+        if (!beaconPeriod) {
+            PutU32(record + kConfigBeaconOffset, kSeedBeaconPeriod);
+            Trace("Configuration query failed: beacon period %u\n", kSeedBeaconPeriod);
+        }
+        if (!frequencyKhz) {
+            PutU32(record + kConfigFrequencyOffset, fallbackKhz);
+            Trace("Configuration query failed: DS frequency %u kHz\n", fallbackKhz);
+        }
+    }
     uint8_t copy[kConfigurationSize];
     std::memcpy(copy, record, sizeof(record));
     if (frequencyKhz)
@@ -73,6 +95,11 @@ void PushSteps::ApOptions(const std::function<void(uint8_t*)>& fill)
     uint8_t options[kApOptionsSize] = {};
     uint32_t returned = 0;
     const bool known = m_Driver.Query(kOidQueryApOptions, options, sizeof(options), &returned);
+    if (!known) {
+        PutU32(options + kOptShortSlot, kSeedShortSlot);
+        PutU16(options + kOptIdleTime, kSeedIdleTime);
+        Trace("AP options query failed: seeded values for what is not stored\n");
+    }
     uint8_t copy[kApOptionsSize];
     std::memcpy(copy, options, sizeof(options));
     fill(options);

@@ -34,9 +34,13 @@ public:
     void SetU32IfDiffers(uint32_t queryOid, uint32_t setOid, uint32_t value);
 
     // The driver's configuration record with the beacon period and the DS frequency
-    // changed (each only when given), set when it differs from the driver's.
-    void Configuration(const int* beaconPeriod, const uint32_t* frequencyKhz);
+    // changed (each only when given), set when it differs from the driver's. When the
+    // driver gives no record, one of our own goes out: what is not given is the seeded
+    // beacon period (100) and fallbackKhz, each traced.
+    void Configuration(const int* beaconPeriod, const uint32_t* frequencyKhz, uint32_t fallbackKhz);
     // The driver's AP options with fill's fields, set when they differ from the driver's.
+    // Without the driver's record, the seeded short slot and idle time stand for what fill
+    // leaves out.
     void ApOptions(const std::function<void(uint8_t* options)>& fill);
 
     // ADD_KEY of the pairwise master key: 64 characters are the key in hex, anything else
@@ -51,6 +55,9 @@ public:
 private:
     ApDriver& m_Driver;
 };
+
+// The frequency of the first channel the mode and the adapter's regions allow.
+uint32_t FirstChannelFrequencyKhz(int wirelessMode);
 
 // The pre-shared key of a WPAPSK text; false when none can be made of it.
 bool MakePsk(const std::string& wpapsk, const std::string& ssid, uint8_t out[32]);

@@ -10,6 +10,24 @@ namespace daduve {
 
 bool RegistryKeyReader::Read(const char* name, size_t maxBytes, RegValueData* out) const
 {
+    if (maxBytes == kWholeValue) {
+        // The value may change between the size and the read: ask again while it grows.
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            DWORD type = 0, size = 0;
+            if (RegQueryValueExA(m_hKey, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+                return false;
+            out->bytes.assign(size ? size : 1, 0);
+            const LONG result = RegQueryValueExA(m_hKey, name, nullptr, &type, out->bytes.data(), &size);
+            if (result == ERROR_MORE_DATA)
+                continue;
+            if (result != ERROR_SUCCESS)
+                return false;
+            out->type = type;
+            out->bytes.resize(size);
+            return true;
+        }
+        return false;
+    }
     out->bytes.assign(maxBytes ? maxBytes : 1, 0);
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(maxBytes);

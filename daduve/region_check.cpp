@@ -8,6 +8,7 @@
 #include "daduve/ap_oids.h"
 #include "daduve/ap_state.h"
 #include "daduve/ap_wireless_mode.h"
+#include "daduve/havix_trace.h"
 #include "daduve/reg_key.h"
 #include "shared/oid_access.h"
 
@@ -21,7 +22,14 @@ int CheckRegionAndChannel()
 
     uint8_t region[4] = {};
     DWORD returned = 0;
-    QueryOid(kOidQueryCountryRegion, region, sizeof(region), &returned);
+    if (!QueryOid(kOidQueryCountryRegion, region, sizeof(region), &returned) || returned < 2) {
+        // Zeros are no region: a locked driver would get region 0's codes and a channel
+        // from region 0's list. Nothing is written and the regions are not the page's.
+        g_Ap.region24Selectable = 0;
+        g_Ap.region5Selectable = 0;
+        Trace("Country region query failed: channel and regions left as stored\n");
+        return FALSE;
+    }
     g_Ap.region24Selectable = (region[0] & 0x80) ? 0 : 1;
     g_Ap.region5Selectable = (region[1] & 0x80) ? 0 : 1;
     region[0] &= 0x7F;

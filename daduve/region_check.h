@@ -7,7 +7,8 @@ namespace daduve {
 // Reads the region word (bit 7 of a region byte: not selectable) into g_Ap; rewrites a
 // missing or disallowed `Channel` with the first allowed one, in the driver key and in
 // `ApDefault`; writes the selectable regions into the driver key. FALSE when the driver
-// key does not open.
+// key does not open, or when the driver gives no region: then nothing is written and
+// neither region is selectable.
 int CheckRegionAndChannel();
 
 }  // namespace daduve

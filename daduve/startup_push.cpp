@@ -29,24 +29,31 @@ int AdjustStartupEncryption(int auth, int enc)
 namespace {
 
 // The SSID the access point broadcasts: the stored one, or "DaduVE-xx" from the MAC
-// address when it is empty (queried once, when first needed).
+// address when it is empty (queried once, when first needed). Without the address there
+// is none: a zeroed one would name the access point "DaduVE-00" and salt its key with that.
 class BroadcastSsid {
 public:
     BroadcastSsid(ApDriver& driver, std::string stored) : m_Driver(driver), m_Ssid(std::move(stored)) {}
-    const std::string& Get()
+    // False when the SSID is empty and the address cannot be read.
+    bool Get(std::string* ssid)
     {
-        if (m_Ssid.empty()) {
+        if (m_Ssid.empty() && !m_bAsked) {
+            m_bAsked = true;
             uint8_t mac[6] = {};
             uint32_t returned = 0;
-            m_Driver.Query(kOidCurrentAddress, mac, sizeof(mac), &returned);
-            m_Ssid = DefaultApSsid(mac);
+            if (m_Driver.Query(kOidCurrentAddress, mac, sizeof(mac), &returned) && returned >= sizeof(mac))
+                m_Ssid = DefaultApSsid(mac);
+            else
+                Trace("OID_802_3_CURRENT_ADDRESS failed: no SSID to broadcast\n");
         }
-        return m_Ssid;
+        *ssid = m_Ssid;
+        return !m_Ssid.empty();
     }
 
 private:
     ApDriver& m_Driver;
     std::string m_Ssid;
+    bool m_bAsked = false;
 };
 
 }  // namespace
@@ -101,7 +108,7 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     }
     int beacon = 0;
     const bool haveBeacon = v.Number("BeaconPeriod", beacon);
-    p.Configuration(haveBeacon ? &beacon : nullptr, tune ? &frequency : nullptr);
+    p.Configuration(haveBeacon ? &beacon : nullptr, tune ? &frequency : nullptr, FirstChannelFrequencyKhz(mode));
 
     int preamble = 0;
     if (v.Number("PreambleType", preamble))
@@ -156,7 +163,11 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
         std::string psk;
         if (v.Text("WPAPSK", psk)) {
             g_Ap.passphrase = psk;
-            p.AddPsk(psk, ssid.Get());
+            std::string salt;
+            if (ssid.Get(&salt))
+                p.AddPsk(psk, salt);
+            else
+                Trace("No SSID to salt WPAPSK with: ADD_KEY not sent\n");
         }
     }
     if (auth == 3 || IsPskAuthentication(auth) || auth == 6 || auth == 8) {
@@ -178,7 +189,11 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
         p.WepKeys(keys, readable, defaultKey);
     }
 
-    p.Ssid(ssid.Get());
+    std::string broadcast;
+    if (ssid.Get(&broadcast))
+        p.Ssid(broadcast);
+    else
+        Trace("No SSID: OID_802_11_SSID not sent\n");
 
     int policy = kPolicyDisable;
     v.Number("AccessControlPolicy", policy);
@@ -186,7 +201,7 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
         policy = kPolicyDisable;
     std::vector<std::string> stations;
     if (policy != kPolicyDisable)
-        stations = v.MacList("AccessControlList", kAccessControlMaxEntries);
+        stations = ReadAccessControlList(key);
     p.Set(kOidSetAccessControl, BuildAccessControlRecord(policy, stations));
 
     int wdsEnable = 1;

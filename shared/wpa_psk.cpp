@@ -125,7 +125,7 @@ int DeriveWpaPsk(const char* passphrase, const uint8_t* salt, size_t saltLength,
 {
     if (passphrase == nullptr || out == nullptr || (salt == nullptr && saltLength > 0)) return 0;
     const size_t length = strnlen(passphrase, kWpaMaxPassphrase + 1);
-    if (length > kWpaMaxPassphrase || saltLength > kWpaMaxSalt) return 0;
+    if (length < kWpaMinPassphrase || length > kWpaMaxPassphrase || saltLength > kWpaMaxSalt) return 0;
     const HmacPads pads = PrepareKey(reinterpret_cast<const uint8_t*>(passphrase), length);
     uint8_t blocks[40];
     Blocks(pads, salt, saltLength, 4096, 1, 2, blocks);

@@ -4,12 +4,13 @@
 #include <cstdint>
 
 constexpr size_t kWpaPskLength = 32;
+constexpr size_t kWpaMinPassphrase = 8;
 constexpr size_t kWpaMaxPassphrase = 63;
 constexpr size_t kWpaMaxSalt = 32;
 
 // Writes exactly the 32 key bytes into out and returns 1; returns 0 and writes nothing
-// when the passphrase has 64 or more characters, the salt is longer than 32 bytes or
-// an argument is null. The lower bound of 8 characters is the caller's check.
+// when the passphrase has fewer than 8 or more than 63 characters, the salt is longer
+// than 32 bytes or an argument is null.
 int DeriveWpaPsk(const char* passphrase, const uint8_t* salt, size_t saltLength, uint8_t out[kWpaPskLength]);
 
 // One PBKDF2 block (1-based blockIndex) of the given number of iterations.

@@ -168,8 +168,11 @@ struct PskCase {
 TEST_P(EachForm, DeriveWpaPskPassphraseToPsk)
 {
     const PskCase cases[] = {
-        // IEEE 802.11i passphrase-to-PSK vectors.
+        // IEEE 802.11i passphrase-to-PSK vectors; the first is 8 characters, the fewest taken.
         {"password", "IEEE", "f42c6fc52df0ebef9ebb4b90b38a5f902e83fe1b135a70e23aed762e9710a12e"},
+        {"passwor", "IEEE", nullptr},
+        {"abc", "IEEE", nullptr},
+        {"", "IEEE", nullptr},
         {"ThisIsAPassword", "ThisIsASSID", "0dc0d6eb90555ed6419756b9a15ec3e3209b63df707dd508d14581f8982721af"},
         {std::string(32, 'a'), std::string(32, 'Z'),
          "becb93866bb8c3832cb777c2f559807c8c59afcb6eae734885001300a981cc62"},

@@ -273,6 +273,14 @@ std::vector<StartupCase> StartupCases() {
                      {},
                      {S(kAuthS, U32(4)), S(kEncS, U32(4)), Q(kRekeyQ), S(kSsidS, Ssid("DaduVE-21")),
                       S(kAclS, Acl(0, {})), S(kWdsS, Wds(0, {}, ""))}});
+    // Fewer than 8 characters make no key either.
+    for (const char* psk : {"", "abc", "1234567"})
+        cases.push_back({"PskOf" + std::to_string(std::string(psk).size()) + "Characters",
+                         {{"AuthenType", "4"}, {"Encryption", "4"}, {"WPAPSK", psk}},
+                         {},
+                         {},
+                         {S(kAuthS, U32(4)), S(kEncS, U32(4)), Q(kRekeyQ), S(kSsidS, Ssid("DaduVE-21")),
+                          S(kAclS, Acl(0, {})), S(kWdsS, Wds(0, {}, ""))}});
     // A stored SSID longer than an SSID is cut to 32 bytes, for the key too.
     cases.push_back({"LongSsid",
                      {{"SSID", std::string(40, 'A')}, {"AuthenType", "4"}, {"Encryption", "4"},
@@ -314,10 +322,94 @@ TEST_F(ApPushTest, StartupPushIssuesTheSetsWhenTheDriverDoesNotAnswerItsQueries)
     StartUp();
     ExpectJournal(world, {S(kPhyS, U32(9)), S(kTxPowerS, U32(100)),
                           S(kRatesS, Rates({0x6C, 0x60, 0x48, 0x30, 0x16, 0x0B, 0x04, 0x02})), Q(kConfigQ),
-                          S(kConfigS, Config(100, 0)), Q(kPreambleQ), S(kPreambleS, U32(0)), Q(kRtsQ),
+                          S(kConfigS, Config(100, 2412000)), Q(kPreambleQ), S(kPreambleS, U32(0)), Q(kRtsQ),
                           S(kRtsS, U32(2347)), Q(kFragQ), S(kFragS, U32(2346)), Q(kOptionsQ),
                           S(kOptionsS, Options(0, 0, 0, 0, 0, 1, 300, Zeros(6))), S(kAuthS, U32(0)), S(kEncS, U32(1)),
                           S(kSsidS, Ssid("DaduVE-21")), S(kAclS, Acl(0, {})), S(kWdsS, Wds(0, {}, ""))});
+}
+
+// Without the driver's records the push sends records of its own: what neither the driver
+// nor the registry gives is the seeded value (beacon 100, the first channel the mode and
+// regions allow, short slot, idle time 300), never 0, and each is traced.
+struct OwnRecordCase {
+    const char* name;
+    const char* mode;
+    const char* channel;  // null: missing
+    uint32_t kHz;
+};
+
+class StartupOwnRecordTest : public ApPushTest, public ::testing::WithParamInterface<OwnRecordCase> {};
+
+TEST_P(StartupOwnRecordTest, NoFieldGoesOutAsZero) {
+    const OwnRecordCase& c = GetParam();
+    Seeded();
+    SetText(DriverKey(), "WirelessMode", c.mode);
+    if (c.channel) SetText(DriverKey(), "Channel", c.channel);
+    else testutil::DeleteValue(DriverKey(), "Channel");
+    for (const char* name : {"BeaconPeriod", "ShortSlot", "IdleTime"}) testutil::DeleteValue(DriverKey(), name);
+    world.FailOid(kConfigQ, 1);
+    world.FailOid(kOptionsQ, 1);
+    StartUp();
+    const auto config = testutil::SetsOf(world, kConfigS);
+    ASSERT_EQ(config.size(), 1u);
+    EXPECT_EQ(Hex(config[0].in), Hex(Config(100, c.kHz)));
+    const auto options = testutil::SetsOf(world, kOptionsS);
+    ASSERT_EQ(options.size(), 1u);
+    EXPECT_EQ(Hex(options[0].in), Hex(Options(0, 0, 0, 0, 0, 1, 300, Zeros(6))));
+    EXPECT_NE(TraceFile().find("Configuration query failed: beacon period 100"), std::string::npos) << TraceFile();
+    EXPECT_NE(TraceFile().find("Configuration query failed: DS frequency"), std::string::npos);
+    EXPECT_NE(TraceFile().find("AP options query failed"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Channels, StartupOwnRecordTest,
+                         ::testing::Values(OwnRecordCase{"seededChannel", "9", "0", 2412000},
+                                           OwnRecordCase{"missingChannel", "9", nullptr, 2412000},
+                                           OwnRecordCase{"channelNotInTable", "9", "99", 2412000},
+                                           // A only: the first 5 GHz channel, 36.
+                                           OwnRecordCase{"aOnly", "2", "0", 5180000}),
+                         [](const ::testing::TestParamInfo<OwnRecordCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ApPushTest, ApplyWithoutTheDriversConfigurationSendsTheFirstChannel) {
+    Seeded();
+    daduve::g_Ap.checkBuild = 1;
+    daduve::DaduVeSettings s = Record();
+    s.ChannelText = "";
+    s.BeaconPeriod = 250;
+    world.FailOid(kConfigQ, 1);
+    Apply(s);
+    const auto config = testutil::SetsOf(world, kConfigS);
+    ASSERT_EQ(config.size(), 1u);
+    EXPECT_EQ(Hex(config[0].in), Hex(Config(250, 2412000)));
+    EXPECT_NE(TraceFile().find("Configuration query failed: DS frequency 2412000 kHz"), std::string::npos) << TraceFile();
+}
+
+// A stored list longer than the start-up buffer is read whole: an Allow filter stays one.
+class StartupLongAclTest : public ApPushTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StartupLongAclTest, SendsTheFirstThirtyTwoEntries) {
+    Seeded();
+    Write({{"AccessControlPolicy", "1"}});
+    SetMultiString(DriverKey(), "AccessControlList", StationList(GetParam()));
+    StartUp();
+    const auto sets = testutil::SetsOf(world, kAclS);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Hex(sets[0].in), Hex(Acl(1, FirstStations(32))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, StartupLongAclTest, ::testing::Values(79, 200));
+
+// Without the adapter's address an empty stored SSID names nothing: no "DaduVE-00" goes
+// out as the SSID or as the key's salt.
+TEST_F(ApPushTest, StartupPushWithoutAnSsidOrAddressSendsNeither) {
+    Seeded();
+    daduve::g_Ap.checkBuild = 1;
+    Write({{"SSID", ""}, {"AuthenType", "4"}, {"Encryption", "4"}, {"WPAPSK", "quay side 8"}});
+    world.FailOid(kMacQ, 1);
+    StartUp();
+    EXPECT_TRUE(testutil::SetsOf(world, kSsidS).empty());
+    EXPECT_TRUE(testutil::SetsOf(world, kAddKeyS).empty());
+    EXPECT_EQ(testutil::SetsOf(world, kAclS).size(), 1u) << "the rest of the push goes on";
+    EXPECT_NE(TraceFile().find("No SSID: OID_802_11_SSID not sent"), std::string::npos) << TraceFile();
 }
 
 struct RateCase {
@@ -431,6 +523,11 @@ std::vector<ApplyCase> ApplyCases() {
     // 5 is no authentication the access point knows: open.
     cases.push_back({"UnknownAuthentication", Security(5, 4), {},
                      {S(kAuthS, U32(0)), S(kWdsS, Wds(0, {}, "")), S(kEncS, U32(1)), S(kSsidS, Ssid("DaduVE-21"))}});
+    // A passphrase of fewer than 8 characters is no key: no ADD_KEY, no link key.
+    for (const char* psk : {"", "abc", "1234567"})
+        cases.push_back({"PskOf" + std::to_string(std::string(psk).size()) + "Characters", Security(4, 4, psk), {},
+                         {S(kAuthS, U32(4)), S(kWdsS, Wds(0, {}, "")), S(kEncS, U32(4)), Q(kRekeyQ),
+                          S(kSsidS, Ssid("DaduVE-21"))}});
     cases.push_back({"OpenWithPeers", Security(0, 4), {"0073FF123456", "020000000001", "020000000002"},
                      {S(kAuthS, U32(0)), S(kWdsS, Wds(3, {"0073FF123456", "020000000001", "020000000002"}, "")),
                       S(kEncS, U32(1)), S(kSsidS, Ssid("DaduVE-21"))}});

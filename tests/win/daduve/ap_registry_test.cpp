@@ -129,7 +129,8 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
     for (const auto& [name, text] : station) SetText(ApDefault(), name, text);
     SetMultiString(ApDefault(), "AccessControlList", {});
     SetMultiString(ApDefault(), "WdsList", {});
-    SetText(DriverKey(), "CountryRegion", "1");
+    SetText(DriverKey(), "CountryRegion", "5");
+    SetText(DriverKey(), "CountryRegionABand", "7");
 
     daduve::InitApDefaults();
 
@@ -137,9 +138,13 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
     for (const auto& [name, text] : station) EXPECT_EQ(Text(ApDefault(), name), text) << name;
     // What Havix reads and the station did not write comes with Havix's defaults.
     for (const auto& [name, text] : std::vector<std::pair<const char*, const char*>>{
-             {"AuthenType", "0"}, {"Encryption", "1"}, {"IdleTime", "300"}, {"CountryRegion", "0"},
-             {"CountryRegionABand", "0"}, {"WEPKey1Type", "0"}, {"WEPKey4", ""}})
+             {"AuthenType", "0"}, {"Encryption", "1"}, {"IdleTime", "300"}, {"WEPKey1Type", "0"}, {"WEPKey4", ""}})
         EXPECT_EQ(Text(ApDefault(), name), text) << name;
+    // But for the regions: they are the adapter's, and the copy leaves the driver key's alone.
+    EXPECT_EQ(Text(ApDefault(), "CountryRegion"), "<missing>");
+    EXPECT_EQ(Text(ApDefault(), "CountryRegionABand"), "<missing>");
+    EXPECT_EQ(Text(DriverKey(), "CountryRegion"), "5");
+    EXPECT_EQ(Text(DriverKey(), "CountryRegionABand"), "7");
     EXPECT_EQ(Text(DriverKey(), "IdleTime"), "300");
     EXPECT_EQ(Text(DriverKey(), "FragThresh"), "0");
     EXPECT_EQ(Text(DriverKey(), "AuthMode"), "0");
@@ -149,6 +154,22 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
     daduve::ReadConfigFromRegistry(settings);
     EXPECT_EQ(settings.IdleTime, 300);
     EXPECT_EQ(settings.Security.Encryption, 1);
+}
+
+// The seeded SSID is named after the adapter's address: without it no SSID is stored (a
+// "DaduVE-00" would stay for good); the next start with the address adds it.
+TEST_F(ApRegistryTest, SeedingWithoutTheAdaptersAddressLeavesTheSsidOut) {
+    LoadSoftAp();
+    world.FailOid(0x01010102, 1);
+    daduve::InitApDefaults();
+    EXPECT_EQ(Text(ApDefault(), "SSID"), "<missing>");
+    EXPECT_EQ(Text(ApDefault(), "BeaconPeriod"), "100") << "the rest is seeded";
+    EXPECT_EQ(Text(DriverKey(), "SSID"), "<missing>");
+    EXPECT_EQ(daduve::LastTrace(), "OID_802_3_CURRENT_ADDRESS failed: SSID not seeded\n");
+
+    daduve::InitApDefaults();
+    EXPECT_EQ(Text(ApDefault(), "SSID"), "DaduVE-21");
+    EXPECT_EQ(Text(DriverKey(), "SSID"), "DaduVE-21");
 }
 
 TEST_F(ApRegistryTest, CompleteApDefaultIsOnlyCopied) {
@@ -261,6 +282,39 @@ INSTANTIATE_TEST_SUITE_P(
         // Both locked: neither region written, the word without its lock bits.
         RegionCase{"locked", "85 87 00 00", "0", "14", false, "14", false, "9", "9", 0x0705, 0, 0}),
     [](const ::testing::TestParamInfo<RegionCase>& info) { return std::string(info.param.name); });
+
+// The driver holds a region but the query fails: its zeros are no region, so the stored
+// channel and codes stay everywhere and neither region is the page's to choose.
+TEST_F(ApRegistryTest, AFailedRegionQueryWritesNothing) {
+    Load(Adapter("USB\\VID_F0E1&PID_1101", true, false, "oid 0x0D710107 = 05 07 00 00\n"));
+    Bind(1, true);
+    daduve::InitApDefaults();
+    for (const std::string& key : {DriverKey(), ApDefault()}) {
+        SetText(key, "WirelessMode", "3");
+        SetText(key, "Channel", "13");
+        SetText(key, "CountryRegion", "5");
+        SetText(key, "CountryRegionABand", "7");
+    }
+    daduve::g_Ap.region24Selectable = daduve::g_Ap.region5Selectable = 1;
+    world.FailOid(0x0D710107, 1);
+
+    EXPECT_EQ(daduve::CheckRegionAndChannel(), FALSE);
+
+    for (const std::string& key : {DriverKey(), ApDefault()}) {
+        EXPECT_EQ(Text(key, "Channel"), "13") << key;
+        EXPECT_EQ(Text(key, "CountryRegion"), "5") << key;
+        EXPECT_EQ(Text(key, "CountryRegionABand"), "7") << key;
+    }
+    EXPECT_EQ(daduve::g_Ap.region24Selectable, 0);
+    EXPECT_EQ(daduve::g_Ap.region5Selectable, 0);
+    EXPECT_EQ(daduve::g_Ap.regionWord, 0u);
+    EXPECT_EQ(daduve::LastTrace(), "Country region query failed: channel and regions left as stored\n");
+
+    // Once the driver answers again, the check runs as before.
+    EXPECT_EQ(daduve::CheckRegionAndChannel(), TRUE);
+    EXPECT_EQ(daduve::g_Ap.regionWord, 0x0705u);
+    EXPECT_EQ(Text(DriverKey(), "Channel"), "13");
+}
 
 TEST_F(ApRegistryTest, TracesReachTheFileOnlyWhileCheckBuildIsOne) {
     LoadSoftAp();

@@ -18,6 +18,7 @@
 #include "daduve/auth_secu_dlg.h"
 #include "daduve/config_page.h"
 #include "daduve/pending_page.h"
+#include "daduve/region_check.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "framework/property_sheet.h"
@@ -463,6 +464,24 @@ TEST_F(ConfigPageTest, RegionsThatAreNotSelectableAreShownLocked) {
     EXPECT_EQ(Text(ApDefault(), "CountryRegion"), "3");
     EXPECT_EQ(Text(DriverKey(), "CountryRegion"), "3");
     EXPECT_TRUE(testutil::SetsOf(world, kRegionS).empty());
+}
+
+// Chips 0 and 1 choose their regions, but only when the driver tells them: after a failed
+// region query at the start the page's region controls are as locked as on other chips.
+TEST_F(ConfigPageTest, AFailedRegionQueryLocksTheRegions) {
+    Start({1, false, false}, false);
+    Store("Channel", "13");
+    world.FailOid(0x0D710107, 1);
+    daduve::CheckRegionAndChannel();
+    EXPECT_EQ(Text(DriverKey(), "Channel"), "13");
+    Open();
+    EXPECT_FALSE(Enabled(IDC_CFG_REGION24));
+    EXPECT_FALSE(Enabled(IDC_CFG_REGION_GROUP));
+    Apply();
+    EXPECT_TRUE(testutil::SetsOf(world, kRegionS).empty());
+    EXPECT_EQ(Text(ApDefault(), "CountryRegion"), "1");
+    EXPECT_EQ(Text(DriverKey(), "CountryRegion"), "1");
+    EXPECT_EQ(Text(ApDefault(), "CountryRegionABand"), "7");
 }
 
 // A stored code the list has no row for is kept, never stored or sent as -1.

@@ -44,6 +44,25 @@ struct Step {
     bool checkBytes = false;
 };
 
+// A stored station list of n entries as another program may write it: the first entry
+// again in lower case and a text that is no address come right after it, so that the
+// first 32 valid, distinct entries are FirstStations(32).
+inline std::string Station(int i) {
+    char mac[16];
+    std::snprintf(mac, sizeof(mac), "02AB%08X", static_cast<unsigned>(i));
+    return mac;
+}
+inline std::vector<std::string> FirstStations(int n) {
+    std::vector<std::string> out;
+    for (int i = 0; i < n; ++i) out.push_back(Station(i));
+    return out;
+}
+inline std::vector<std::string> StationList(int n) {
+    std::vector<std::string> out = FirstStations(n);
+    out.insert(out.begin() + 1, {"02ab00000000", "02AB0000000G"});
+    return out;
+}
+
 inline Step Q(uint32_t oid) { return {oid, false, {}, false}; }
 inline Step S(uint32_t oid, Bytes bytes) { return {oid, true, std::move(bytes), true}; }
 

@@ -13,6 +13,7 @@
 #include "daduve/access_control_page.h"
 #include "daduve/ap_registry.h"
 #include "daduve/ap_state.h"
+#include "daduve/mac_entry.h"
 #include "daduve/wds_page.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
@@ -110,20 +111,31 @@ TEST_F(PagesTest, AccessControlShowsTheStoredPolicyAndValidDistinctEntries) {
     EXPECT_FALSE(Visible(acl, IDC_MODIFY_EDIT));
 }
 
-TEST_F(PagesTest, AccessControlLoadsNoMoreThanThirtyTwoEntries) {
-    std::vector<std::string> stored;
-    for (int i = 0; i < 40; ++i) {
-        char mac[16];
-        std::snprintf(mac, sizeof(mac), "0000000000%02X", i * 2);
-        stored.push_back(mac);
-    }
+// A stored list of any length (written by other means, past any fixed buffer): the page
+// shows its first 32 valid, distinct entries, and its next Apply keeps those.
+class AccessControlLongListTest : public PagesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(AccessControlLongListTest, LoadsTheFirstThirtyTwoAndApplyKeepsThem) {
+    const std::vector<std::string> stored = steps::StationList(GetParam());
     SetText(DriverKey(), "AccessControlPolicy", "1");
     SetMultiString(DriverKey(), "AccessControlList", stored);
+    SetMultiString(ApDefault(), "AccessControlList", stored);
     Open();
-    ASSERT_EQ(acl.Rows().size(), 32u);
-    EXPECT_EQ(acl.Rows().back(), "00-00-00-00-00-3E");
+    const std::vector<std::string> first = steps::FirstStations(32);
+    std::vector<std::string> shown;
+    for (const std::string& d : first) shown.push_back(daduve::MacDisplayText(d));
+    EXPECT_EQ(acl.Rows(), shown);
+    EXPECT_EQ(acl.Policy(), 1);
     EXPECT_FALSE(Enabled(acl, IDC_MAC_ADD));
+
+    world.ClearJournal();
+    Command(acl, IDC_PAGE_APPLY);
+    EXPECT_EQ(MultiString(ApDefault(), "AccessControlList"), daduve::BuildMacMultiString(first));
+    EXPECT_EQ(Text(ApDefault(), "AccessControlPolicy"), "1");
+    steps::ExpectJournal(world, {steps::S(steps::kAclS, steps::Acl(1, first))});
 }
+
+INSTANTIATE_TEST_SUITE_P(Lengths, AccessControlLongListTest, ::testing::Values(40, 79, 200));
 
 TEST_F(PagesTest, AccessControlPolicyDisableLocksTheList) {
     Open();

@@ -92,4 +92,43 @@ TEST_F(RoundTripTest, LumoraToHavixAndBack) {
                         }));
 }
 
+// Without Default nothing comes back on the way to station mode: the adapter's own regions
+// must never have left the driver key. Lumora's ApDefault has none, and Havix adds none.
+TEST_F(RoundTripTest, TheAdaptersRegionsStayWithoutDefault) {
+    PROCESS_INFORMATION lumora = Start(Suite("Lumora.exe"), "-s");
+    HWND station = WaitForWindow(lumora.dwProcessId, kMainTitle, 20000);
+    ASSERT_NE(station, nullptr);
+    const std::string key = DriverKey();
+    ASSERT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, key + "\\Default"));
+    ASSERT_EQ(ReadText(key, "CountryRegion"), "5");
+    ASSERT_EQ(ReadText(key, "CountryRegionABand"), "7");
+
+    PostMessageA(station, WM_COMMAND, kSwitchToApMode, 0);
+    ASSERT_EQ(WaitForSingleObject(lumora.hProcess, 20000), static_cast<DWORD>(WAIT_OBJECT_0)) << "Lumora ends";
+    HWND ap = WaitForProgramWindow("Havix.exe", kMainTitle, 30000);
+    ASSERT_NE(ap, nullptr);
+    HWND pelcor = WaitForProgramWindow("Pelcor.exe", kPelcorTitle, 30000);
+    ASSERT_NE(pelcor, nullptr);
+    ASSERT_NE(WaitForProgramWindow("Havix.exe", kSheetTitle, 20000), nullptr) << "Havix's start is done";
+    EXPECT_EQ(ReadText(key + "\\ApDefault", "SSID"), "DaduVE-07") << "Lumora seeded ApDefault";
+    EXPECT_EQ(ReadText(key + "\\ApDefault", "CountryRegion"), "<missing>");
+    EXPECT_EQ(ReadText(key + "\\ApDefault", "CountryRegionABand"), "<missing>");
+    EXPECT_EQ(ReadText(key, "CountryRegion"), "5");
+    EXPECT_EQ(ReadText(key, "CountryRegionABand"), "7");
+    PostMessageA(pelcor, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitForProcessEnd(pelcor, 20000));
+
+    PostMessageA(ap, WM_COMMAND, kSwitchToStationMode, 0);
+    ASSERT_TRUE(WaitForProcessEnd(ap, 20000)) << "Havix ends";
+    HWND back = WaitForProgramWindow("Lumora.exe", kMainTitle, 30000);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(ReadText(key, "OpMode"), "0");
+    EXPECT_EQ(ReadText(key, "CountryRegion"), "5");
+    EXPECT_EQ(ReadText(key, "CountryRegionABand"), "7");
+    EXPECT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, key + "\\Default"));
+
+    PostMessageA(back, WM_COMMAND, kExit, 0);
+    ASSERT_TRUE(WaitForProcessEnd(back, 20000));
+}
+
 }  // namespace
