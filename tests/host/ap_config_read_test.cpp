@@ -161,11 +161,12 @@ TEST_F(ApReadTest, StartupPushSurvivesValuesOfEveryWrongKind) {
         key.Raw(name, daduve::kRegDword, {1, 2, 3, 4});
     key.Raw("AccessControlList", daduve::kRegMultiSz, std::vector<uint8_t>(2000, 'A'));
     key.Raw("WdsList", daduve::kRegDword, {0, 0, 0, 0});
+    driver.answers[daduve::kOidCurrentAddress] = {0x02, 0xE1, 0xF0, 0x70, 0x01, 0x5C};
     daduve::LoadAndApplyApSettings(key, driver, nullptr);
     // The SSID it broadcasts, the filter off, WDS off: never anything malformed.
     const auto ssid = driver.SetsOf(daduve::kOidSsid);
     ASSERT_EQ(ssid.size(), 1u);
-    EXPECT_EQ(std::string(ssid[0].bytes.begin() + 4, ssid[0].bytes.begin() + 13), "DaduVE-00");
+    EXPECT_EQ(std::string(ssid[0].bytes.begin() + 4, ssid[0].bytes.begin() + 13), "DaduVE-5C");
     const auto acl = driver.SetsOf(daduve::kOidSetAccessControl);
     ASSERT_EQ(acl.size(), 1u);
     EXPECT_EQ(acl[0].bytes, std::vector<uint8_t>(264, 0));

@@ -343,6 +343,7 @@ class StartupOwnRecordTest : public ApPushTest, public ::testing::WithParamInter
 TEST_P(StartupOwnRecordTest, NoFieldGoesOutAsZero) {
     const OwnRecordCase& c = GetParam();
     Seeded();
+    daduve::g_Ap.checkBuild = 1;
     SetText(DriverKey(), "WirelessMode", c.mode);
     if (c.channel) SetText(DriverKey(), "Channel", c.channel);
     else testutil::DeleteValue(DriverKey(), "Channel");
