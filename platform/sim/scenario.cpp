@@ -475,6 +475,10 @@ private:
         } else if (key == "signal") {
             Once(key);
             std::vector<std::string> w = Split(value);
+            if (!w.empty() && Lower(w[0]) == "fixed") {
+                a.signalFixed = true;
+                w.erase(w.begin());
+            }
             if (w.empty() || w.size() > 3) throw Fail{"signal takes one to three dBm readings"};
             a.signalCount = static_cast<int>(w.size());
             for (std::size_t i = 0; i < w.size(); ++i)

@@ -60,7 +60,8 @@ struct AdapterSpec {
     std::map<std::uint32_t, Bytes> oidAnswers;                          // by query OID
     std::map<std::pair<std::uint32_t, std::uint32_t>, std::uint32_t> registers;  // {kind, offset}
     int signalCount = 0;                   // chains answering their signal OID, in order; the rest fail
-    std::int32_t signal[3] = {0, 0, 0};
+    std::int32_t signal[3] = {0, 0, 0};    // without a link (all the time when signalFixed)
+    bool signalFixed = false;              // false: while linked, chain 0 reads the network's rssi
     bool connected = false;
     std::string linkSsid;                  // raw SSID bytes
     Mac linkBssid{};

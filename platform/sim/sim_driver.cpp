@@ -140,7 +140,7 @@ private:
         if (oid == kOidSignal1 || oid == kOidSignal2 || oid == kOidSignal3) {
             int k = oid == kOidSignal1 ? 0 : oid == kOidSignal2 ? 1 : 2;
             if (a.spec.signalCount <= k) return ERROR_NOT_SUPPORTED;
-            answer = U32Bytes(static_cast<std::uint32_t>(a.spec.signal[k]));
+            answer = U32Bytes(static_cast<std::uint32_t>(s.ChainSignal(a, k)));
         } else if (oid == kOidRegister || oid == kOidApRegister) {
             // {kind, offset, value}: the driver fills in the value.
             if (length < 12) return ERROR_INSUFFICIENT_BUFFER;

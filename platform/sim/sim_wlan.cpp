@@ -101,6 +101,61 @@ Bytes BytesOf(const T& v) {
     return Bytes(b, b + sizeof(T));
 }
 
+// The outcome of a connection attempt of adapter i to best (null: nothing to join), as the
+// service reports it: connection start, then MSM connected or attempt failed, then complete.
+void Join(World::State& s, std::size_t i, WLAN_CONNECTION_MODE mode, const std::wstring& profileName,
+          const std::string& ssid, const NetworkSpec* best, DWORD reason) {
+    AdapterState& a = s.adapters[i];
+    WLAN_CONNECTION_NOTIFICATION_DATA d{};
+    d.wlanConnectionMode = mode;
+    CopyName(d.strProfileName, profileName);
+    d.dot11Ssid = SsidOf(ssid);
+    d.dot11BssType = best && best->adhoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
+    d.bSecurityEnabled = best && best->security != Security::Open;
+    d.wlanReasonCode = reason;
+    const GUID g = GuidOf(a);
+    if (reason == kWlanReasonSuccess && a.spec.connected) s.DropLink(i);
+    s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_start, g, BytesOf(d));
+    if (reason == kWlanReasonSuccess) {
+        a.spec.connected = true;
+        a.spec.linkSsid = best->ssid;
+        a.spec.linkBssid = best->bssid;
+        a.linkProfile = profileName;
+        a.linkMode = mode;
+        s.QueueWlan(WLAN_NOTIFICATION_SOURCE_MSM, kWlanMsmConnected, g);
+    } else {
+        s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_attempt_fail, g, BytesOf(d));
+    }
+    s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_complete, g, BytesOf(d));
+}
+
+}  // namespace
+
+void AutoConnect(World::State& s, std::size_t i) {
+    AdapterState& a = s.adapters[i];
+    bool tried = false;
+    for (const WlanStoredProfile& sp : a.profiles) {
+        ProfileFacts facts;
+        ProfileKey key;
+        if (!CheckProfileDocument(sp.xml, &facts, &key, nullptr) || !facts.autoConnect || facts.ibss || !facts.hasSsid)
+            continue;
+        const NetworkSpec* best = nullptr;
+        for (const NetworkSpec& n : s.networks)
+            if (s.InAir(n) && !n.adhoc && !n.ssid.empty() && n.ssid == facts.ssid && (!best || n.rssi > best->rssi))
+                best = &n;
+        if (!best) continue;
+        tried = true;
+        const DWORD reason = !SecurityFits(facts, *best) || best->connectFails ? kWlanReasonAssociationFailure
+                                                                                : KeyFailure(key, *best);
+        Join(s, i, wlan_connection_mode_profile, sp.name, facts.ssid, best, reason);
+        if (reason == kWlanReasonSuccess) break;
+    }
+    // One round over the profiles whose networks are in range; none in range: wait for one.
+    if (tried) a.autoConnectPending = false;
+}
+
+namespace {
+
 class SimNativeWifi final : public NativeWifi {
 public:
     explicit SimNativeWifi(World& w) : w_(w) {}
@@ -246,6 +301,7 @@ public:
         s.Sync();
         AdapterState* a = nullptr;
         if (DWORD rc = Find(s, clientHandle, iface, &a)) return Log(s, "WlanDisconnect", 0, rc);
+        a->autoConnectPending = false;  // a link the user ended is not taken up again
         s.DropLink(static_cast<std::size_t>(a - s.adapters.data()));
         return Log(s, "WlanDisconnect", 0, ERROR_SUCCESS);
     }
@@ -482,28 +538,9 @@ public:
         }
         call.reason = reason;
         s.wlanConnects.push_back(call);
-
-        WLAN_CONNECTION_NOTIFICATION_DATA d{};
-        d.wlanConnectionMode = p->wlanConnectionMode;
-        CopyName(d.strProfileName, profileName);
-        d.dot11Ssid = SsidOf(target);
-        d.dot11BssType = best && best->adhoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
-        d.bSecurityEnabled = best && best->security != Security::Open;
-        d.wlanReasonCode = reason;
-        const GUID g = GuidOf(*a);
-        if (reason == kWlanReasonSuccess && a->spec.connected) s.DropLink(index);
-        s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_start, g, BytesOf(d));
-        if (reason == kWlanReasonSuccess) {
-            a->spec.connected = true;
-            a->spec.linkSsid = best->ssid;
-            a->spec.linkBssid = best->bssid;
-            a->linkProfile = profileName;
-            a->linkMode = p->wlanConnectionMode;
-            s.QueueWlan(WLAN_NOTIFICATION_SOURCE_MSM, kWlanMsmConnected, g);
-        } else {
-            s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_attempt_fail, g, BytesOf(d));
-        }
-        s.QueueWlan(WLAN_NOTIFICATION_SOURCE_ACM, wlan_notification_acm_connection_complete, g, BytesOf(d));
+        // The caller's choice replaces whatever the service was waiting to connect by itself.
+        a->autoConnectPending = false;
+        Join(s, index, p->wlanConnectionMode, profileName, target, best, reason);
         return Log(s, "WlanConnect", p->wlanConnectionMode, ERROR_SUCCESS);
     }
 
@@ -712,7 +749,7 @@ private:
         case wlan_intf_opcode_rssi: {
             if (!Connected(*a)) return ERROR_INVALID_STATE;
             const NetworkSpec* n = s.NetworkByBssid(a->spec.linkBssid);
-            LONG rssi = a->spec.signalCount > 0 ? a->spec.signal[0] : n ? n->rssi : -100;
+            LONG rssi = a->spec.signalCount > 0 ? s.ChainSignal(*a, 0) : n ? n->rssi : -100;
             return Answer(s, rssi, dataSize, data);
         }
         default: return ERROR_NOT_SUPPORTED;
@@ -745,6 +782,7 @@ private:
             if (r.dot11SoftwareRadioState == dot11_radio_state_off) a->phyOff |= bit;
             else a->phyOff &= ~bit;
             if (a->phyOff == before) return ERROR_SUCCESS;
+            const bool wasOn = a->spec.radioOn;
             a->spec.radioOn = a->phyOff != (1u << phys) - 1;
             WLAN_PHY_RADIO_STATE now{};
             now.dwPhyIndex = r.dwPhyIndex;
@@ -752,6 +790,7 @@ private:
             now.dot11HardwareRadioState = a->spec.radioSwitchOn ? dot11_radio_state_on : dot11_radio_state_off;
             s.QueueWlan(WLAN_NOTIFICATION_SOURCE_MSM, kWlanMsmRadioStateChange, GuidOf(*a), BytesOf(now));
             if (!a->spec.radioOn) s.DropLink(static_cast<std::size_t>(a - s.adapters.data()));
+            else if (!wasOn) a->autoConnectPending = true;
             return ERROR_SUCCESS;
         }
         default: return ERROR_NOT_SUPPORTED;
@@ -781,7 +820,7 @@ private:
         as.dot11BssType = net && net->adhoc ? dot11_BSS_type_independent : dot11_BSS_type_infrastructure;
         as.dot11PhyType = net ? PhyTypeOf(*net) : dot11_phy_type_erp;
         as.uDot11PhyIndex = 0;
-        as.wlanSignalQuality = a.spec.signalCount > 0 ? QualityOf(a.spec.signal[0]) : net ? QualityOf(net->rssi) : 0;
+        as.wlanSignalQuality = a.spec.signalCount > 0 ? QualityOf(s.ChainSignal(a, 0)) : net ? QualityOf(net->rssi) : 0;
         as.ulRxRate = as.ulTxRate = 54000;
         WLAN_SECURITY_ATTRIBUTES& sec = c.wlanSecurityAttributes;
         Security security = net ? net->security : Security::Open;

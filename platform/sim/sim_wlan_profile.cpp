@@ -383,6 +383,14 @@ void CheckSecurity(const Node& security, ProfileFacts& facts, ProfileKey& key) {
                         : auth == "shared" ? enc == "WEP"
                                            : wpaCipher;
     if (!pairOk) Refuse(kWlanReasonMsmSecProfileInvalidAuthCipher);
+    // An ad hoc network takes only open (none or WEP), shared WEP and WPA2-PSK with AES, and
+    // no 802.1X.
+    if (facts.ibss) {
+        const bool adhocPair = (auth == "open" && (enc == "none" || enc == "WEP")) ||
+                               (auth == "shared" && enc == "WEP") || (auth == "WPA2PSK" && enc == "AES");
+        if (!adhocPair) Refuse(kWlanReasonMsmSecProfileInvalidAuthCipher);
+        if (oneX) Refuse(kWlanReasonMsmSecProfileOneXEnabled);
+    }
     const bool enterprise = auth == "WPA" || auth == "WPA2";
     const bool dynamicWep = auth == "open" && enc == "WEP";
     if (enterprise && !oneX) Refuse(kWlanReasonMsmSecProfileOneXDisabled);
@@ -470,6 +478,7 @@ void CheckProfile(const Node& root, ProfileFacts& facts, ProfileKey& key) {
     if (facts.ibss && nonBroadcast) Refuse(kWlanReasonNonBroadcastSetForAdhoc);
     if (facts.ibss && autoSwitch) Refuse(kWlanReasonAutoSwitchSetForAdhoc);
     if (manual && autoSwitch) Refuse(kWlanReasonAutoSwitchSetForManualConnection);
+    facts.autoConnect = !manual;
 
     const Node* msm = One(f, "MSM");
     if (!msm) Refuse(kWlanReasonMsmSecurityMissing);

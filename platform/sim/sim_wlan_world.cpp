@@ -94,6 +94,7 @@ void World::State::NoteRadio(std::size_t i) {
                   Bytes(b, b + sizeof r));
     }
     if (!a.spec.radioOn || !a.spec.radioSwitchOn) DropLink(i);
+    else a.autoConnectPending = true;
 }
 
 void World::State::StartWlanThread() {

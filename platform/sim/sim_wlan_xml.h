@@ -14,6 +14,7 @@ struct ProfileFacts {
     std::string authentication;
     std::string encryption;
     bool oneX = false;
+    bool autoConnect = false;  // connectionMode auto (or absent)
 };
 
 // The facts of a document the service takes; wellFormed false (and nothing else) otherwise.

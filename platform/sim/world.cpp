@@ -1,6 +1,7 @@
 #include "platform/sim/world.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -325,6 +326,18 @@ void World::State::Sync() {
             a.spec.radioSwitchOn = on;
             NoteRadio(static_cast<std::size_t>(&a - adapters.data()));
         }
+        const std::size_t i = static_cast<std::size_t>(&a - adapters.data());
+        // A link whose network has left the air ends; the service then waits for a network of
+        // an automatic profile to come (back) in range.
+        if (a.present && a.spec.connected) {
+            const NetworkSpec* joined = NetworkByBssid(a.spec.linkBssid);
+            if (joined && !InAir(*joined)) {
+                DropLink(i);
+                a.autoConnectPending = true;
+            }
+        }
+        if (a.autoConnectPending && a.present && !a.spec.connected && a.spec.radioOn && a.spec.radioSwitchOn)
+            AutoConnect(*this, i);
     }
     for (ScheduledEvent& e : driverEvents) {
         if (e.done || e.at > now) continue;
@@ -338,6 +351,17 @@ void* World::State::WlanAlloc(std::size_t size) {
     void* p = std::calloc(1, size ? size : 1);
     if (p) wlanAllocations.insert(p);
     return p;
+}
+
+std::int32_t World::State::ChainSignal(const AdapterState& a, int chain) const {
+    const std::int64_t given = a.spec.signal[chain];
+    const NetworkSpec* n = a.spec.connected && a.spec.radioOn && a.spec.radioSwitchOn && !a.spec.signalFixed
+                               ? NetworkByBssid(a.spec.linkBssid)
+                               : nullptr;
+    if (!n) return static_cast<std::int32_t>(given);
+    // The chains keep their spread around chain 0, which hears the network as the scan does.
+    const std::int64_t v = n->rssi + (given - a.spec.signal[0]);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 const NetworkSpec* World::State::NetworkByBssid(const Mac& bssid) const {
@@ -442,6 +466,7 @@ void World::SetSignal(std::size_t i, std::int32_t first, std::int32_t second) {
     if (i >= state_->adapters.size()) return;
     AdapterSpec& a = state_->adapters[i].spec;
     a.signalCount = 2;
+    a.signalFixed = true;
     a.signal[0] = first;
     a.signal[1] = second;
 }
@@ -451,6 +476,7 @@ void World::SetSignal(std::size_t i, std::int32_t first, std::int32_t second, st
     if (i >= state_->adapters.size()) return;
     AdapterSpec& a = state_->adapters[i].spec;
     a.signalCount = 3;
+    a.signalFixed = true;
     a.signal[0] = first;
     a.signal[1] = second;
     a.signal[2] = third;
@@ -471,6 +497,7 @@ void World::SetSignal(std::size_t i, std::int32_t first) {
     if (i >= state_->adapters.size()) return;
     AdapterSpec& a = state_->adapters[i].spec;
     a.signalCount = 1;
+    a.signalFixed = true;
     a.signal[0] = first;
 }
 

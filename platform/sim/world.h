@@ -219,6 +219,7 @@ public:
     // The device's SPDRP_* property reads fail (as for a device whose driver is half removed).
     void FailDeviceProperty(std::size_t i, DWORD property);
     void FailOid(std::uint32_t oidAsSent, unsigned times, int adapter = -1);  // -1: any adapter
+    // Fixed readings of the receive chains, whatever the link (as `signal = fixed ...`).
     void SetSignal(std::size_t i, std::int32_t first, std::int32_t second);
     void SetSignal(std::size_t i, std::int32_t first);  // the second reading fails
     void SetSignal(std::size_t i, std::int32_t first, std::int32_t second, std::int32_t third);

@@ -51,6 +51,9 @@ struct AdapterState {
     std::set<DWORD> failingProperties;  // Setup API properties that cannot be read
     std::size_t apEventsTaken = 0;      // records of the event table the driver has handed out
     WpsRunState wps;                    // the WSC exchange (sim_wps.cpp)
+    // After radio-on or a link lost to its network leaving the air, the service connects an
+    // automatic profile by itself as soon as one's network is in range.
+    bool autoConnectPending = false;
 };
 
 struct PendingWlanNotification {
@@ -197,6 +200,9 @@ struct World::State {
     void* WlanAlloc(std::size_t size);
     bool IsUsable(std::size_t i) const { return i < adapters.size() && adapters[i].present; }
     const NetworkSpec* NetworkByBssid(const Mac& bssid) const;
+    // The reading of a receive chain below a.spec.signalCount: the joined network's signal
+    // while linked (unless the readings are fixed), else the scenario's.
+    std::int32_t ChainSignal(const AdapterState& a, int chain) const;
     // Native Wifi, caller holds the mutex.
     void QueueWlan(DWORD source, DWORD code, const GUID& iface, Bytes payload = {}, std::uint64_t delayMs = 0);
     void LogWlan(const char* name, DWORD opcode, DWORD result);
@@ -210,6 +216,10 @@ struct World::State {
     void StartWlanThread();
     void StopWlanThread();  // caller does NOT hold the mutex
 };
+
+// The service's own connect of adapter i with the first automatic profile, in profile-list
+// order, whose network is in the air (sim_wlan.cpp). Caller holds the mutex.
+void AutoConnect(World::State& s, std::size_t i);
 
 GUID AdapterGuid(const AdapterSpec& spec);
 unsigned PhyCount(const AdapterSpec& spec);

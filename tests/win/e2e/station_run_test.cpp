@@ -81,4 +81,32 @@ TEST_F(StationRunTest, AProfileAddedFromTheSiteSurveyConnectsAndTheTrayAndLinkSt
     EXPECT_NE(ReadFileText(ProfileFile()).find("Harbor Open"), std::string::npos) << "the profile outlived the run";
 }
 
+// The hardware radio switch off and on again: the service connects the stored automatic profile
+// by itself, and Lumora, which only rescans on radio-on, follows it back to "Connected".
+TEST_F(StationRunTest, AfterTheRadioSwitchIsOnAgainTheServiceConnectsTheActiveProfile) {
+    for (const char* kind : {"_prof", "_sta"}) {
+        const std::string name = std::string("KV31_{6F2A9C14-3B7E-4D21-9A58-0C4E1B7D3F92}") + kind;
+        std::ofstream(folder + "\\" + name, std::ios::binary)
+            << ReadFileText(std::string("Z:") + WL_SOURCE_DIR + "/scenarios/default.settings/" + name);
+    }
+    AddAdapterLines("radio_switch_at = 10000 off\nradio_switch_at = 14000 on");
+    PROCESS_INFORMATION lumora = Start(Suite("Lumora.exe"), "");
+    HWND main = WaitForWindow(lumora.dwProcessId, kMainTitle, 20000);
+    ASSERT_NE(main, nullptr);
+    HWND sheet = WaitForWindow(lumora.dwProcessId, kSheetTitle, 20000);
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_TRUE(WaitForTrayTip("Lumora.exe", "(Lantern Home)", 9000)) << "the active profile connects at start: "
+                                                                       << TrayTip("Lumora.exe");
+    ASSERT_TRUE(WaitForTrayTip("Lumora.exe", "Disconnected", 10000)) << TrayTip("Lumora.exe");
+    EXPECT_TRUE(WaitForTrayTip("Lumora.exe", "(Lantern Home)", 12000)) << TrayTip("Lumora.exe");
+    ShowPage(sheet, kLinkStatusPage);
+    HWND status = WaitForControl(sheet, IDC_LS_STATUS);
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return Text(status).find("Lantern Home") != std::string::npos; }, 10000))
+        << Text(status);
+
+    PostMessageA(main, WM_COMMAND, kLumoraExit, 0);
+    ASSERT_TRUE(WaitForEnd(lumora, 20000));
+}
+
 }  // namespace

@@ -136,6 +136,39 @@ TEST_F(SimDriver, SignalReadingsAreSigned) {
     EXPECT_FALSE(Call(0xFF0C000F, a));
 }
 
+// While linked, chain 0 hears the joined network as the scan does and the other chains keep
+// their distance to it; without a link, or with fixed readings, they read as given.
+TEST_F(SimDriver, ChainSignalsFollowTheJoinedNetworkUnlessFixed) {
+    const std::string lantern = "\n[network]\nssid = \"Lantern Home\"\nbssid = 02:11:22:33:44:77\nchannel = 11\nrssi = -72\n";
+    const Mac harbor = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55}, home = {0x02, 0x11, 0x22, 0x33, 0x44, 0x77};
+    auto chains = [&] {
+        std::vector<std::uint8_t> a(4), b(4);
+        EXPECT_TRUE(Call(0xFF0C000F, a));
+        EXPECT_TRUE(Call(0xFF0C0010, b));
+        return std::pair<int, int>(I32(a), I32(b));
+    };
+    std::string text = std::string(kOneAdapter) + lantern;
+    text.replace(text.find("signal = -55 -60"), 16, "signal = -50 -58");
+    Load(text);
+    EXPECT_EQ(chains(), std::make_pair(-55, -63)) << "the link to Harbor Open at -55";
+    world_.SetLink(0, true, "Lantern Home", home);
+    EXPECT_EQ(chains(), std::make_pair(-72, -80));
+    world_.SetLink(0, false);
+    EXPECT_EQ(chains(), std::make_pair(-50, -58)) << "no link: as given";
+    world_.SetLink(0, true, "Lantern Home", home);
+    world_.SetRadio(0, false);
+    EXPECT_EQ(chains(), std::make_pair(-50, -58)) << "radio off: no link";
+
+    text.replace(text.find("signal = -50 -58"), 16, "signal = fixed -50 -58");
+    Load(text);
+    EXPECT_EQ(chains(), std::make_pair(-50, -58));
+    world_.SetLink(0, true, "Lantern Home", home);
+    EXPECT_EQ(chains(), std::make_pair(-50, -58));
+    world_.SetSignal(0, -81, -85);
+    world_.SetLink(0, true, "Harbor Open", harbor);
+    EXPECT_EQ(chains(), std::make_pair(-81, -85)) << "a test's readings are fixed";
+}
+
 TEST_F(SimDriver, RegisterWordComesBackInTheThirdField) {
     Load(kOneAdapter);
     std::vector<std::uint8_t> rec = U32(3);

@@ -45,6 +45,7 @@ link = connected "Harbor Open" 02:11:22:33:44:55
 ssid = "Harbor Open"
 bssid = 02:11:22:33:44:55
 channel = 6
+rssi = -55
 security = open
 )";
 

@@ -549,6 +549,13 @@ TEST_F(SimWlan, ProfileDocumentsAreCheckedAsTheServiceChecksThem) {
         L"<AuthorId xmlns=\"http://www.microsoft.com/provisioning/EapCommon\">0</AuthorId></EapMethod>"
         L"<ConfigBlob></ConfigBlob></EapHostConfig></EAPConfig></OneX>";
     const std::wstring enterprise = replace(ProfileDoc(L"E", L"Office", L"WPA2", L"AES", oneX), L"<useOneX>false", L"<useOneX>true");
+    // The same security on an ad hoc network joined by hand.
+    auto adhoc = [&](const std::wstring& doc) {
+        return replace(doc, L"<connectionType>ESS</connectionType>",
+                       L"<connectionType>IBSS</connectionType><connectionMode>manual</connectionMode>");
+    };
+    const std::wstring wepKey = SharedKey(L"networkKey", L"abcde");
+    const std::wstring psk = SharedKey(L"passPhrase", L"lantern-harbour");
     struct Case {
         const char* what;
         std::wstring xml;
@@ -581,6 +588,16 @@ TEST_F(SimWlan, ProfileDocumentsAreCheckedAsTheServiceChecksThem) {
                                                               L"<connectionType>IBSS</connectionType>"), 0x8000E},
         {"ad hoc joined by hand", replace(ok, L"<connectionType>ESS</connectionType>",
                                           L"<connectionType>IBSS</connectionType><connectionMode>manual</connectionMode>"), 0},
+        // Ad hoc takes open, WEP and WPA2-PSK with AES only.
+        {"ad hoc open", adhoc(ProfileDoc(L"A", L"Raft", L"open", L"none")), 0},
+        {"ad hoc open WEP", adhoc(ProfileDoc(L"A", L"Raft", L"open", L"WEP", wepKey)), 0},
+        {"ad hoc shared WEP", adhoc(ProfileDoc(L"A", L"Raft", L"shared", L"WEP", wepKey)), 0},
+        {"ad hoc WPA-None TKIP", adhoc(ProfileDoc(L"A", L"Raft", L"WPAPSK", L"TKIP", psk)), 0x40009},
+        {"ad hoc WPA-None AES", adhoc(ProfileDoc(L"A", L"Raft", L"WPAPSK", L"AES", psk)), 0x40009},
+        {"ad hoc WPA2-PSK TKIP", adhoc(ProfileDoc(L"A", L"Raft", L"WPA2PSK", L"TKIP", psk)), 0x40009},
+        {"ad hoc WPA2 with 802.1X", adhoc(enterprise), 0x40009},
+        {"ad hoc open WEP with 802.1X",
+         adhoc(replace(ProfileDoc(L"A", L"Raft", L"open", L"WEP", oneX), L"<useOneX>false", L"<useOneX>true")), 0x4000B},
         {"autoSwitch on a manual network", replace(ok, L"<connectionType>ESS</connectionType>",
                                                    L"<connectionType>ESS</connectionType><connectionMode>manual</connectionMode>"
                                                    L"<autoSwitch>true</autoSwitch>"), 0x80011},
@@ -608,6 +625,74 @@ TEST_F(SimWlan, ProfileDocumentsAreCheckedAsTheServiceChecksThem) {
         EXPECT_EQ(result, c.reason ? static_cast<DWORD>(ERROR_BAD_PROFILE) : static_cast<DWORD>(ERROR_SUCCESS)) << c.what;
         EXPECT_EQ(reason, c.reason) << c.what;
     }
+}
+
+// After radio-on and after its network left the air the service connects by itself: the first
+// automatic profile of the list whose network is in range, not a manual one, not after the
+// user disconnected.
+TEST_F(SimWlan, TheServiceConnectsItsAutomaticProfilesAfterRadioOnAndWhenTheirNetworkIsBack) {
+    Load(std::string(kOneAdapter) + R"(
+[network]
+ssid = "Quay"
+bssid = 02:11:22:33:44:66
+channel = 1
+rssi = -50
+
+[network]
+ssid = "Lantern Home"
+bssid = 02:11:22:33:44:77
+channel = 11
+rssi = -72
+security = wpa2-psk
+key = "harbor lights"
+vanish_at = 3000
+
+[network]
+ssid = "Lantern Home"
+bssid = 02:11:22:33:44:78
+channel = 6
+rssi = -65
+security = wpa2-psk
+key = "harbor lights"
+appear_at = 5000
+)");
+    Open();
+    GUID g = world_.InterfaceGuid(0);
+    auto store = [&](const std::wstring& xml) {
+        DWORD reason = 0;
+        ASSERT_EQ(platform::Wlan().SetProfile(handle_, &g, 0, xml.c_str(), nullptr, TRUE, &reason),
+                  static_cast<DWORD>(ERROR_SUCCESS));
+    };
+    store(ProfileDoc(L"Quay by hand", L"Quay", L"open", L"none", L"", L"<connectionMode>manual</connectionMode>"));
+    store(ProfileDoc(L"Lantern", L"Lantern Home", L"WPA2PSK", L"AES", SharedKey(L"passPhrase", L"harbor lights")));
+    // The profile and last byte of the BSSID of the link; "" without one.
+    auto link = [&] {
+        WLAN_CONNECTION_ATTRIBUTES c{};
+        if (Query(wlan_intf_opcode_current_connection, &c) != ERROR_SUCCESS) return std::string();
+        return ToUtf8(c.strProfileName) + " " + std::to_string(c.wlanAssociationAttributes.dot11Bssid[5]);
+    };
+    EXPECT_EQ(link(), "Harbor Open 85") << "the scenario's link";
+    world_.SetRadio(0, true, false);
+    EXPECT_EQ(link(), "");
+    world_.SetRadio(0, true, true);
+    EXPECT_EQ(link(), "Lantern 119") << "the manual profile is passed over, though first and stronger";
+
+    world_.clock().Advance(3000);
+    EXPECT_EQ(link(), "") << "the network left the air";
+    world_.clock().Advance(1999);
+    EXPECT_EQ(link(), "");
+    world_.clock().Advance(1);
+    EXPECT_EQ(link(), "Lantern 120") << "it is back, on another access point";
+
+    ASSERT_EQ(platform::Wlan().Disconnect(handle_, &g), static_cast<DWORD>(ERROR_SUCCESS));
+    world_.clock().Advance(1000);
+    EXPECT_EQ(link(), "") << "a link the user ended stays ended";
+
+    store(ProfileDoc(L"Harbor", L"Harbor Open", L"open", L"none"));
+    world_.SetRadio(0, false);
+    world_.SetRadio(0, true);
+    EXPECT_EQ(link(), "Lantern 120") << "in the order of the list, not by strength";
+    world_.WaitWlanNotificationsDelivered();
 }
 
 TEST_F(SimWlan, TheNetworksKeyDecidesTheConnection) {
