@@ -270,7 +270,7 @@ TEST_F(ProfilePageTest, ActivateWritesTheStationFileAndConnectsThroughDriverAndS
         ASSERT_TRUE(PumpUntil([&] { return world.Adapter(0).connected; }));
         Poll();
         // The signal is the joined network's, -72 dBm.
-        EXPECT_EQ(world.Tray().tip, "Norvane Wireless LAN Card\nStatus : Normal (Lantern Home)");
+        EXPECT_EQ(world.Tray().tip, "Norvane Wireless LAN Card\nstatus : Normal (Lantern Home)");
         page->SendMessage(WM_TIMER, kRowCheckTimer, 0);
         EXPECT_EQ(ImageOf(page, 0), 0) << "the active profile's network is the link's";
         for (int i = 1; i < 4; ++i) EXPECT_EQ(ImageOf(page, i), -1) << i;
