@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "daduve/access_control_record.h"
-#include "daduve/ap_config_read.h"
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_push.h"
-#include "daduve/ap_state.h"
-#include "daduve/wds_record.h"
-#include "shared/adapter_identity.h"
+#include "softap/core/records/access_control_record.h"
+#include "softap/core/config/ap_config_read.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/push/ap_push.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/records/wds_record.h"
+#include "shared/adapter/adapter_identity.h"
 
 namespace {
 
@@ -33,19 +33,19 @@ const char* const kNames[] = {
     "HideSSID", "BeaconPeriod", "IdleTime", "TXBurst", "TransmitSetting", "AllowBW40Capability"};
 constexpr size_t kNameCount = sizeof(kNames) / sizeof(kNames[0]);
 
-class FuzzKey : public daduve::ApKeyReader {
+class FuzzKey : public softap::ApKeyReader {
 public:
-    bool Read(const char* name, size_t maxBytes, daduve::RegValueData* out) const override {
+    bool Read(const char* name, size_t maxBytes, softap::RegValueData* out) const override {
         auto it = values.find(name);
         if (it == values.end() || it->second.bytes.size() > maxBytes) return false;
         *out = it->second;
         return true;
     }
-    std::map<std::string, daduve::RegValueData> values;
+    std::map<std::string, softap::RegValueData> values;
 };
 
 // Answers queries with bytes of the input; checks every record it is handed.
-class FuzzDriver : public daduve::ApDriver {
+class FuzzDriver : public softap::ApDriver {
 public:
     FuzzDriver(const uint8_t* answer, size_t size, bool refuses) : m_answer(answer), m_size(size), m_refuses(refuses) {}
     bool Query(uint32_t, void* buffer, uint32_t length, uint32_t* returned) override {
@@ -62,10 +62,10 @@ public:
             std::memcpy(&v, b + at, 4);
             return v;
         };
-        if (oid == daduve::kOidSsid && (length != 36 || u32(0) > 32)) std::abort();
-        if (oid == daduve::kOidSetAccessControl && (length != 264 || u32(0) > 2 || u32(4) > 32)) std::abort();
-        if (oid == daduve::kOidSetWds && (length != 60 || u32(0) > 3 || (u32(24) != 0 && u32(24) != 32))) std::abort();
-        if (oid == daduve::kOidAddKey && (length < 32 || u32(0) != length || u32(8) + 39 != length)) std::abort();
+        if (oid == softap::kOidSsid && (length != 36 || u32(0) > 32)) std::abort();
+        if (oid == softap::kOidSetAccessControl && (length != 264 || u32(0) > 2 || u32(4) > 32)) std::abort();
+        if (oid == softap::kOidSetWds && (length != 60 || u32(0) > 3 || (u32(24) != 0 && u32(24) != 32))) std::abort();
+        if (oid == softap::kOidAddKey && (length < 32 || u32(0) != length || u32(8) + 39 != length)) std::abort();
         return true;
     }
 
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzKey key;
     while (size - at >= 4) {
         const char* name = kNames[data[at] % kNameCount];
-        daduve::RegValueData value;
+        softap::RegValueData value;
         value.type = data[at + 1];
         size_t length = data[at + 2] | static_cast<size_t>(data[at + 3]) << 8;
         at += 4;
@@ -96,20 +96,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     g_IsHtChip = flags & 1;
     g_Supports5GHz = (flags >> 1) & 1;
-    daduve::g_Ap = daduve::ApState{};
-    daduve::g_Ap.region24Selectable = (flags >> 2) & 1;
-    daduve::g_Ap.region5Selectable = (flags >> 2) & 1;
+    softap::g_Ap = softap::ApState{};
+    softap::g_Ap.region24Selectable = (flags >> 2) & 1;
+    softap::g_Ap.region5Selectable = (flags >> 2) & 1;
     FuzzDriver driver(data, size, (flags >> 3) & 1);
 
-    daduve::DaduVeSettings settings;
-    daduve::ReadConfigFromRegistry(key, settings, driver);
+    softap::DaduVeSettings settings;
+    softap::ReadConfigFromRegistry(key, settings, driver);
     if (settings.SSID.size() > 32 || settings.IdleTime < 0) std::abort();
-    daduve::LoadAndApplyApSettings(key, driver, nullptr);
+    softap::LoadAndApplyApSettings(key, driver, nullptr);
 
-    const auto stations = daduve::ReadRegMacList(key, "AccessControlList", daduve::kStartupBufferBytes,
-                                                 daduve::kAccessControlMaxEntries);
-    const auto peers = daduve::ReadRegMacList(key, "WdsList", daduve::kStartupBufferBytes, daduve::kWdsMaxPeers);
-    if (stations.size() > daduve::kAccessControlMaxEntries || peers.size() > daduve::kWdsMaxPeers) std::abort();
+    const auto stations = softap::ReadRegMacList(key, "AccessControlList", softap::kStartupBufferBytes,
+                                                 softap::kAccessControlMaxEntries);
+    const auto peers = softap::ReadRegMacList(key, "WdsList", softap::kStartupBufferBytes, softap::kWdsMaxPeers);
+    if (stations.size() > softap::kAccessControlMaxEntries || peers.size() > softap::kWdsMaxPeers) std::abort();
     for (const auto& list : {stations, peers})
         for (const std::string& mac : list)
             if (mac.size() != 12) std::abort();

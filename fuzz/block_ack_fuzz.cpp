@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "shared/block_ack.h"
-#include "station/core/connected_bssids.h"
+#include "shared/block_ack/block_ack.h"
+#include "station/core/driver/connected_bssids.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t tableBytes = size < sizeof(BaSessionTable) ? size : sizeof(BaSessionTable);

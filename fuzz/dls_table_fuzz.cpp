@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "station/core/dls_link.h"
+#include "station/core/driver/dls_link.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t n = size < kDlsTableSize ? size : kDlsTableSize;

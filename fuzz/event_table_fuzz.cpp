@@ -9,30 +9,30 @@
 
 #include <vector>
 
-#include "daduve/event_store.h"
-#include "daduve/station_table.h"
+#include "softap/core/tables/event_store.h"
+#include "softap/core/tables/station_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     for (bool ht : {false, true}) {
-        const std::vector<uint8_t> stations(data, data + (size < daduve::StationTableBytes(ht) ? size : daduve::StationTableBytes(ht)));
-        if (daduve::ParseStationTable(stations.data(), stations.size(), ht).size() > daduve::kStationTableEntries)
+        const std::vector<uint8_t> stations(data, data + (size < softap::StationTableBytes(ht) ? size : softap::StationTableBytes(ht)));
+        if (softap::ParseStationTable(stations.data(), stations.size(), ht).size() > softap::kStationTableEntries)
             __builtin_trap();
     }
-    daduve::g_EventArray.clear();
-    daduve::g_EventShownCount = 0;
+    softap::g_EventArray.clear();
+    softap::g_EventShownCount = 0;
     while (size > 0) {
-        const size_t returned = data[0] <= daduve::kEventTableBytes ? data[0] : daduve::kEventTableBytes;
+        const size_t returned = data[0] <= softap::kEventTableBytes ? data[0] : softap::kEventTableBytes;
         ++data;
         --size;
-        uint8_t table[daduve::kEventTableBytes] = {};
+        uint8_t table[softap::kEventTableBytes] = {};
         const size_t n = size < sizeof(table) ? size : sizeof(table);
         std::memcpy(table, data, n);
         data += n;
         size -= n;
-        daduve::g_EventShownCount += static_cast<int>(table[0] % 7);
-        daduve::MergeEventTable(table, returned);
-        if (daduve::g_EventArray.size() > daduve::kMaxStoredEvents || daduve::g_EventShownCount < 0)
+        softap::g_EventShownCount += static_cast<int>(table[0] % 7);
+        softap::MergeEventTable(table, returned);
+        if (softap::g_EventArray.size() > softap::kMaxStoredEvents || softap::g_EventShownCount < 0)
             __builtin_trap();
     }
     return 0;

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "daduve/ap_hardware_ids.h"
-#include "shared/chip_table.h"
+#include "softap/core/device/ap_hardware_ids.h"
+#include "shared/adapter/chip_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Exactly the property's bytes, so that a read past them is caught.
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int chip = -1;
     if (FindChipIndex(id, &chip) && (chip < 0 || chip >= kChipCount)) std::abort();
     IsUsbHardwareId(id);
-    const int ap = daduve::FindChipIndex(id);
+    const int ap = softap::FindChipIndex(id);
     if (ap < -1 || ap >= kChipCount) std::abort();
     return 0;
 }

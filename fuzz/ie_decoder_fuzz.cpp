@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "station/core/bss_ie_decoder.h"
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bss_ie_decoder.h"
+#include "station/core/scan/bssid_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;

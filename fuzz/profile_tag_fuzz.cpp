@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "station/core/xml_tag_text.h"
+#include "station/core/wlan/xml_tag_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <vector>
 
-#include "station/core/bss_ie_decoder.h"
-#include "station/core/bssid_list.h"
-#include "station/core/scan_conversion.h"
+#include "station/core/scan/bss_ie_decoder.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/scan/scan_conversion.h"
 
 namespace {
 

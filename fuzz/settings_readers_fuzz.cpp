@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "station/core/ini_document.h"
-#include "station/core/ini_text.h"
-#include "station/core/wlan_profile_text.h"
-#include "station/profiles/profile_editor_model.h"
+#include "station/core/settings/ini_document.h"
+#include "station/core/settings/ini_text.h"
+#include "station/core/wlan/wlan_profile_text.h"
+#include "station/profiles/editor/profile_editor_model.h"
 #include "station/profiles/profile_list.h"
 #include "station/profiles/station_config_reader.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "daduve/station_table.h"
-#include "shared/ht_table.h"
+#include "softap/core/tables/station_table.h"
+#include "shared/radio/ht_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,19 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 2)
         return 0;
     const bool ht = data[0] & 1;
-    uint8_t table[daduve::kHtStationTableBytes] = {};
-    const size_t buffer = daduve::StationTableBytes(ht);
+    uint8_t table[softap::kHtStationTableBytes] = {};
+    const size_t buffer = softap::StationTableBytes(ht);
     size_t returned = static_cast<size_t>(data[1]) * 2;
     if (returned > buffer)
         returned = buffer;
     data += 2;
     size -= 2;
     std::memcpy(table, data, size < buffer ? size : buffer);
-    const auto entries = daduve::ParseStationTable(table, returned, ht);
-    if (entries.size() > daduve::kStationTableEntries)
+    const auto entries = softap::ParseStationTable(table, returned, ht);
+    if (entries.size() > softap::kStationTableEntries)
         __builtin_trap();
-    for (const daduve::StationEntry& e : entries)
-        if (daduve::StationRateText(e.rateWord, *rates).empty())
+    for (const softap::StationEntry& e : entries)
+        if (softap::StationRateText(e.rateWord, *rates).empty())
             __builtin_trap();
     return 0;
 }

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "station/core/ini_document.h"
-#include "station/core/wps_credential_table.h"
-#include "station/core/wps_profile_record.h"
+#include "station/core/settings/ini_document.h"
+#include "station/core/wps/wps_credential_table.h"
+#include "station/core/wps/wps_profile_record.h"
 #include "station/profiles/station_config_reader.h"
 
 namespace {

@@ -1,3 +1,3 @@
-#include "daduve/havix_app.h"
+#include "softap/tray/havix_app.h"
 
-FW_IMPLEMENT_APP(daduve::CHavixApp)
+FW_IMPLEMENT_APP(softap::CHavixApp)

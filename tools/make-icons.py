@@ -8,7 +8,7 @@ floats give the same everywhere.
 
     tools/make-icons.py                   write resources/station/icons/*.ico and *.bmp,
                                           resources/icsselect/icons/*.ico and
-                                          resources/daduve/icons/*.ico
+                                          resources/softap/icons/*.ico
     tools/make-icons.py --check           exit 1 when a file in the tree is stale
     tools/make-icons.py --preview out.png also write a contact sheet to look at
 """
@@ -529,12 +529,12 @@ ICONS = [
 # Icons of the other programs: folder under resources/, file name, drawing function, sizes.
 PROGRAM_ICONS = [
     ("icsselect", "pelcor.ico", icon_pelcor, (16, 32, 48)),
-    ("daduve", "havix.ico", icon_havix, (16, 32, 48)),
-    ("daduve", "signal-good.ico", icon_ap_signal(4, GREEN), (16, 32)),
-    ("daduve", "signal-normal.ico", icon_ap_signal(3, AMBER), (16, 32)),
-    ("daduve", "signal-weak.ico", icon_ap_signal(2, ORANGE_RED), (16, 32)),
-    ("daduve", "disconnected.ico", icon_disconnected, (16, 32)),
-    ("daduve", "no-adapter.ico", icon_no_adapter, (16, 32)),
+    ("softap", "havix.ico", icon_havix, (16, 32, 48)),
+    ("softap", "signal-good.ico", icon_ap_signal(4, GREEN), (16, 32)),
+    ("softap", "signal-normal.ico", icon_ap_signal(3, AMBER), (16, 32)),
+    ("softap", "signal-weak.ico", icon_ap_signal(2, ORANGE_RED), (16, 32)),
+    ("softap", "disconnected.ico", icon_disconnected, (16, 32)),
+    ("softap", "no-adapter.ico", icon_no_adapter, (16, 32)),
 ]
 
 # The station's bitmaps (no alpha): file name, drawing function, size; drawn over the dialog

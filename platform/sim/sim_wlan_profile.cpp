@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/wlan_codes.h"
-#include "shared/wpa_psk.h"
+#include "shared/crypto/wpa_psk.h"
 
 namespace platform::sim {
 namespace {

@@ -4,7 +4,7 @@
 #define HAVIX_RESOURCE_H
 
 /* The adapter selection dialog (177) and its controls, shared with the station program. */
-#include "shared/sel_card_ids.h"
+#include "shared/adapter/sel_card_ids.h"
 
 #ifndef IDC_STATIC
 #define IDC_STATIC                   (-1)
@@ -16,7 +16,6 @@
 #define IDD_WDS                      196
 #define IDD_CONFIG                   194
 #define IDD_AUTH_SECU                132    /* the Config page's security dialog */
-#define IDD_PENDING_PAGE             3990   /* a page of the main sheet not in this build yet */
 
 /* Icons: the tray pictures (161 is also the tray icon's notification id, 163 the sheet's icon) */
 #define IDI_HAVIX                    128    /* program icon */

@@ -6,7 +6,6 @@
 /* Dialogs */
 #define IDD_HIDE_DLG                 149    /* hidden main window; its caption is the single-instance key */
 #define IDD_SEL_CARD                 177
-#define IDD_PENDING_PAGE             3990   /* a page with nothing to set (the tests' second page) */
 #define IDD_SITE_SURVEY              134
 #define IDD_HIDDEN_SSID              197
 

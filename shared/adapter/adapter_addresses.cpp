@@ -1,4 +1,4 @@
-#include "shared/adapter_addresses.h"
+#include "shared/adapter/adapter_addresses.h"
 
 #include <cstring>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "shared/os_code.h"
+#include "shared/system/os_code.h"
 
 char g_HardwareId[kHardwareIdLength + 1] = {};
 int g_ChipIndex = -1;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shared/chip_table.h"
+#include "shared/adapter/chip_table.h"
 
 extern char g_HardwareId[kHardwareIdLength + 1];  // first 21 characters, upper case
 extern int g_ChipIndex;                             // row of SupportedChipTable, -1 until found

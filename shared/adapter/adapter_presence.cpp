@@ -1,6 +1,6 @@
-#include "shared/adapter_presence.h"
+#include "shared/adapter/adapter_presence.h"
 
-#include "shared/adapter_identity.h"
-#include "shared/device_properties.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/adapter/device_properties.h"
 
 int IsSelDeviceExist() { return DeviceOpens(g_DevicePath) ? 1 : 0; }

@@ -1,4 +1,4 @@
-#include "shared/chip_table.h"
+#include "shared/adapter/chip_table.h"
 
 #include <cstring>
 

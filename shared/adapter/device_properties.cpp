@@ -1,4 +1,4 @@
-#include "shared/device_properties.h"
+#include "shared/adapter/device_properties.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "shared/sel_card_dlg.h"
+#include "shared/adapter/sel_card_dlg.h"
 
 #include "framework/ddx.h"
 #include "platform/platform.h"
-#include "shared/sel_card_ids.h"
+#include "shared/adapter/sel_card_ids.h"
 
 namespace {
 constexpr DWORD kPropertyBytes = 256;

@@ -1,11 +1,11 @@
-#include "shared/block_ack.h"
+#include "shared/block_ack/block_ack.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 
-#include "shared/mac_text.h"
+#include "shared/text/mac_text.h"
 
 namespace {
 

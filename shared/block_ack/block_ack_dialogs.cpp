@@ -1,10 +1,10 @@
-#include "shared/block_ack_dialogs.h"
+#include "shared/block_ack/block_ack_dialogs.h"
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "shared/block_ack_lists.h"
+#include "shared/block_ack/block_ack_lists.h"
 
 CBlockAckDlgBase::CBlockAckDlgBase(const BlockAckProgram& program, UINT templateId, fw::CWnd* parent)
     : fw::CDialog(templateId, parent), m_Program(program) {}

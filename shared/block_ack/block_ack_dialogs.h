@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "framework/dialog.h"
-#include "shared/block_ack.h"
-#include "shared/block_ack_program.h"
+#include "shared/block_ack/block_ack.h"
+#include "shared/block_ack/block_ack_program.h"
 
 class CBlockAckDlgBase : public fw::CDialog {
 public:

@@ -1,9 +1,9 @@
-#include "shared/block_ack_lists.h"
+#include "shared/block_ack/block_ack_lists.h"
 
 #include <commctrl.h>
 
-#include "shared/list_view_rows.h"
-#include "shared/mac_text.h"
+#include "shared/controls/list_view_rows.h"
+#include "shared/text/mac_text.h"
 
 namespace block_ack_dlg {
 

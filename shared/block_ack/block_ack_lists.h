@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/block_ack.h"
+#include "shared/block_ack/block_ack.h"
 
 namespace block_ack_dlg {
 

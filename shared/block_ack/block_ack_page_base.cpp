@@ -1,14 +1,14 @@
-#include "shared/block_ack_page_base.h"
+#include "shared/block_ack/block_ack_page_base.h"
 
 #include <commctrl.h>
 
 #include "framework/ddx.h"
 #include "framework/property_sheet.h"
 #include "framework/resources.h"
-#include "shared/block_ack_dialogs.h"
-#include "shared/block_ack_lists.h"
-#include "shared/block_ack_registry.h"
-#include "shared/oid_access.h"
+#include "shared/block_ack/block_ack_dialogs.h"
+#include "shared/block_ack/block_ack_lists.h"
+#include "shared/block_ack/block_ack_registry.h"
+#include "shared/driver/oid_access.h"
 
 namespace {
 constexpr UINT_PTR kRefreshTimer = 1;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "framework/property_page.h"
-#include "shared/block_ack.h"
-#include "shared/block_ack_program.h"
-#include "shared/no_hscroll_list_ctrl.h"
+#include "shared/block_ack/block_ack.h"
+#include "shared/block_ack/block_ack_program.h"
+#include "shared/controls/no_hscroll_list_ctrl.h"
 
 class CBlockAckPageBase : public fw::CPropertyPage {
 public:

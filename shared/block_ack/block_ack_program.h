@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "shared/block_ack.h"
+#include "shared/block_ack/block_ack.h"
 
 namespace fw {
 class CWnd;

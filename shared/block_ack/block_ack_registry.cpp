@@ -1,8 +1,8 @@
-#include "shared/block_ack_registry.h"
+#include "shared/block_ack/block_ack_registry.h"
 
 #include <windows.h>
 
-#include "shared/driver_key.h"
+#include "shared/driver/driver_key.h"
 
 namespace {
 constexpr const char* kCapabilityValue = "BACapability";

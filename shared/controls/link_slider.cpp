@@ -1,8 +1,8 @@
-#include "shared/link_slider.h"
+#include "shared/controls/link_slider.h"
 
 #include <commctrl.h>
 
-#include "shared/smart_edit.h"
+#include "shared/controls/smart_edit.h"
 
 FW_BEGIN_MESSAGE_MAP(CLinkSlider, fw::CWnd)
     FW_ON_WM_HSCROLL_REFLECT(OnHScroll)

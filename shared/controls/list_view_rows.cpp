@@ -1,4 +1,4 @@
-#include "shared/list_view_rows.h"
+#include "shared/controls/list_view_rows.h"
 
 #include <commctrl.h>
 

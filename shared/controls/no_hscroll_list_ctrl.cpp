@@ -1,4 +1,4 @@
-#include "shared/no_hscroll_list_ctrl.h"
+#include "shared/controls/no_hscroll_list_ctrl.h"
 
 FW_BEGIN_MESSAGE_MAP(CNoHScrollListCtrl, fw::CWnd)
     FW_ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSize)

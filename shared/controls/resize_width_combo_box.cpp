@@ -1,4 +1,4 @@
-#include "shared/resize_width_combo_box.h"
+#include "shared/controls/resize_width_combo_box.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shared/site_list_ctrl.h"
+#include "shared/controls/site_list_ctrl.h"
 
 #include "framework/resources.h"
 

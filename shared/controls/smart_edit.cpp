@@ -1,4 +1,4 @@
-#include "shared/smart_edit.h"
+#include "shared/controls/smart_edit.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "framework/resources.h"
-#include "shared/link_slider.h"
+#include "shared/controls/link_slider.h"
 
 FW_BEGIN_MESSAGE_MAP(CSmartEdit, fw::CWnd)
     FW_ON_WM_CHAR(OnChar)

@@ -1,4 +1,4 @@
-#include "shared/sha1.h"
+#include "shared/crypto/sha1.h"
 
 #include <cstring>
 #include <utility>

@@ -1,8 +1,8 @@
-#include "shared/wpa_psk.h"
+#include "shared/crypto/wpa_psk.h"
 
 #include <cstring>
 
-#include "shared/sha1.h"
+#include "shared/crypto/sha1.h"
 
 namespace {
 

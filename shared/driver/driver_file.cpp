@@ -1,6 +1,6 @@
-#include "shared/driver_file.h"
+#include "shared/driver/driver_file.h"
 
-#include "shared/chip_table.h"
+#include "shared/adapter/chip_table.h"
 
 bool ChooseDriverFile(int osCode, int isWow64, int chipIndex, DriverFileChoice* choice)
 {

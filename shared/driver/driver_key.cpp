@@ -1,10 +1,10 @@
-#include "shared/driver_key.h"
+#include "shared/driver/driver_key.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "shared/driver_version.h"
+#include "shared/driver/driver_version.h"
 
 #include <cstdint>
 
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 
 int QueryDriverVersion()
 {

@@ -1,4 +1,4 @@
-#include "shared/file_version.h"
+#include "shared/driver/file_version.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,12 +1,12 @@
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "platform/platform.h"
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "shared/about_page_base.h"
+#include "shared/pages/about_page_base.h"
 
 #include <cstring>
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "shared/adapter_addresses.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_file.h"
-#include "shared/file_version.h"
-#include "shared/oid_access.h"
-#include "shared/vendor_web.h"
-#include "shared/wow64.h"
+#include "shared/adapter/adapter_addresses.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_file.h"
+#include "shared/driver/file_version.h"
+#include "shared/driver/oid_access.h"
+#include "shared/pages/vendor_web.h"
+#include "shared/system/wow64.h"
 
 namespace {
 

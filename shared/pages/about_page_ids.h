@@ -2,7 +2,7 @@
 // The About page's controls and strings as numbered by the resource.h the including program
 // included before this: both programs' resources name them alike, with numbers of their own.
 // Included by each program's page alone.
-#include "shared/about_page_base.h"
+#include "shared/pages/about_page_base.h"
 
 #ifndef IDC_ABOUT_WEB
 #error "include the program's resource.h before about_page_ids.h"

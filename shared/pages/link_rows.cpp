@@ -1,4 +1,4 @@
-#include "shared/link_rows.h"
+#include "shared/pages/link_rows.h"
 
 #include <initializer_list>
 

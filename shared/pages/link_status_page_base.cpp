@@ -1,4 +1,4 @@
-#include "shared/link_status_page_base.h"
+#include "shared/pages/link_status_page_base.h"
 
 #include <commctrl.h>
 
@@ -6,8 +6,8 @@
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 
 using namespace link_status;
 

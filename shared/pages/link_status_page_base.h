@@ -10,9 +10,9 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/ht_table.h"
-#include "shared/link_rows.h"
-#include "shared/link_values.h"
+#include "shared/radio/ht_table.h"
+#include "shared/pages/link_rows.h"
+#include "shared/pages/link_values.h"
 
 class CLinkStatusPageBase : public fw::CPropertyPage {
 public:

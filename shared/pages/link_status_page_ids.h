@@ -2,7 +2,7 @@
 // The Link Status page's controls and strings as numbered by the resource.h the including
 // program included before this: both programs' resources name them alike, with numbers of
 // their own. Included by each program's page alone.
-#include "shared/link_status_page_base.h"
+#include "shared/pages/link_status_page_base.h"
 
 #ifndef IDC_LS_NOISE_BAR
 #error "include the program's resource.h before link_status_page_ids.h"

@@ -1,9 +1,9 @@
-#include "shared/link_values.h"
+#include "shared/pages/link_values.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "shared/ht_table.h"
+#include "shared/radio/ht_table.h"
 
 LinkClass ClassifyQuality(int percent) {
     if (percent > 70) return LinkClass::Good;

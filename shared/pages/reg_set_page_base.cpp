@@ -1,11 +1,11 @@
-#include "shared/reg_set_page_base.h"
+#include "shared/pages/reg_set_page_base.h"
 
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "shared/hex_text.h"
-#include "shared/oid_access.h"
-#include "shared/register_records.h"
+#include "shared/text/hex_text.h"
+#include "shared/driver/oid_access.h"
+#include "shared/pages/register_records.h"
 
 namespace {
 

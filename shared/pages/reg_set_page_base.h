@@ -11,8 +11,8 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/link_slider.h"  // completes CSmartEdit's slider member
-#include "shared/smart_edit.h"
+#include "shared/controls/link_slider.h"  // completes CSmartEdit's slider member
+#include "shared/controls/smart_edit.h"
 
 class CRegSetPageBase : public fw::CPropertyPage {
 public:

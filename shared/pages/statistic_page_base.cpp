@@ -1,10 +1,10 @@
-#include "shared/statistic_page_base.h"
+#include "shared/pages/statistic_page_base.h"
 
 #include <cstring>
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 
 namespace {
 

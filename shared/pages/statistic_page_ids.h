@@ -2,7 +2,7 @@
 // The Statistics page's controls and strings as numbered by the resource.h the including
 // program included before this: both programs' resources name them alike, with numbers of
 // their own. Included by each program's page alone.
-#include "shared/statistic_page_base.h"
+#include "shared/pages/statistic_page_base.h"
 
 #ifndef IDC_ST_RESET
 #error "include the program's resource.h before statistic_page_ids.h"

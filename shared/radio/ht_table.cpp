@@ -1,4 +1,4 @@
-#include "shared/ht_table.h"
+#include "shared/radio/ht_table.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "shared/wireless_mode.h"
+#include "shared/radio/wireless_mode.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
 void NormalizeWirelessMode(int& mode)
 {

@@ -1,12 +1,12 @@
-#include "shared/admin.h"
+#include "shared/system/admin.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <vector>
 
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shared/os_code.h"
+#include "shared/system/os_code.h"
 
 int g_OsCode = 0;
 

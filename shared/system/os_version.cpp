@@ -1,4 +1,4 @@
-#include "shared/os_version.h"
+#include "shared/system/os_version.h"
 
 #include <windows.h>
 

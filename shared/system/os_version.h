@@ -1,6 +1,6 @@
 #pragma once
 // Reads the running Windows version and sets g_OsCode from it.
-#include "shared/os_code.h"
+#include "shared/system/os_code.h"
 
 // GetVersionExA with the 156-byte extended structure, then the 148-byte basic one when
 // that fails (the product type is then unknown). False when neither works.

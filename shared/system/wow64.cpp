@@ -1,6 +1,6 @@
-#include "shared/wow64.h"
+#include "shared/system/wow64.h"
 
-#include "shared/os_code.h"
+#include "shared/system/os_code.h"
 
 IsWow64ProcessFn g_pfnIsWow64Process = nullptr;
 Wow64EnableWow64FsRedirectionFn g_pfnWow64EnableWow64FsRedirection = nullptr;

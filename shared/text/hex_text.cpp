@@ -1,4 +1,4 @@
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 #include <cstring>
 

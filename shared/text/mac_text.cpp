@@ -1,8 +1,8 @@
-#include "shared/mac_text.h"
+#include "shared/text/mac_text.h"
 
 #include <cstdio>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 std::string FormatMacText(const uint8_t mac[6]) {
     char text[18];

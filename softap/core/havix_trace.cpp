@@ -1,12 +1,12 @@
-#include "daduve/havix_trace.h"
+#include "softap/core/havix_trace.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-#include "daduve/ap_state.h"
+#include "softap/core/config/ap_state.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 std::string g_LastTrace;
@@ -47,4 +47,4 @@ void SetTraceFilePath(const std::string& path)
     g_TracePath = path;
 }
 
-}  // namespace daduve
+}  // namespace softap

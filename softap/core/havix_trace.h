@@ -12,7 +12,7 @@
 #define HAVIX_TRACE_FORMAT
 #endif
 
-namespace daduve {
+namespace softap {
 
 constexpr const char* kTraceFileName = "C:\\test_Havix.txt";
 
@@ -23,4 +23,4 @@ const std::string& LastTrace();
 // Tests point the file elsewhere; an empty path restores the default.
 void SetTraceFilePath(const std::string& path);
 
-}  // namespace daduve
+}  // namespace softap

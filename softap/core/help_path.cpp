@@ -1,6 +1,6 @@
-#include "daduve/help_path.h"
+#include "softap/core/help_path.h"
 
-namespace daduve {
+namespace softap {
 
 std::string HelpFilePath(const std::string& modulePath, unsigned systemLangId)
 {
@@ -10,4 +10,4 @@ std::string HelpFilePath(const std::string& modulePath, unsigned systemLangId)
     return folder + (systemLangId == kLangChineseTaiwan ? "SorvelCHN.HLP" : "SorvelENG.HLP");
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,11 +3,11 @@
 // language is Chinese (Taiwan), "SorvelENG.HLP" on all others. Window-less.
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 constexpr unsigned kLangChineseTaiwan = 0x0404;
 
 // modulePath is the program's full path.
 std::string HelpFilePath(const std::string& modulePath, unsigned systemLangId);
 
-}  // namespace daduve
+}  // namespace softap

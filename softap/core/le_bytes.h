@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 inline void PutU16(uint8_t* p, uint16_t v)
 {
@@ -23,4 +23,4 @@ inline uint32_t GetU32(const uint8_t* p)
            static_cast<uint32_t>(p[3]) << 24;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,8 +1,8 @@
-#include "daduve/tray_signal.h"
+#include "softap/core/tray_signal.h"
 
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
-namespace daduve {
+namespace softap {
 
 int RssiToPercent(int32_t rssi)
 {
@@ -24,4 +24,4 @@ unsigned TrayIconForPercent(int percent)
     return IDI_TRAY_NORMAL;
 }
 
-}  // namespace daduve
+}  // namespace softap

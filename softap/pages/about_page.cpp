@@ -1,17 +1,17 @@
-#include "daduve/about_page.h"
+#include "softap/pages/about_page.h"
 
-#include "daduve/ap_oids.h"
+#include "softap/core/push/ap_oids.h"
 #include "platform/platform.h"
 #include "platform/programs.h"
-#include "resources/daduve/resource.h"
-#include "shared/about_page_ids.h"  // after the resource ids
-#include "shared/adapter_identity.h"
-#include "shared/driver_file.h"
-#include "shared/oid_access.h"
-#include "shared/os_code.h"
-#include "shared/vendor_web.h"
+#include "resources/softap/resource.h"
+#include "shared/pages/about_page_ids.h"  // after the resource ids
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_file.h"
+#include "shared/driver/oid_access.h"
+#include "shared/system/os_code.h"
+#include "shared/pages/vendor_web.h"
 
-namespace daduve {
+namespace softap {
 
 namespace {
 
@@ -41,4 +41,4 @@ void CAboutPage::OnWebButton() {
     platform::Outside().ShellExecute(m_hWnd, "open", kVendorWebAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -2,9 +2,9 @@
 // The "About" page of Havix's sheet: the utility's and the driver file's versions and dates,
 // the adapter's EEPROM and firmware versions and MAC, the IP configuration of its connection
 // (refreshed every 5 seconds while the page is active), and a button to the vendor's web site.
-#include "shared/about_page_base.h"
+#include "shared/pages/about_page_base.h"
 
-namespace daduve {
+namespace softap {
 
 class CAboutPage : public CAboutPageBase {
 public:
@@ -17,4 +17,4 @@ protected:
     FW_DECLARE_MESSAGE_MAP()
 };
 
-}  // namespace daduve
+}  // namespace softap

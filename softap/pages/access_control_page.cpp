@@ -1,17 +1,17 @@
-#include "daduve/access_control_page.h"
+#include "softap/pages/access_control_page.h"
 
-#include "daduve/access_control_record.h"
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_oids.h"
-#include "daduve/mac_entry.h"
-#include "daduve/reg_key.h"
+#include "softap/core/records/access_control_record.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/input/mac_entry.h"
+#include "softap/core/config/reg_key.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/driver_key.h"
-#include "shared/oid_access.h"
+#include "resources/softap/resource.h"
+#include "shared/driver/driver_key.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 FW_BEGIN_MESSAGE_MAP(CAccessControlPage, CMacListPage)
     FW_ON_CBN_SELCHANGE(IDC_ACL_POLICY, OnPolicyChange)
@@ -97,4 +97,4 @@ void CAccessControlPage::WriteAccessControlToRegistryAndSetOid()
     SetOid(kOidSetAccessControl, record.data(), static_cast<DWORD>(record.size()), &returned, kSetTries);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -2,9 +2,9 @@
 // The "Access Control" page: the access point's station filter, a policy and up to 32
 // station addresses. Apply stores both under `ApDefault`, copies that into the driver key
 // and hands the filter to the driver.
-#include "daduve/mac_list_page.h"
+#include "softap/pages/mac_list_page.h"
 
-namespace daduve {
+namespace softap {
 
 class CAccessControlPage : public CMacListPage {
 public:
@@ -32,4 +32,4 @@ private:
     std::string m_strMacLabel;
 };
 
-}  // namespace daduve
+}  // namespace softap

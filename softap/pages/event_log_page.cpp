@@ -1,14 +1,14 @@
-#include "daduve/event_log_page.h"
+#include "softap/pages/event_log_page.h"
 
 #include <commctrl.h>
 
-#include "daduve/event_text.h"
+#include "softap/core/tables/event_text.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/list_view_rows.h"
+#include "resources/softap/resource.h"
+#include "shared/controls/list_view_rows.h"
 
-namespace daduve {
+namespace softap {
 
 FW_BEGIN_MESSAGE_MAP(CEventLogPage, CRefreshPage)
     FW_ON_BN_CLICKED(IDC_EVENT_CLEAR, OnClear)
@@ -103,4 +103,4 @@ void CEventLogPage::OnClear()
     g_EventShownCount = 0;
 }
 
-}  // namespace daduve
+}  // namespace softap

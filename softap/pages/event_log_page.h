@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "daduve/event_store.h"
-#include "daduve/refresh_page.h"
+#include "softap/core/tables/event_store.h"
+#include "softap/pages/refresh_page.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr int kMaxEventRows = 100;
 
@@ -41,4 +41,4 @@ private:
     int m_nColumnWidth[2] = {};
 };
 
-}  // namespace daduve
+}  // namespace softap

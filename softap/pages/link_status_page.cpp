@@ -1,21 +1,21 @@
-#include "daduve/link_status_page.h"
+#include "softap/pages/link_status_page.h"
 
 #include <algorithm>
 
-#include "daduve/ap_link_values.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_records.h"
-#include "daduve/le_bytes.h"
-#include "daduve/tray_signal.h"
+#include "softap/core/tables/ap_link_values.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/records/ap_records.h"
+#include "softap/core/le_bytes.h"
+#include "softap/core/tray_signal.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/link_status_page_ids.h"  // after the resource ids
+#include "resources/softap/resource.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/pages/link_status_page_ids.h"  // after the resource ids
 
 using namespace link_status;
 
-namespace daduve {
+namespace softap {
 
 namespace {
 
@@ -161,4 +161,4 @@ void CLinkStatusPage::ShowRates(const LinkInfoRecord& info, uint32_t rxWord)
     m_strRxSpeed = OneDecimal(info.LinkSpeed * 0.5);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,9 +3,9 @@
 // channel, rates, throughput, link quality, the signal of up to three receive chains, noise,
 // and on 802.11n adapters the bandwidth, guard interval, STBC, MCS and SNR), polled every
 // 2 seconds while it is the active page. The main sheet holds it but never adds it.
-#include "shared/link_status_page_base.h"
+#include "shared/pages/link_status_page_base.h"
 
-namespace daduve {
+namespace softap {
 
 class CLinkStatusPage : public CLinkStatusPageBase {
 public:
@@ -27,4 +27,4 @@ private:
     std::string m_strStbc;
 };
 
-}  // namespace daduve
+}  // namespace softap

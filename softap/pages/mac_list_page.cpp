@@ -1,15 +1,15 @@
-#include "daduve/mac_list_page.h"
+#include "softap/pages/mac_list_page.h"
 
 #include <algorithm>
 
-#include "daduve/mac_entry.h"
+#include "softap/core/input/mac_entry.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 constexpr int kEditWidth = 90;  // pixels, over the row's left part, unless the digits need more
@@ -290,4 +290,4 @@ BOOL CMacListPage::OnKillActive()
     return fw::CPropertyPage::OnKillActive();
 }
 
-}  // namespace daduve
+}  // namespace softap

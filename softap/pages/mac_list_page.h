@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "framework/property_page.h"
-#include "shared/link_slider.h"  // CSmartEdit owns a slider: its type must be complete here
-#include "shared/smart_edit.h"
+#include "shared/controls/link_slider.h"  // CSmartEdit owns a slider: its type must be complete here
+#include "shared/controls/smart_edit.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr const char* kAppTitle = "Havix";
 
@@ -80,4 +80,4 @@ private:
     bool m_bModifying = false;
 };
 
-}  // namespace daduve
+}  // namespace softap

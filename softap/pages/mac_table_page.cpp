@@ -1,20 +1,20 @@
-#include "daduve/mac_table_page.h"
+#include "softap/pages/mac_table_page.h"
 
 #include <commctrl.h>
 
 #include <vector>
 
-#include "daduve/ap_oids.h"
-#include "daduve/station_table.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/tables/station_table.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/list_view_rows.h"
-#include "shared/mac_text.h"
-#include "shared/oid_access.h"
+#include "resources/softap/resource.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/controls/list_view_rows.h"
+#include "shared/text/mac_text.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 CMacTablePage::CMacTablePage() : CRefreshPage(IDD_MAC_TABLE, IDS_MAC_TABLE) {}
 
@@ -64,4 +64,4 @@ void CMacTablePage::Refresh()
     ::InvalidateRect(List(), nullptr, TRUE);
 }
 
-}  // namespace daduve
+}  // namespace softap

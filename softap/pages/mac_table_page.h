@@ -4,10 +4,10 @@
 // state and, on an 802.11n adapter, their transmit rate.
 #include <windows.h>
 
-#include "daduve/refresh_page.h"
-#include "shared/ht_table.h"
+#include "softap/pages/refresh_page.h"
+#include "shared/radio/ht_table.h"
 
-namespace daduve {
+namespace softap {
 
 class CMacTablePage : public CRefreshPage {
 public:
@@ -28,4 +28,4 @@ private:
     int m_nColumnWidth[4] = {};
 };
 
-}  // namespace daduve
+}  // namespace softap

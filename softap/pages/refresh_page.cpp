@@ -1,6 +1,6 @@
-#include "daduve/refresh_page.h"
+#include "softap/pages/refresh_page.h"
 
-namespace daduve {
+namespace softap {
 
 FW_BEGIN_MESSAGE_MAP(CRefreshPage, fw::CPropertyPage)
     FW_ON_WM_TIMER(OnTimer)
@@ -20,4 +20,4 @@ BOOL CRefreshPage::OnKillActive()
 
 void CRefreshPage::OnTimer(UINT_PTR) { Refresh(); }
 
-}  // namespace daduve
+}  // namespace softap

@@ -6,7 +6,7 @@
 
 #include "framework/property_page.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr UINT_PTR kRefreshTimerId = 1;
 constexpr UINT kRefreshMs = 2000;
@@ -26,4 +26,4 @@ protected:
     FW_DECLARE_MESSAGE_MAP()
 };
 
-}  // namespace daduve
+}  // namespace softap

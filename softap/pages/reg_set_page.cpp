@@ -1,13 +1,13 @@
-#include "daduve/reg_set_page.h"
+#include "softap/pages/reg_set_page.h"
 
-#include "daduve/mac_list_page.h"  // kAppTitle
+#include "softap/pages/mac_list_page.h"  // kAppTitle
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/oid_access.h"
-#include "shared/register_records.h"
+#include "resources/softap/resource.h"
+#include "shared/driver/oid_access.h"
+#include "shared/pages/register_records.h"
 
-namespace daduve {
+namespace softap {
 
 namespace {
 
@@ -184,4 +184,4 @@ void CRegSetPage::OnDestroy() {
     KillTimer(kThirdMicTimerId);
 }
 
-}  // namespace daduve
+}  // namespace softap

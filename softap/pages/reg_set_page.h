@@ -4,9 +4,9 @@
 // asks the driver for error-MIC reports. The sheet holds it but never adds it.
 #include <array>
 
-#include "shared/reg_set_page_base.h"
+#include "shared/pages/reg_set_page_base.h"
 
-namespace daduve {
+namespace softap {
 
 class CRegSetPage : public CRegSetPageBase {
 public:
@@ -51,4 +51,4 @@ private:
     int m_nMicDelay = 0;
 };
 
-}  // namespace daduve
+}  // namespace softap

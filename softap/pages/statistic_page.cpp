@@ -1,11 +1,11 @@
-#include "daduve/statistic_page.h"
+#include "softap/pages/statistic_page.h"
 
-#include "daduve/ap_oids.h"
-#include "resources/daduve/resource.h"
-#include "shared/statistic_page_ids.h"  // after the resource ids
-#include "shared/oid_access.h"
+#include "softap/core/push/ap_oids.h"
+#include "resources/softap/resource.h"
+#include "shared/pages/statistic_page_ids.h"  // after the resource ids
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 namespace {
 
@@ -41,4 +41,4 @@ void CStatisticPage::ReadCounts(Counts* counts) {
     counts->rxDropped = Count(kOidRcvNoBuffer);
 }
 
-}  // namespace daduve
+}  // namespace softap

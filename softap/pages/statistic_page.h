@@ -2,9 +2,9 @@
 // The "Statistics" page of Havix's sheet: ten frame counters from the driver's 802.11
 // statistics and its receive counts, refreshed every 2 seconds while the page is active, and
 // RESET COUNTERS.
-#include "shared/statistic_page_base.h"
+#include "shared/pages/statistic_page_base.h"
 
-namespace daduve {
+namespace softap {
 
 class CStatisticPage : public CStatisticPageBase {
 public:
@@ -15,4 +15,4 @@ protected:
     FW_DECLARE_MESSAGE_MAP()
 };
 
-}  // namespace daduve
+}  // namespace softap

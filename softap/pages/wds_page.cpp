@@ -1,18 +1,18 @@
-#include "daduve/wds_page.h"
+#include "softap/pages/wds_page.h"
 
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_state.h"
-#include "daduve/mac_entry.h"
-#include "daduve/reg_key.h"
-#include "daduve/wds_record.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/input/mac_entry.h"
+#include "softap/core/config/reg_key.h"
+#include "softap/core/records/wds_record.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
-#include "resources/daduve/resource.h"
-#include "shared/driver_key.h"
-#include "shared/oid_access.h"
+#include "resources/softap/resource.h"
+#include "shared/driver/driver_key.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 FW_BEGIN_MESSAGE_MAP(CWdsPage, CMacListPage)
     FW_ON_BN_CLICKED(IDC_PAGE_APPLY, WriteWdsToRegistryAndSetOid)
@@ -112,4 +112,4 @@ void CWdsPage::WriteWdsToRegistryAndSetOid()
     SetOid(kOidSetWds, record.data(), static_cast<DWORD>(record.size()), &returned, kSetTries);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,9 +3,9 @@
 // stores the switch and the peers under `ApDefault`, copies that into the driver key and
 // hands the driver the WDS record, with the link key when the access point uses a WPA
 // pre-shared key. The main sheet never leaves it in place; it is built all the same.
-#include "daduve/mac_list_page.h"
+#include "softap/pages/mac_list_page.h"
 
-namespace daduve {
+namespace softap {
 
 class CWdsPage : public CMacListPage {
 public:
@@ -38,4 +38,4 @@ private:
     std::string m_strNote2;
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,13 +1,13 @@
-#include "daduve/havix_app.h"
+#include "softap/tray/havix_app.h"
 
-#include "daduve/help_path.h"
-#include "daduve/tray_wnd.h"
+#include "softap/core/help_path.h"
+#include "softap/tray/tray_wnd.h"
 #include "platform/platform.h"
-#include "resources/daduve/resource.h"
-#include "shared/oid_access.h"
-#include "shared/wow64.h"
+#include "resources/softap/resource.h"
+#include "shared/driver/oid_access.h"
+#include "shared/system/wow64.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 std::string g_HelpPath;
@@ -62,4 +62,4 @@ int CHavixApp::ExitInstance()
     return 0;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 
 #include "framework/app.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr const char* kInstanceMutex = "KV30";
 
@@ -26,4 +26,4 @@ private:
     HANDLE m_hMutex = nullptr;
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,13 +1,13 @@
-#include "daduve/qel_prop_sheet.h"
+#include "softap/tray/qel_prop_sheet.h"
 
-#include "daduve/ap_state.h"
-#include "daduve/havix_app.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/tray/havix_app.h"
 #include "framework/resources.h"
 #include "platform/platform.h"
 #include "platform/programs.h"
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
-namespace daduve {
+namespace softap {
 
 FW_BEGIN_MESSAGE_MAP(CQelPropSheet, fw::CPropertySheet)
     FW_ON_COMMAND(IDHELP, OnHelpButton)
@@ -98,4 +98,4 @@ BOOL CQelPropSheet::OnHelpInfo(HELPINFO*)
     return TRUE;
 }
 
-}  // namespace daduve
+}  // namespace softap

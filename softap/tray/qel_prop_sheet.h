@@ -5,22 +5,21 @@
 // adapter, and the WDS page is added and at once removed again.
 #include <windows.h>
 
-#include "daduve/about_page.h"
-#include "daduve/access_control_page.h"
-#include "daduve/ap_sheet_sync.h"
-#include "daduve/config_page.h"
-#include "daduve/block_ack_page.h"
-#include "daduve/link_status_page.h"
-#include "daduve/event_log_page.h"
-#include "daduve/mac_table_page.h"
-#include "daduve/pending_page.h"
-#include "daduve/reg_set_page.h"
-#include "daduve/statistic_page.h"
-#include "daduve/wds_page.h"
+#include "softap/pages/about_page.h"
+#include "softap/pages/access_control_page.h"
+#include "softap/core/push/ap_sheet_sync.h"
+#include "softap/pages/config/config_page.h"
+#include "softap/pages/block_ack/block_ack_page.h"
+#include "softap/pages/link_status_page.h"
+#include "softap/pages/event_log_page.h"
+#include "softap/pages/mac_table_page.h"
+#include "softap/pages/reg_set_page.h"
+#include "softap/pages/statistic_page.h"
+#include "softap/pages/wds_page.h"
 #include "framework/property_sheet.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
-namespace daduve {
+namespace softap {
 
 class CQelPropSheet : public fw::CPropertySheet, public IApSheetSync {
 public:
@@ -70,4 +69,4 @@ private:
     CLinkStatusPage m_LinkStatusPage;
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,4 +1,4 @@
-#include "daduve/tray_wnd.h"
+#include "softap/tray/tray_wnd.h"
 
 #include <shellapi.h>
 
@@ -6,36 +6,36 @@
 #include <cstring>
 #include <string>
 
-#include "daduve/ap_config_store.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_os_code.h"
-#include "daduve/ap_registry.h"
-#include "daduve/ap_state.h"
-#include "daduve/band_detect.h"
-#include "daduve/bridge_device.h"
-#include "daduve/check_build.h"
-#include "daduve/event_store.h"
-#include "daduve/mac_list_page.h"
-#include "daduve/op_mode.h"
-#include "daduve/qel_prop_sheet.h"
-#include "daduve/region_check.h"
-#include "daduve/tray_signal.h"
-#include "daduve/wzc_service.h"
+#include "softap/core/config/ap_config_store.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/device/ap_os_code.h"
+#include "softap/core/config/ap_registry.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/band_detect.h"
+#include "softap/core/device/bridge_device.h"
+#include "softap/core/config/check_build.h"
+#include "softap/core/tables/event_store.h"
+#include "softap/pages/mac_list_page.h"
+#include "softap/core/device/op_mode.h"
+#include "softap/tray/qel_prop_sheet.h"
+#include "softap/core/radio/region_check.h"
+#include "softap/core/tray_signal.h"
+#include "softap/core/device/wzc_service.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/programs.h"
 #include "platform/tray_icon.h"
-#include "resources/daduve/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/adapter_presence.h"
-#include "shared/admin.h"
-#include "shared/driver_key.h"
-#include "shared/driver_version.h"
-#include "shared/oid_access.h"
-#include "shared/wow64.h"
+#include "resources/softap/resource.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/adapter/adapter_presence.h"
+#include "shared/system/admin.h"
+#include "shared/driver/driver_key.h"
+#include "shared/driver/driver_version.h"
+#include "shared/driver/oid_access.h"
+#include "shared/system/wow64.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 // The EEPROM word the Config page's channel list waits for: {kind 3, offset 0x36, value}.
@@ -412,4 +412,4 @@ LRESULT CTrayWnd::OnEndSession(WPARAM ending, LPARAM)
     return 0;
 }
 
-}  // namespace daduve
+}  // namespace softap

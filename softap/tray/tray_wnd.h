@@ -3,10 +3,10 @@
 // polls the adapter every 2 seconds, and owns the modeless main sheet. It never shows.
 #include <windows.h>
 
-#include "daduve/ap_discovery.h"
+#include "softap/core/device/ap_discovery.h"
 #include "framework/dialog.h"
 
-namespace daduve {
+namespace softap {
 
 class CQelPropSheet;
 
@@ -74,4 +74,4 @@ private:
     UINT m_nTrayIcon = 0;
 };
 
-}  // namespace daduve
+}  // namespace softap

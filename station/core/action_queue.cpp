@@ -2,16 +2,16 @@
 // out here, one connect as an ordered series of driver sets.
 #include <cstring>
 
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 #include "station/core/action_data.h"
-#include "station/core/driver_oid_ops.h"
-#include "station/core/driver_registry.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/radio_defaults.h"
-#include "station/core/rate_tables.h"
+#include "station/core/registry/radio_defaults.h"
+#include "station/core/radio/rate_tables.h"
 #include "station/core/station_globals.h"
-#include "station/core/wps_poll.h"
+#include "station/core/wps/wps_poll.h"
 
 namespace {
 

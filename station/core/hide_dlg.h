@@ -8,10 +8,10 @@
 
 #include "framework/dialog.h"
 #include "station/core/action_data.h"
-#include "station/core/scan_merge.h"
-#include "station/core/wlan_manager.h"
-#include "station/core/wmi_event_listener.h"
-#include "station/profiles/peap_setting_dlg.h"
+#include "station/core/scan/scan_merge.h"
+#include "station/core/wlan/wlan_manager.h"
+#include "station/core/driver/wmi_event_listener.h"
+#include "station/profiles/dot1x/peap_setting_dlg.h"
 
 class CQelPropSheet;
 

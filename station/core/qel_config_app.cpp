@@ -4,7 +4,7 @@
 
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "shared/wow64.h"
+#include "shared/system/wow64.h"
 #include "station/core/hide_dlg.h"
 
 namespace {

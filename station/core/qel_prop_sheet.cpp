@@ -2,10 +2,10 @@
 
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 #include "station/core/help.h"
 #include "station/profiles/profile_globals.h"
-#include "station/profiles/profile_sheet.h"
+#include "station/profiles/editor/profile_sheet.h"
 
 FW_BEGIN_MESSAGE_MAP(CQelPropSheet, fw::CPropertySheet)
     FW_ON_COMMAND(IDHELP, OnHelpButton)

@@ -12,7 +12,7 @@
 #include "station/pages/site_surv_page.h"
 #include "station/pages/statistic_page.h"
 #include "station/pages/wps/wsc_page.h"
-#include "station/profiles/sys_config_page.h"
+#include "station/profiles/editor/sys_config_page.h"
 
 class CQelPropSheet : public fw::CPropertySheet {
 public:

@@ -4,11 +4,11 @@
 #include "platform/platform.h"
 #include "platform/programs.h"
 #include "resources/station/resource.h"
-#include "shared/about_page_ids.h"  // after the resource ids
-#include "shared/adapter_identity.h"
-#include "shared/driver_file.h"
-#include "shared/os_code.h"
-#include "station/core/driver_oid_ops.h"
+#include "shared/pages/about_page_ids.h"  // after the resource ids
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_file.h"
+#include "shared/system/os_code.h"
+#include "station/core/driver/driver_oid_ops.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/ht_table.h"
-#include "shared/resize_width_combo_box.h"
+#include "shared/radio/ht_table.h"
+#include "shared/controls/resize_width_combo_box.h"
 
 // The system's TCP parameters that "Enable TCP Window Size" writes, under HKEY_LOCAL_MACHINE.
 constexpr const char* kTcpipParametersKey = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "station/core/rate_tables.h"
+#include "station/core/radio/rate_tables.h"
 
 namespace {
 

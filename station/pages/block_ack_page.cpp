@@ -1,9 +1,9 @@
 #include "station/pages/block_ack_page.h"
 
 #include "resources/station/resource.h"
-#include "shared/oid_access.h"
-#include "station/core/connected_bssids.h"
-#include "station/core/driver_oid_ops.h"
+#include "shared/driver/oid_access.h"
+#include "station/core/driver/connected_bssids.h"
+#include "station/core/driver/driver_oid_ops.h"
 #include "station/core/station_globals.h"
 #include "station/pages/add_block_ack_dlg.h"
 #include "station/pages/delete_block_ack_dlg.h"

@@ -4,7 +4,7 @@
 // sessions as originator and as recipient, refreshed every second while the page is active;
 // ADD, delete and DELETE ENTRY set a session up or end it through their dialogs. Its lists
 // never scroll sideways.
-#include "shared/block_ack_page_base.h"
+#include "shared/block_ack/block_ack_page_base.h"
 
 // The station's ids, texts, OIDs and dialogs of the page.
 extern const BlockAckProgram kStationBlockAck;

@@ -1,7 +1,7 @@
 #pragma once
 // "delete MPDU Aggregation": the peer (and for one session its TID) of the block-ack
 // sessions to end, chosen from the peers the page lists for one direction.
-#include "shared/block_ack_dialogs.h"
+#include "shared/block_ack/block_ack_dialogs.h"
 
 class CDeleteBlockAckDlg : public CDeleteBlockAckDlgBase {
 public:

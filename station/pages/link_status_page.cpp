@@ -5,13 +5,13 @@
 
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/link_status_page_ids.h"  // after the resource ids
-#include "shared/oid_access.h"
-#include "station/core/driver_oid_ops.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/pages/link_status_page_ids.h"  // after the resource ids
+#include "shared/driver/oid_access.h"
+#include "station/core/driver/driver_oid_ops.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
-#include "station/core/signal_quality.h"
+#include "station/core/radio/signal_quality.h"
 #include "station/core/station_globals.h"
 #include "station/pages/link_status_values.h"
 #include "station/pages/site_surv_page.h"

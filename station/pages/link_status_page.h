@@ -3,7 +3,7 @@
 // quality, the signal of up to three receive chains, noise and, on 802.11n adapters, the
 // bandwidth, guard interval, MCS and SNR. It polls every 2 seconds while it is the active
 // page, and only then.
-#include "shared/link_status_page_base.h"
+#include "shared/pages/link_status_page_base.h"
 
 class CLinkStatusPage : public CLinkStatusPageBase {
 public:

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "station/core/channel_plan.h"
+#include "station/core/radio/channel_plan.h"
 
 namespace link_status {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shared/link_values.h"
+#include "shared/pages/link_values.h"
 
 namespace link_status {
 

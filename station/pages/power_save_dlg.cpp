@@ -3,9 +3,9 @@
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/oid_access.h"
-#include "station/core/driver_oid_ops.h"
-#include "station/core/driver_registry.h"
+#include "shared/driver/oid_access.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/pages/apsd_flags.h"
 #include "station/pages/qos_page.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/smart_edit.h"
+#include "shared/controls/smart_edit.h"
 
 class CQoSPAGE : public fw::CPropertyPage {
 public:

@@ -3,10 +3,10 @@
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
-#include "shared/register_records.h"
-#include "station/core/driver_oid_ops.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
+#include "shared/pages/register_records.h"
+#include "station/core/driver/driver_oid_ops.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // record, all through the driver's private OIDs. The main sheet builds it but never adds it.
 #include <array>
 
-#include "shared/reg_set_page_base.h"
+#include "shared/pages/reg_set_page_base.h"
 
 class CRegSetPage : public CRegSetPageBase {
 public:

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/property_page.h"
-#include "shared/site_list_ctrl.h"
+#include "shared/controls/site_list_ctrl.h"
 
 // What the sheet's Profile page offers this page: the profile editor for a chosen network,
 // and the name of the active profile.

@@ -1,9 +1,9 @@
 #include "station/pages/statistic_page.h"
 
 #include "resources/station/resource.h"
-#include "shared/statistic_page_ids.h"  // after the resource ids
-#include "shared/oid_access.h"
-#include "station/core/driver_oid_ops.h"
+#include "shared/pages/statistic_page_ids.h"  // after the resource ids
+#include "shared/driver/oid_access.h"
+#include "station/core/driver/driver_oid_ops.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/station_globals.h"
 

@@ -5,7 +5,7 @@
 #include "station/core/action_data.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/station_globals.h"
-#include "station/core/wps_poll.h"
+#include "station/core/wps/wps_poll.h"
 #include "station/profiles/driver_registry_settings.h"
 #include "station/profiles/profile_globals.h"
 #include "station/profiles/station_config.h"

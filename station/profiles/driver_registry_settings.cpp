@@ -6,12 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
-#include "shared/wireless_mode.h"
-#include "station/core/driver_registry.h"
-#include "station/core/radio_defaults.h"
-#include "station/core/rate_tables.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
+#include "shared/radio/wireless_mode.h"
+#include "station/core/registry/driver_registry.h"
+#include "station/core/registry/radio_defaults.h"
+#include "station/core/radio/rate_tables.h"
 #include "station/profiles/station_config_reader.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "station/core/ini_document.h"
+#include "station/core/settings/ini_document.h"
 
 namespace {
 

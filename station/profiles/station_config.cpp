@@ -1,11 +1,11 @@
 #include "station/profiles/station_config.h"
 
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 #include "station/core/action_data.h"
-#include "station/core/settings_file.h"
+#include "station/core/settings/settings_file.h"
 #include "station/core/station_globals.h"
-#include "station/core/wps_poll.h"
-#include "station/profiles/cert_desc.h"
+#include "station/core/wps/wps_poll.h"
+#include "station/profiles/dot1x/cert_desc.h"
 #include "station/profiles/station_config_reader.h"
 
 void ReadStationConfig(ProfileApplyRecord& record) {

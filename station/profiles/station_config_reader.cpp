@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "shared/hex_text.h"
-#include "shared/wpa_psk.h"
-#include "station/core/channel_plan.h"
+#include "shared/text/hex_text.h"
+#include "shared/crypto/wpa_psk.h"
+#include "station/core/radio/channel_plan.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // bounded by the field it lands in. Window-less: the values come from a SettingsSource.
 #include <cstdint>
 
-#include "station/core/settings_source.h"
-#include "station/core/wps_credential_table.h"
-#include "station/profiles/cert_desc.h"
+#include "station/core/settings/settings_source.h"
+#include "station/core/wps/wps_credential_table.h"
+#include "station/profiles/dot1x/cert_desc.h"
 #include "station/profiles/profile_apply_record.h"
 
 // What the reader needs from the program besides the settings.

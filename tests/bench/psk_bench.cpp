@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shared/sha1.h"
-#include "shared/wpa_psk.h"
+#include "shared/crypto/sha1.h"
+#include "shared/crypto/wpa_psk.h"
 
 #ifdef WL_BENCH_OPENSSL
 #include <openssl/evp.h>

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "identity_globals.h"
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
 
 namespace {
 

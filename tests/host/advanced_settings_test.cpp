@@ -3,7 +3,7 @@
 #include <string>
 
 #include "station/pages/advanced_settings.h"
-#include "station/core/rate_tables.h"
+#include "station/core/radio/rate_tables.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "daduve/ap_link_values.h"
+#include "softap/core/tables/ap_link_values.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ TEST(ApLinkValues, TransmitPowerAndChannelTexts) {
         int32_t power;
         const char* text;
     } powers[] = {{0, "Lowest"}, {6, "Lowest"}, {-1, "100%"}, {7, "7%"}, {100, "100%"}, {-5, "-5%"}};
-    for (const auto& p : powers) EXPECT_EQ(daduve::ApTxPowerText(p.power), p.text) << p.power;
+    for (const auto& p : powers) EXPECT_EQ(softap::ApTxPowerText(p.power), p.text) << p.power;
 
     const struct {
         uint32_t kHz;
@@ -24,7 +24,7 @@ TEST(ApLinkValues, TransmitPowerAndChannelTexts) {
                     {5180000, "36 <--> 5180000 KHz"}, {4920000, "184 <--> 4920000 KHz"},
                     {5040000, "J8 <--> 5040000 KHz"}, {5080000, "J16 <--> 5080000 KHz"},
                     {2436000, ""},                    {0, ""}};
-    for (const auto& c : channels) EXPECT_EQ(daduve::ApChannelText(c.kHz), c.text) << c.kHz;
+    for (const auto& c : channels) EXPECT_EQ(softap::ApChannelText(c.kHz), c.text) << c.kHz;
 }
 
 // The SSID record's length is the driver's: never more than its 32 bytes are shown.
@@ -35,14 +35,14 @@ TEST(ApLinkValues, StatusFromTheSsidRecordTheBssidAndTheAddress) {
     const char* name = "Quay AP";
     ssid[0] = 7;
     std::memcpy(ssid + 4, name, 7);
-    EXPECT_EQ(daduve::ApStatusText(ssid, bssid, ip), "Quay AP <--> 02-E1-F0-70-01-21 [192.168.0.1]");
-    EXPECT_EQ(daduve::ApStatusText(ssid, bssid, noIp), "Quay AP <--> 02-E1-F0-70-01-21");
+    EXPECT_EQ(softap::ApStatusText(ssid, bssid, ip), "Quay AP <--> 02-E1-F0-70-01-21 [192.168.0.1]");
+    EXPECT_EQ(softap::ApStatusText(ssid, bssid, noIp), "Quay AP <--> 02-E1-F0-70-01-21");
     ssid[0] = 4;
-    EXPECT_EQ(daduve::ApStatusText(ssid, bssid, noIp), "Quay <--> 02-E1-F0-70-01-21");
+    EXPECT_EQ(softap::ApStatusText(ssid, bssid, noIp), "Quay <--> 02-E1-F0-70-01-21");
     ssid[0] = 0xFF;
     ssid[1] = 0xFF;
     std::memset(ssid + 4, 'x', 32);
-    EXPECT_EQ(daduve::ApStatusText(ssid, bssid, noIp), std::string(32, 'x') + " <--> 02-E1-F0-70-01-21");
+    EXPECT_EQ(softap::ApStatusText(ssid, bssid, noIp), std::string(32, 'x') + " <--> 02-E1-F0-70-01-21");
 }
 
 TEST(ApLinkValues, EightOTwoElevenNGroupOfTheReceiveWord) {
@@ -57,7 +57,7 @@ TEST(ApLinkValues, EightOTwoElevenNGroupOfTheReceiveWord) {
         {0x0003, false, "BW: n/a", "GI: n/a", "STBC: n/a", "MCS: n/a"},
     };
     for (const auto& c : cases) {
-        const daduve::HtRateTexts t = daduve::RxRateTexts(c.word);
+        const softap::HtRateTexts t = softap::RxRateTexts(c.word);
         EXPECT_EQ(t.ht, c.ht) << c.word;
         EXPECT_EQ(t.bw, c.bw) << c.word;
         EXPECT_EQ(t.gi, c.gi) << c.word;

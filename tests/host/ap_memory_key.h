@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "daduve/ap_driver.h"
-#include "daduve/ap_key_reader.h"
+#include "softap/core/push/ap_driver.h"
+#include "softap/core/config/ap_key_reader.h"
 
-class MemoryKey : public daduve::ApKeyReader {
+class MemoryKey : public softap::ApKeyReader {
 public:
-    bool Read(const char* name, size_t maxBytes, daduve::RegValueData* out) const override {
+    bool Read(const char* name, size_t maxBytes, softap::RegValueData* out) const override {
         auto it = values.find(name);
         if (it == values.end() || it->second.bytes.size() > maxBytes) return false;
         *out = it->second;
@@ -21,20 +21,20 @@ public:
     }
     // REG_SZ with its terminator, as the utilities write it.
     void Text(const std::string& name, const std::string& text) {
-        daduve::RegValueData v;
-        v.type = daduve::kRegSz;
+        softap::RegValueData v;
+        v.type = softap::kRegSz;
         v.bytes.assign(text.begin(), text.end());
         v.bytes.push_back(0);
         values[name] = v;
     }
     void Raw(const std::string& name, uint32_t type, const std::vector<uint8_t>& bytes) {
-        values[name] = daduve::RegValueData{type, bytes};
+        values[name] = softap::RegValueData{type, bytes};
     }
-    std::map<std::string, daduve::RegValueData> values;
+    std::map<std::string, softap::RegValueData> values;
 };
 
 // Records what is sent; queries fail unless answered.
-class RecordingDriver : public daduve::ApDriver {
+class RecordingDriver : public softap::ApDriver {
 public:
     struct Call {
         uint32_t oid;

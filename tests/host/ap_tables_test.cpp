@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_hardware_ids.h"
-#include "daduve/ap_os_code.h"
-#include "daduve/ap_rates.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/station_table.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/device/ap_hardware_ids.h"
+#include "softap/core/device/ap_os_code.h"
+#include "softap/core/radio/ap_rates.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/tables/station_table.h"
 #include "identity_globals.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST_P(ApOsCodeTest, LaterNtVersionsAreWorkstationOrServer) {
     v.build = c.build;
     v.productType = c.product;
     v.extended = c.extended;
-    EXPECT_EQ(daduve::ApOsCodeFromVersion(v), c.code);
+    EXPECT_EQ(softap::ApOsCodeFromVersion(v), c.code);
 }
 
 constexpr uint8_t kWs = kProductWorkstation;
@@ -65,9 +65,9 @@ std::map<int, int> RowsPerChip(const HardwareIdRow* table, size_t count) {
 }
 
 TEST(ApHardwareIdTables, RowsPerChipIndex) {
-    EXPECT_EQ(RowsPerChip(daduve::UsbHardwareIdTable, daduve::kUsbHardwareIdCount),
+    EXPECT_EQ(RowsPerChip(softap::UsbHardwareIdTable, softap::kUsbHardwareIdCount),
               (std::map<int, int>{{1, 24}, {5, 27}, {8, 16}}));
-    EXPECT_EQ(RowsPerChip(daduve::PciHardwareIdTable, daduve::kPciHardwareIdCount),
+    EXPECT_EQ(RowsPerChip(softap::PciHardwareIdTable, softap::kPciHardwareIdCount),
               (std::map<int, int>{{4, 5}, {6, 1}, {7, 2}}));
 }
 
@@ -83,17 +83,17 @@ TEST(ApHardwareIdTables, IdsAreUniqueUpperCaseAndOfTheirBusForm) {
             EXPECT_TRUE(seen.insert(id).second) << "duplicate";
         }
     };
-    check(daduve::UsbHardwareIdTable, daduve::kUsbHardwareIdCount, "USB\\VID_F0E1&PID_");
-    check(daduve::PciHardwareIdTable, daduve::kPciHardwareIdCount, "PCI\\VEN_F0E1&DEV_");
+    check(softap::UsbHardwareIdTable, softap::kUsbHardwareIdCount, "USB\\VID_F0E1&PID_");
+    check(softap::PciHardwareIdTable, softap::kPciHardwareIdCount, "PCI\\VEN_F0E1&DEV_");
 }
 
 TEST(ApHardwareIdTables, LookupComparesTwentyOneCharacters) {
-    EXPECT_EQ(daduve::FindChipIndex("USB\\VID_F0E1&PID_5101&REV_0001"), 5);
-    EXPECT_EQ(daduve::FindChipIndex("PCI\\VEN_F0E1&DEV_4004&SUBSYS_1"), 4);
-    EXPECT_EQ(daduve::FindChipIndex("PCI\\VEN_F0E1&DEV_400"), -1);  // 20 characters
-    EXPECT_EQ(daduve::FindChipIndex(""), -1);
-    EXPECT_EQ(daduve::FindChipIndex(nullptr), -1);
-    EXPECT_EQ(daduve::FindChipIndex(false, "USB\\VID_F0E1&PID_5101"), -1);
+    EXPECT_EQ(softap::FindChipIndex("USB\\VID_F0E1&PID_5101&REV_0001"), 5);
+    EXPECT_EQ(softap::FindChipIndex("PCI\\VEN_F0E1&DEV_4004&SUBSYS_1"), 4);
+    EXPECT_EQ(softap::FindChipIndex("PCI\\VEN_F0E1&DEV_400"), -1);  // 20 characters
+    EXPECT_EQ(softap::FindChipIndex(""), -1);
+    EXPECT_EQ(softap::FindChipIndex(nullptr), -1);
+    EXPECT_EQ(softap::FindChipIndex(false, "USB\\VID_F0E1&PID_5101"), -1);
 }
 
 // ---- wireless modes
@@ -110,13 +110,13 @@ TEST_P(ApWirelessModeTest, ModeFoldsOntoTheAdapter) {
     g_Supports5GHz = c.fiveGhz;
     g_IsHtChip = c.ht;
     int mode = c.in;
-    daduve::NormalizeWirelessMode(mode);
+    softap::NormalizeWirelessMode(mode);
     EXPECT_EQ(mode, c.out);
     // The text form folds the same way.
-    std::string text = daduve::WirelessModeText(c.in);
-    daduve::NormalizeWirelessModeText(text);
-    if (*daduve::WirelessModeText(c.in)) {
-        EXPECT_EQ(text, daduve::WirelessModeText(c.out));
+    std::string text = softap::WirelessModeText(c.in);
+    softap::NormalizeWirelessModeText(text);
+    if (*softap::WirelessModeText(c.in)) {
+        EXPECT_EQ(text, softap::WirelessModeText(c.out));
     }
 }
 
@@ -139,12 +139,12 @@ TEST(ApWirelessModeText, TextsAndNumbers) {
                                               {6, "802.11 N"},          {8, "802.11 A/N mix"},
                                               {9, "802.11 B/G/N mix"}};
     for (const auto& [mode, text] : texts) {
-        EXPECT_EQ(daduve::WirelessModeText(mode), text);
-        EXPECT_EQ(daduve::WirelessModeFromText(text), mode);
+        EXPECT_EQ(softap::WirelessModeText(mode), text);
+        EXPECT_EQ(softap::WirelessModeFromText(text), mode);
     }
-    EXPECT_STREQ(daduve::WirelessModeText(7), "");
-    EXPECT_EQ(daduve::WirelessModeFromText("802.11 b only"), 0);
-    EXPECT_EQ(daduve::WirelessModeFromText(""), 0);
+    EXPECT_STREQ(softap::WirelessModeText(7), "");
+    EXPECT_EQ(softap::WirelessModeFromText("802.11 b only"), 0);
+    EXPECT_EQ(softap::WirelessModeFromText(""), 0);
 }
 
 // ---- channels
@@ -156,46 +156,46 @@ std::vector<uint8_t> Range(int a, int b, int step = 1) {
 }
 
 TEST(ApChannels, ListsOfEachRegionCode) {
-    EXPECT_EQ(daduve::Channels24(0), Range(1, 11));
-    EXPECT_EQ(daduve::Channels24(1), Range(1, 13));
-    EXPECT_EQ(daduve::Channels24(2), Range(10, 11));
-    EXPECT_EQ(daduve::Channels24(3), Range(10, 13));
-    EXPECT_EQ(daduve::Channels24(4), std::vector<uint8_t>{14});
-    EXPECT_EQ(daduve::Channels24(5), Range(1, 14));
-    EXPECT_EQ(daduve::Channels24(6), Range(3, 9));
-    EXPECT_EQ(daduve::Channels24(7), Range(5, 13));
-    EXPECT_EQ(daduve::Channels24(8), Range(1, 11));
-    EXPECT_EQ(daduve::Channels24(127), Range(1, 11));
+    EXPECT_EQ(softap::Channels24(0), Range(1, 11));
+    EXPECT_EQ(softap::Channels24(1), Range(1, 13));
+    EXPECT_EQ(softap::Channels24(2), Range(10, 11));
+    EXPECT_EQ(softap::Channels24(3), Range(10, 13));
+    EXPECT_EQ(softap::Channels24(4), std::vector<uint8_t>{14});
+    EXPECT_EQ(softap::Channels24(5), Range(1, 14));
+    EXPECT_EQ(softap::Channels24(6), Range(3, 9));
+    EXPECT_EQ(softap::Channels24(7), Range(5, 13));
+    EXPECT_EQ(softap::Channels24(8), Range(1, 11));
+    EXPECT_EQ(softap::Channels24(127), Range(1, 11));
 
     const std::vector<uint8_t> code0 = {36, 40, 44, 48, 52, 56, 60, 64, 149, 153, 157, 161, 165};
-    EXPECT_EQ(daduve::Channels5(0), code0);
-    EXPECT_EQ(daduve::Channels5(11), code0);
-    EXPECT_EQ(daduve::Channels5(-1), code0);
+    EXPECT_EQ(softap::Channels5(0), code0);
+    EXPECT_EQ(softap::Channels5(11), code0);
+    EXPECT_EQ(softap::Channels5(-1), code0);
     std::vector<uint8_t> code1 = Range(36, 64, 4);
     for (uint8_t c : Range(100, 140, 4)) code1.push_back(c);
-    EXPECT_EQ(daduve::Channels5(1), code1);
-    EXPECT_EQ(daduve::Channels5(2), Range(36, 64, 4));
-    EXPECT_EQ(daduve::Channels5(3), (std::vector<uint8_t>{52, 56, 60, 64, 149, 153, 157, 161}));
-    EXPECT_EQ(daduve::Channels5(4), Range(149, 165, 4));
-    EXPECT_EQ(daduve::Channels5(5), Range(149, 161, 4));
-    EXPECT_EQ(daduve::Channels5(6), Range(36, 48, 4));
+    EXPECT_EQ(softap::Channels5(1), code1);
+    EXPECT_EQ(softap::Channels5(2), Range(36, 64, 4));
+    EXPECT_EQ(softap::Channels5(3), (std::vector<uint8_t>{52, 56, 60, 64, 149, 153, 157, 161}));
+    EXPECT_EQ(softap::Channels5(4), Range(149, 165, 4));
+    EXPECT_EQ(softap::Channels5(5), Range(149, 161, 4));
+    EXPECT_EQ(softap::Channels5(6), Range(36, 48, 4));
     std::vector<uint8_t> code7 = code1;
     for (uint8_t c : Range(149, 165, 4)) code7.push_back(c);
-    EXPECT_EQ(daduve::Channels5(7), code7);
-    EXPECT_EQ(daduve::Channels5(8), Range(52, 64, 4));
-    EXPECT_EQ(daduve::Channels5(9), (std::vector<uint8_t>{34, 38, 42, 46}));
-    EXPECT_EQ(daduve::Channels5(10), (std::vector<uint8_t>{34, 36, 38, 40, 42, 44, 46, 48, 52, 56, 60, 64}));
+    EXPECT_EQ(softap::Channels5(7), code7);
+    EXPECT_EQ(softap::Channels5(8), Range(52, 64, 4));
+    EXPECT_EQ(softap::Channels5(9), (std::vector<uint8_t>{34, 38, 42, 46}));
+    EXPECT_EQ(softap::Channels5(10), (std::vector<uint8_t>{34, 36, 38, 40, 42, 44, 46, 48, 52, 56, 60, 64}));
 }
 
 TEST(ApChannels, AllowedListByMode) {
-    EXPECT_EQ(daduve::AllowedChannels(2, 5, 6), Range(36, 48, 4));  // A only: no 2.4 GHz
+    EXPECT_EQ(softap::AllowedChannels(2, 5, 6), Range(36, 48, 4));  // A only: no 2.4 GHz
     std::vector<uint8_t> abg = Range(1, 11);
     for (uint8_t c : Range(149, 165, 4)) abg.push_back(c);
-    EXPECT_EQ(daduve::AllowedChannels(3, 0, 4), abg);
-    EXPECT_EQ(daduve::AllowedChannels(8, 4, 6), (std::vector<uint8_t>{14, 36, 40, 44, 48}));
+    EXPECT_EQ(softap::AllowedChannels(3, 0, 4), abg);
+    EXPECT_EQ(softap::AllowedChannels(8, 4, 6), (std::vector<uint8_t>{14, 36, 40, 44, 48}));
     // A/B/G/N is not among the 5 GHz modes here.
-    EXPECT_EQ(daduve::AllowedChannels(5, 1, 6), Range(1, 13));
-    EXPECT_EQ(daduve::AllowedChannels(9, 1, 6), Range(1, 13));
+    EXPECT_EQ(softap::AllowedChannels(5, 1, 6), Range(1, 13));
+    EXPECT_EQ(softap::AllowedChannels(9, 1, 6), Range(1, 13));
 }
 
 TEST(ApChannels, FrequencyTable) {
@@ -207,13 +207,13 @@ TEST(ApChannels, FrequencyTable) {
                  {208, 5040000}, {212, 5060000}, {216, 5080000}};
     for (const Case& c : cases) {
         uint32_t kHz = 0;
-        ASSERT_TRUE(daduve::ChannelToFrequencyKhz(c.channel, &kHz)) << c.channel;
+        ASSERT_TRUE(softap::ChannelToFrequencyKhz(c.channel, &kHz)) << c.channel;
         EXPECT_EQ(kHz, c.kHz) << c.channel;
     }
     int entries = 0;
     for (int ch = -5; ch < 400; ++ch) {
         uint32_t kHz = 12345;
-        if (daduve::ChannelToFrequencyKhz(ch, &kHz)) {
+        if (softap::ChannelToFrequencyKhz(ch, &kHz)) {
             ++entries;
         } else {
             EXPECT_EQ(kHz, 12345u) << ch;
@@ -222,34 +222,34 @@ TEST(ApChannels, FrequencyTable) {
     EXPECT_EQ(entries, 49);
     for (int absent : {0, 15, 35, 50, 144, 145, 200, 208 - 200 + 300}) {
         uint32_t kHz = 0;
-        EXPECT_FALSE(daduve::ChannelToFrequencyKhz(absent, &kHz)) << absent;
+        EXPECT_FALSE(softap::ChannelToFrequencyKhz(absent, &kHz)) << absent;
     }
 }
 
 TEST(ApChannels, ChannelTexts) {
-    EXPECT_EQ(daduve::ChannelFromText("J8"), 208);
-    EXPECT_EQ(daduve::ChannelFromText("J12"), 212);
-    EXPECT_EQ(daduve::ChannelFromText("J16"), 216);
-    EXPECT_EQ(daduve::ChannelFromText("11"), 11);
-    EXPECT_EQ(daduve::ChannelFromText("j8"), 0);
-    EXPECT_EQ(daduve::ChannelFromText(""), 0);
+    EXPECT_EQ(softap::ChannelFromText("J8"), 208);
+    EXPECT_EQ(softap::ChannelFromText("J12"), 212);
+    EXPECT_EQ(softap::ChannelFromText("J16"), 216);
+    EXPECT_EQ(softap::ChannelFromText("11"), 11);
+    EXPECT_EQ(softap::ChannelFromText("j8"), 0);
+    EXPECT_EQ(softap::ChannelFromText(""), 0);
 }
 
 // ---- desired rates
 
 struct RateCase {
     int mode, index;
-    daduve::DesiredRates rates;
+    softap::DesiredRates rates;
 };
 
 class ApRatesTest : public ::testing::TestWithParam<RateCase> {};
 
 TEST_P(ApRatesTest, RatesOfModeAndIndex) {
-    EXPECT_EQ(daduve::DesiredRatesFor(GetParam().mode, GetParam().index), GetParam().rates);
+    EXPECT_EQ(softap::DesiredRatesFor(GetParam().mode, GetParam().index), GetParam().rates);
 }
 
-const daduve::DesiredRates kOfdmAuto = {0x6C, 0x60, 0x48, 0x30, 0x24, 0x18, 0x12, 0x0C};
-const daduve::DesiredRates kMixedAuto = {0x6C, 0x60, 0x48, 0x30, 0x16, 0x0B, 0x04, 0x02};
+const softap::DesiredRates kOfdmAuto = {0x6C, 0x60, 0x48, 0x30, 0x24, 0x18, 0x12, 0x0C};
+const softap::DesiredRates kMixedAuto = {0x6C, 0x60, 0x48, 0x30, 0x16, 0x0B, 0x04, 0x02};
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ApRatesTest,
@@ -263,14 +263,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ApRates, WhichModesUseTheOfdmList) {
     std::vector<int> ofdm;
     for (int mode = 0; mode <= 10; ++mode)
-        if (daduve::UsesOfdmRateList(mode)) ofdm.push_back(mode);
+        if (softap::UsesOfdmRateList(mode)) ofdm.push_back(mode);
     EXPECT_EQ(ofdm, (std::vector<int>{2, 4, 7, 8, 10}));
 }
 
 // The count is the driver's word: it is believed only as far as 32 entries and the bytes
 // returned go.
 TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
-    std::vector<uint8_t> table(daduve::kHtStationTableBytes, 0);
+    std::vector<uint8_t> table(softap::kHtStationTableBytes, 0);
     for (int i = 0; i < 32; ++i) {
         uint8_t* e = table.data() + 4 + 10 * i;
         e[0] = 0x02;
@@ -290,18 +290,18 @@ TEST(ApStationTable, ReadsAsManyAsTheCountAndTheBytesHold) {
         {"count beyond 32", 1000, table.size(), true, 32},
         {"count beyond the bytes returned", 5, 4 + 10 * 3 + 9, true, 3},
         {"fewer bytes than the count word", 5, 3, true, 0},
-        {"legacy layout: 8-byte entries", 40, daduve::kStationTableBytes, false, 32},
+        {"legacy layout: 8-byte entries", 40, softap::kStationTableBytes, false, 32},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         table[0] = static_cast<uint8_t>(c.count);
         table[1] = static_cast<uint8_t>(c.count >> 8);
-        const auto stations = daduve::ParseStationTable(table.data(), c.returned, c.ht);
+        const auto stations = softap::ParseStationTable(table.data(), c.returned, c.ht);
         EXPECT_EQ(stations.size(), c.expected);
     }
     table[0] = 2;
     table[1] = 0;
-    const auto stations = daduve::ParseStationTable(table.data(), table.size(), true);
+    const auto stations = softap::ParseStationTable(table.data(), table.size(), true);
     ASSERT_EQ(stations.size(), 2u);
     EXPECT_EQ((std::array<uint8_t, 6>{stations[1].mac[0], stations[1].mac[1], stations[1].mac[2], stations[1].mac[3], stations[1].mac[4], stations[1].mac[5]}), (std::array<uint8_t, 6>{0x02, 0, 0, 0, 0, 1}));
     EXPECT_EQ(stations[1].aid, 2);

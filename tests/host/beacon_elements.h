@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bssid_list.h"
 
 namespace beacon {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "shared/block_ack.h"
-#include "shared/mac_text.h"
+#include "shared/block_ack/block_ack.h"
+#include "shared/text/mac_text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "station/core/bss_ie_decoder.h"
+#include "station/core/scan/bss_ie_decoder.h"
 #include "tests/host/beacon_elements.h"
 
 namespace {

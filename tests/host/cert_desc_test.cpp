@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/cert_stores.h"
-#include "station/profiles/cert_desc.h"
+#include "station/profiles/dot1x/cert_desc.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <vector>
 
-#include "shared/adapter_identity.h"
-#include "station/core/channel_plan.h"
-#include "station/core/radio_defaults.h"
+#include "shared/adapter/adapter_identity.h"
+#include "station/core/radio/channel_plan.h"
+#include "station/core/registry/radio_defaults.h"
 
 namespace {
 

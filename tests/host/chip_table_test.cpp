@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "shared/chip_table.h"
+#include "shared/adapter/chip_table.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "station/core/connected_bssids.h"
-#include "station/core/dls_link.h"
+#include "station/core/driver/connected_bssids.h"
+#include "station/core/driver/dls_link.h"
 
 namespace {
 

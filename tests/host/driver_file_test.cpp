@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shared/driver_file.h"
+#include "shared/driver/driver_file.h"
 
 namespace {
 

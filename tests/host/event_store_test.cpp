@@ -6,20 +6,20 @@
 #include <cstdint>
 #include <vector>
 
-#include "daduve/event_store.h"
-#include "daduve/event_text.h"
+#include "softap/core/tables/event_store.h"
+#include "softap/core/tables/event_text.h"
 
 namespace {
 
-using daduve::g_EventArray;
-using daduve::g_EventShownCount;
+using softap::g_EventArray;
+using softap::g_EventShownCount;
 
 // A table as the driver fills it: count, four unused bytes, records whose last MAC byte and
 // code count up from first.
 std::vector<uint8_t> Table(uint32_t count, size_t records, uint8_t first = 0) {
-    std::vector<uint8_t> t(daduve::kEventTableBytes, 0);
+    std::vector<uint8_t> t(softap::kEventTableBytes, 0);
     for (int i = 0; i < 4; ++i) t[i] = static_cast<uint8_t>(count >> (8 * i));
-    for (size_t r = 0; r < records && r < daduve::kEventTableRecords; ++r) {
+    for (size_t r = 0; r < records && r < softap::kEventTableRecords; ++r) {
         uint8_t* p = t.data() + 8 + 16 * r;
         for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(0x10 + i);
         p[13] = static_cast<uint8_t>(first + r);
@@ -50,14 +50,14 @@ TEST_F(EventStoreTest, RecordsTakenAreTheCountButNoMoreThanTenOrTheBytesReturned
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "count " << c.count << ", " << c.returned << " bytes");
         const auto table = Table(c.count, 10);
-        EXPECT_EQ(daduve::EventTableRecordCount(table.data(), c.returned), c.taken);
+        EXPECT_EQ(softap::EventTableRecordCount(table.data(), c.returned), c.taken);
     }
 }
 
 TEST_F(EventStoreTest, RecordsKeepTheirTimeStationAndCode) {
     auto table = Table(1, 1, 0x45);
     table[8 + 15] = 0x01;  // code 0x0145
-    daduve::MergeEventTable(table.data(), table.size());
+    softap::MergeEventTable(table.data(), table.size());
     ASSERT_EQ(g_EventArray.size(), 1u);
     EXPECT_EQ(g_EventArray[0].time, 0x1716151413121110ull);
     EXPECT_EQ(g_EventArray[0].mac[5], 0x45);
@@ -81,11 +81,11 @@ TEST_F(EventStoreTest, MergeKeepsTheNewestHundredAndLowersTheShownCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stored << " stored, " << c.count << " new");
-        g_EventArray.assign(c.stored, daduve::EventRecord{});
+        g_EventArray.assign(c.stored, softap::EventRecord{});
         if (c.stored) g_EventArray.back().code = 0x77;
         g_EventShownCount = c.shown;
         const auto table = Table(c.count, c.count, 1);
-        daduve::MergeEventTable(table.data(), table.size());
+        softap::MergeEventTable(table.data(), table.size());
         EXPECT_EQ(g_EventArray.size(), c.size);
         EXPECT_EQ(g_EventShownCount, c.shownAfter);
         if (c.count) {
@@ -98,7 +98,7 @@ TEST_F(EventStoreTest, MergeKeepsTheNewestHundredAndLowersTheShownCount) {
 }
 
 TEST(EventTexts, MessageByCode) {
-    daduve::EventRecord r;
+    softap::EventRecord r;
     const uint8_t mac[6] = {0x02, 0x5a, 0x10, 0x00, 0x0b, 0xff};
     std::copy(mac, mac + 6, r.mac);
     const struct {
@@ -116,13 +116,13 @@ TEST(EventTexts, MessageByCode) {
     };
     for (const auto& c : cases) {
         r.code = c.code;
-        EXPECT_EQ(daduve::EventMessageText(r, c.text), c.message) << "code " << c.code;
+        EXPECT_EQ(softap::EventMessageText(r, c.text), c.message) << "code " << c.code;
     }
 }
 
 TEST(EventTexts, TimeIsPaddedYearMonthDayAndClock) {
-    EXPECT_EQ(daduve::EventTimeText({2026, 12, 10, 5, 9, 3}), "2026 / 12 / 10 - 05 : 09 : 03");
-    EXPECT_EQ(daduve::EventTimeText({1601, 1, 1, 0, 0, 0}), "1601 / 01 / 01 - 00 : 00 : 00");
+    EXPECT_EQ(softap::EventTimeText({2026, 12, 10, 5, 9, 3}), "2026 / 12 / 10 - 05 : 09 : 03");
+    EXPECT_EQ(softap::EventTimeText({1601, 1, 1, 0, 0, 0}), "1601 / 01 / 01 - 00 : 00 : 00");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "shared/ht_table.h"
+#include "shared/radio/ht_table.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // Restores the process-wide OS code and chip flags a test changes.
 #include <gtest/gtest.h>
 
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
 
 class IdentityGlobals : public ::testing::Test {
 protected:

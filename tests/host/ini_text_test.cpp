@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "station/core/ini_document.h"
-#include "station/core/ini_text.h"
+#include "station/core/settings/ini_document.h"
+#include "station/core/settings/ini_text.h"
 
 namespace {
 

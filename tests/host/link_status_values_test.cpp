@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "shared/ht_table.h"
+#include "shared/radio/ht_table.h"
 #include "station/pages/link_status_values.h"
 
 using namespace link_status;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shared/os_code.h"
+#include "shared/system/os_code.h"
 
 namespace {
 

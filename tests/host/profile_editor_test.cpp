@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "resources/station/resource.h"
-#include "station/core/bssid_list.h"
-#include "station/core/ini_document.h"
-#include "station/profiles/auth_type_table.h"
-#include "station/profiles/profile_checks.h"
-#include "station/profiles/profile_editor_model.h"
-#include "station/profiles/wep_key_text.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/settings/ini_document.h"
+#include "station/profiles/editor/auth_type_table.h"
+#include "station/profiles/editor/profile_checks.h"
+#include "station/profiles/editor/profile_editor_model.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 namespace {
 

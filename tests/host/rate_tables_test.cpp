@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "station/core/rate_tables.h"
+#include "station/core/radio/rate_tables.h"
 
 namespace {
 

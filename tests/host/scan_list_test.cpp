@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "station/core/bssid_list.h"
-#include "station/core/scan_conversion.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/scan/scan_conversion.h"
 #include "tests/host/beacon_elements.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "station/core/bssid_lookup.h"
-#include "station/core/channel_frequency.h"
-#include "station/core/scan_conversion.h"
-#include "station/core/scan_merge.h"
+#include "station/core/scan/bssid_lookup.h"
+#include "station/core/radio/channel_frequency.h"
+#include "station/core/scan/scan_conversion.h"
+#include "station/core/scan/scan_merge.h"
 #include "tests/host/beacon_elements.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "station/core/settings_names.h"
+#include "station/core/settings/settings_names.h"
 #include "station/profiles/profile_keys.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "station/core/signal_quality.h"
+#include "station/core/radio/signal_quality.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "shared/wpa_psk.h"
-#include "station/core/ini_document.h"
+#include "shared/crypto/wpa_psk.h"
+#include "station/core/settings/ini_document.h"
 #include "station/profiles/station_config_reader.h"
 
 namespace {

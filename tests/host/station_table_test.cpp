@@ -5,15 +5,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "daduve/station_table.h"
-#include "shared/ht_table.h"
+#include "softap/core/tables/station_table.h"
+#include "shared/radio/ht_table.h"
 
 namespace {
 
 // A full table whose entry i has MAC byte 5, AID and rate word made from i, power save on
 // odd entries.
 std::vector<uint8_t> Table(uint32_t count, bool ht) {
-    std::vector<uint8_t> t(daduve::StationTableBytes(ht), 0);
+    std::vector<uint8_t> t(softap::StationTableBytes(ht), 0);
     for (int i = 0; i < 4; ++i) t[i] = static_cast<uint8_t>(count >> (8 * i));
     const size_t entry = ht ? 10 : 8;
     for (size_t e = 0; e < 32; ++e) {
@@ -47,7 +47,7 @@ TEST(StationTable, EntriesTakenAreTheCountButNoMoreThanThirtyTwoOrTheBytesReturn
         SCOPED_TRACE(testing::Message() << (c.ht ? "802.11n" : "802.11g") << ", count " << c.count << ", "
                                         << c.returned << " bytes");
         const auto table = Table(c.count, c.ht);
-        EXPECT_EQ(daduve::ParseStationTable(table.data(), c.returned, c.ht).size(), c.taken);
+        EXPECT_EQ(softap::ParseStationTable(table.data(), c.returned, c.ht).size(), c.taken);
     }
 }
 
@@ -55,9 +55,9 @@ TEST(StationTable, EntriesLieEightOrTenBytesApart) {
     for (bool ht : {false, true}) {
         SCOPED_TRACE(ht ? "802.11n" : "802.11g");
         const auto table = Table(32, ht);
-        const auto entries = daduve::ParseStationTable(table.data(), table.size(), ht);
+        const auto entries = softap::ParseStationTable(table.data(), table.size(), ht);
         ASSERT_EQ(entries.size(), 32u);
-        const daduve::StationEntry& last = entries[31];
+        const softap::StationEntry& last = entries[31];
         EXPECT_EQ(last.mac[0], 0x02);
         EXPECT_EQ(last.mac[5], 0x10 + 31);
         EXPECT_EQ(last.aid, 32);
@@ -92,7 +92,7 @@ TEST(StationTable, RateTextOfEachMode) {
         {0x8000 | 0x80 | 32, "N: MCS = 32, BW = 40, GI = 800, Rate = 6.00"},
         {0x8000 | 0x7F, "N: MCS = 127, BW = 20, GI = 800, Rate = 0.00"},
     };
-    for (const auto& c : cases) EXPECT_EQ(daduve::StationRateText(c.word, table), c.text) << std::hex << c.word;
+    for (const auto& c : cases) EXPECT_EQ(softap::StationRateText(c.word, table), c.text) << std::hex << c.word;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "identity_globals.h"
-#include "shared/wireless_mode.h"
+#include "shared/radio/wireless_mode.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "beacon_elements.h"
-#include "station/core/wlan_profile_text.h"
+#include "station/core/wlan/wlan_profile_text.h"
 
 namespace {
 

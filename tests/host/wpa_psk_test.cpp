@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "shared/sha1.h"
-#include "shared/wpa_psk.h"
+#include "shared/crypto/sha1.h"
+#include "shared/crypto/wpa_psk.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 
 inline WpsCredential Credential(const std::string& ssid, uint32_t auth, uint32_t encry, const std::string& key,
                                 uint32_t keyIndex = 0) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "station/core/wps_profile_record.h"
+#include "station/core/wps/wps_profile_record.h"
 #include "tests/host/wps_credential_builder.h"
 
 namespace {

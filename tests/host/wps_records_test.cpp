@@ -5,11 +5,11 @@
 #include <cstring>
 #include <string>
 
-#include "station/core/ini_document.h"
-#include "station/core/wps_config_record.h"
-#include "station/core/wps_credential_table.h"
-#include "station/core/wps_pin.h"
-#include "station/core/wps_status.h"
+#include "station/core/settings/ini_document.h"
+#include "station/core/wps/wps_config_record.h"
+#include "station/core/wps/wps_credential_table.h"
+#include "station/core/wps/wps_pin.h"
+#include "station/core/wps/wps_status.h"
 #include "station/profiles/station_config_reader.h"
 
 namespace {

@@ -1,16 +1,16 @@
-#include "daduve/ap_config_read.h"
+#include "softap/core/config/ap_config_read.h"
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_push.h"
-#include "daduve/ap_records.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/havix_trace.h"
-#include "daduve/le_bytes.h"
-#include "shared/adapter_identity.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/push/ap_push.h"
+#include "softap/core/records/ap_records.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/le_bytes.h"
+#include "shared/adapter/adapter_identity.h"
 
-namespace daduve {
+namespace softap {
 void ReadConfigFromRegistry(const ApKeyReader& key, DaduVeSettings& s, ApDriver& driver)
 {
     const TracedValues v(key, kPageBufferBytes);
@@ -106,4 +106,4 @@ void ReadConfigFromRegistry(const ApKeyReader& key, DaduVeSettings& s, ApDriver&
         s.IdleTime = 300;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,21 +1,21 @@
-#include "daduve/ap_config_store.h"
+#include "softap/core/config/ap_config_store.h"
 
 #include <string>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_config_read.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/ap_push.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/havix_trace.h"
-#include "daduve/oid_ap_driver.h"
-#include "daduve/reg_key.h"
-#include "daduve/wds_record.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_key.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/config/ap_config_read.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/push/ap_push.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/push/oid_ap_driver.h"
+#include "softap/core/config/reg_key.h"
+#include "softap/core/records/wds_record.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_key.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 void WriteRecord(HKEY key, const DaduVeSettings& s, int phyMode)
@@ -136,4 +136,4 @@ void LoadAndApplyApSettings(IApSheetSync* sheet)
     LoadAndApplyApSettings(RegistryKeyReader(key.get()), driver, sheet);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -4,10 +4,10 @@
 // start-up push straight from the driver key.
 #include <functional>
 
-#include "daduve/ap_settings.h"
-#include "daduve/ap_sheet_sync.h"
+#include "softap/core/config/ap_settings.h"
+#include "softap/core/push/ap_sheet_sync.h"
 
-namespace daduve {
+namespace softap {
 
 // Fills the record from the driver key (the page then shows it); sets the PHY mode and the
 // HT setting in the driver. Returns 1.
@@ -23,4 +23,4 @@ int WriteConfigToRegistryAndSetOid(DaduVeSettings& settings, int transRateSelect
 // The start-up push; nothing is pushed when the driver key does not open.
 void LoadAndApplyApSettings(IApSheetSync* sheet);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,14 +1,14 @@
-#include "daduve/ap_key_reader.h"
+#include "softap/core/config/ap_key_reader.h"
 
 #include <cstring>
 
-#include "daduve/access_control_record.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/havix_trace.h"
-#include "daduve/mac_entry.h"
-#include "daduve/reg_trace_name.h"
+#include "softap/core/records/access_control_record.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/input/mac_entry.h"
+#include "softap/core/config/reg_trace_name.h"
 
-namespace daduve {
+namespace softap {
 
 bool ReadRegText(const ApKeyReader& key, const char* name, size_t bufferBytes, std::string* text)
 {
@@ -105,4 +105,4 @@ std::vector<std::string> TracedValues::MacList(const char* name, size_t maxEntri
     return ReadRegMacList(m_Key, name, m_nBufferBytes, maxEntries);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 // Registry value types, as the registry numbers them.
 constexpr uint32_t kRegSz = 1;
@@ -69,4 +69,4 @@ private:
     size_t m_nBufferBytes;
 };
 
-}  // namespace daduve
+}  // namespace softap

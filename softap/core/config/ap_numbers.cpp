@@ -1,9 +1,9 @@
-#include "daduve/ap_numbers.h"
+#include "softap/core/config/ap_numbers.h"
 
 #include <climits>
 #include <cstdio>
 
-namespace daduve {
+namespace softap {
 namespace {
 
 // Sign and magnitude, the magnitude capped just above 2^32.
@@ -59,4 +59,4 @@ std::string DecimalText(uint32_t value)
     return text;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 int DecimalValue(const std::string& text);
 
@@ -16,4 +16,4 @@ uint32_t DecimalValueU32(const std::string& text);
 std::string DecimalText(int value);
 std::string DecimalText(uint32_t value);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,21 +1,21 @@
-#include "daduve/ap_registry.h"
+#include "softap/core/config/ap_registry.h"
 
 #include <cstring>
 #include <string>
 
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_seed_values.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/havix_trace.h"
-#include "daduve/reg_key.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_key.h"
-#include "shared/oid_access.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/ap_seed_values.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/config/reg_key.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_key.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 constexpr const char* kApDefault = "ApDefault";
@@ -119,4 +119,4 @@ int ReadAllowBW40InBGBand(int* flag)
     return 1;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,7 +3,7 @@
 // Havix last saved it: its seeding at start-up, the run-once TX-burst copy, and the
 // driver key's AllowBW40InBGBand switch.
 
-namespace daduve {
+namespace softap {
 
 // Once per `ApDefault`: the driver key's RunOnceInitConfigTxBurst, when it has one, becomes
 // TXBurst and RunOnceInitConfigTxBurst of `ApDefault`. Nothing happens while `ApDefault`
@@ -21,4 +21,4 @@ int InitApDefaults();
 // does not open, else 1.
 int ReadAllowBW40InBGBand(int* flag);
 
-}  // namespace daduve
+}  // namespace softap

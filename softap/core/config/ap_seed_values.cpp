@@ -1,8 +1,8 @@
-#include "daduve/ap_seed_values.h"
+#include "softap/core/config/ap_seed_values.h"
 
 #include <cstdio>
 
-namespace daduve {
+namespace softap {
 
 const SeedValue kApSeedValues[] = {
     {"SSID", SeedKind::kSsid, nullptr},
@@ -55,4 +55,4 @@ std::string DefaultApSsid(const uint8_t mac[6])
     return text;
 }
 
-}  // namespace daduve
+}  // namespace softap

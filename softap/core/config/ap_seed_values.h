@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 enum class SeedKind { kText, kEmptyMultiString, kSsid, kWirelessMode };
 
@@ -29,4 +29,4 @@ constexpr uint32_t kSeedBeaconPeriod = 100;
 constexpr uint32_t kSeedShortSlot = 1;
 constexpr uint16_t kSeedIdleTime = 300;
 
-}  // namespace daduve
+}  // namespace softap

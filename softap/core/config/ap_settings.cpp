@@ -1,9 +1,9 @@
-#include "daduve/ap_settings.h"
+#include "softap/core/config/ap_settings.h"
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_numbers.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/config/ap_numbers.h"
 
-namespace daduve {
+namespace softap {
 
 int McsFromText(const std::string& text)
 {
@@ -63,4 +63,4 @@ TransmitSettingFields UnpackTransmitSetting(uint32_t v)
     return f;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 // Authentication and encryption of the access point. WEP keys are always hex text (10
 // digits for 64-bit keys, 26 for 128-bit ones) whatever type they were typed as.
@@ -83,4 +83,4 @@ struct TransmitSettingFields {
 uint32_t PackTransmitSetting(const TransmitSettingFields& f);
 TransmitSettingFields UnpackTransmitSetting(uint32_t value);
 
-}  // namespace daduve
+}  // namespace softap

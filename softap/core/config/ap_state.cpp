@@ -1,7 +1,7 @@
-#include "daduve/ap_state.h"
+#include "softap/core/config/ap_state.h"
 
-namespace daduve {
+namespace softap {
 
 ApState g_Ap;
 
-}  // namespace daduve
+}  // namespace softap

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 struct ApState {
     int phyMode = 0;            // wireless mode last read or applied, folded onto the adapter
@@ -30,4 +30,4 @@ struct ApState {
 
 extern ApState g_Ap;
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,13 +1,13 @@
-#include "daduve/check_build.h"
+#include "softap/core/config/check_build.h"
 
 #include <string>
 
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/havix_trace.h"
-#include "daduve/reg_key.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/config/reg_key.h"
 
-namespace daduve {
+namespace softap {
 
 int ReadCheckBuild()
 {
@@ -27,4 +27,4 @@ int ReadCheckBuild()
     return 0;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,12 +1,12 @@
-#include "daduve/reg_key.h"
+#include "softap/core/config/reg_key.h"
 
-#include "daduve/ap_numbers.h"
-#include "daduve/havix_trace.h"
-#include "daduve/reg_trace_name.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_key.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/config/reg_trace_name.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_key.h"
 
-namespace daduve {
+namespace softap {
 
 bool RegistryKeyReader::Read(const char* name, size_t maxBytes, RegValueData* out) const
 {
@@ -88,4 +88,4 @@ HKEY OpenDriverKeyTraced(const char* subkey, REGSAM access)
     return key;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_key_reader.h"
+#include "softap/core/config/ap_key_reader.h"
 
-namespace daduve {
+namespace softap {
 
 class RegistryKeyReader : public ApKeyReader {
 public:
@@ -48,4 +48,4 @@ bool HasRegValue(HKEY key, const char* name);
 // The driver key or one of its subkeys, opened; traced when it does not open.
 HKEY OpenDriverKeyTraced(const char* subkey, REGSAM access);
 
-}  // namespace daduve
+}  // namespace softap

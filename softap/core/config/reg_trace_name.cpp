@@ -1,6 +1,6 @@
-#include "daduve/reg_trace_name.h"
+#include "softap/core/config/reg_trace_name.h"
 
-namespace daduve {
+namespace softap {
 
 std::string RegTraceName(const char* valueName)
 {
@@ -10,4 +10,4 @@ std::string RegTraceName(const char* valueName)
     return name;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,8 +3,8 @@
 // upper case ("REGSTR_SSID").
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 std::string RegTraceName(const char* valueName);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,17 +1,17 @@
-#include "daduve/ap_discovery.h"
+#include "softap/core/device/ap_discovery.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "daduve/ap_hardware_ids.h"
+#include "softap/core/device/ap_hardware_ids.h"
 #include "framework/wnd.h"
 #include "platform/platform.h"
-#include "shared/adapter_identity.h"
-#include "shared/device_properties.h"
-#include "shared/os_code.h"
-#include "shared/sel_card_dlg.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/adapter/device_properties.h"
+#include "shared/system/os_code.h"
+#include "shared/adapter/sel_card_dlg.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 struct Candidate {
@@ -120,4 +120,4 @@ int DiscoverAdapter(DiscoveryContext& context)
     return found;
 }
 
-}  // namespace daduve
+}  // namespace softap

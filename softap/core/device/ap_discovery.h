@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "shared/adapter_presence.h"
+#include "shared/adapter/adapter_presence.h"
 
-namespace daduve {
+namespace softap {
 
 struct DiscoveryContext {
     HWND owner = nullptr;  // of the selection dialog
@@ -23,4 +23,4 @@ struct DiscoveryContext {
 // 1 when an adapter was found and bound, 0 otherwise.
 int DiscoverAdapter(DiscoveryContext& context);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,6 +1,6 @@
-#include "daduve/ap_hardware_ids.h"
+#include "softap/core/device/ap_hardware_ids.h"
 
-namespace daduve {
+namespace softap {
 
 const HardwareIdRow UsbHardwareIdTable[kUsbHardwareIdCount] = {
     {"USB\\VID_F0E1&PID_1101", 1}, {"USB\\VID_F0E1&PID_1102", 1}, {"USB\\VID_F0E1&PID_1103", 1},
@@ -47,4 +47,4 @@ int FindChipIndex(const char* hardwareId)
     return pci >= 0 ? pci : usb;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,9 +3,9 @@
 // form of the station utility's (21 characters, upper case, chip index); the tables differ.
 #include <cstddef>
 
-#include "shared/chip_table.h"
+#include "shared/adapter/chip_table.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr size_t kUsbHardwareIdCount = 67;
 constexpr size_t kPciHardwareIdCount = 8;
@@ -19,4 +19,4 @@ int FindChipIndex(const char* hardwareId);
 // One table only: the lookup after the USB test.
 int FindChipIndex(bool usbTable, const char* hardwareId);
 
-}  // namespace daduve
+}  // namespace softap

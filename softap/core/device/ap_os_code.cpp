@@ -1,6 +1,6 @@
-#include "daduve/ap_os_code.h"
+#include "softap/core/device/ap_os_code.h"
 
-namespace daduve {
+namespace softap {
 
 int ApOsCodeFromVersion(const OsVersionRecord& v)
 {
@@ -11,4 +11,4 @@ int ApOsCodeFromVersion(const OsVersionRecord& v)
     return workstation ? 11 : 12;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,7 +1,7 @@
-#include "daduve/ap_os_code.h"
-#include "shared/os_version.h"
+#include "softap/core/device/ap_os_code.h"
+#include "shared/system/os_version.h"
 
-namespace daduve {
+namespace softap {
 
 int GetOsVersionCode()
 {
@@ -11,4 +11,4 @@ int GetOsVersionCode()
     return g_OsCode;
 }
 
-}  // namespace daduve
+}  // namespace softap

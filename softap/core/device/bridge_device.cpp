@@ -1,4 +1,4 @@
-#include "daduve/bridge_device.h"
+#include "softap/core/device/bridge_device.h"
 
 #include <cstdio>
 #include <string>
@@ -6,7 +6,7 @@
 #include "platform/bridge_port.h"
 #include "platform/platform.h"
 
-namespace daduve {
+namespace softap {
 
 int g_BridgeSetCount = 0;
 
@@ -113,4 +113,4 @@ int EnableBridging()
     return result;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 constexpr const char* kBridgeDeviceName = "VLDX";
 constexpr DWORD kBridgeIoVersion = 0x80000000;      // out: 4 bytes, the driver interface version
@@ -54,4 +54,4 @@ extern int g_BridgeSetCount;
 // when the driver took it.
 int EnableBridging();
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,10 +1,10 @@
-#include "daduve/op_mode.h"
+#include "softap/core/device/op_mode.h"
 
-#include "daduve/ap_oids.h"
-#include "daduve/reg_key.h"
-#include "shared/oid_access.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/reg_key.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 int QueryApOpMode()
 {
@@ -24,4 +24,4 @@ int WriteStationOpMode()
     return 1;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -2,7 +2,7 @@
 // The driver's operating mode (1 access point, 0 station): queried as 0x0D710126, set as
 // 0x0DF10126.
 
-namespace daduve {
+namespace softap {
 
 // 0 only when the driver answers and is not in access-point mode; otherwise 1.
 int QueryApOpMode();
@@ -11,4 +11,4 @@ int QueryApOpMode();
 // 0. Returns 1.
 int WriteStationOpMode();
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,9 +1,9 @@
-#include "daduve/wzc_service.h"
+#include "softap/core/device/wzc_service.h"
 
 #include "platform/platform.h"
 #include "platform/service_control.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 // The manager and one service, both closed on every path.
@@ -55,4 +55,4 @@ void StopWzcService()
         service.Stop();
 }
 
-}  // namespace daduve
+}  // namespace softap

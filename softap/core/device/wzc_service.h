@@ -2,7 +2,7 @@
 // The Wireless Zero Configuration service would fight the access point for the adapter:
 // Havix stops it at start and whenever a poll finds it running again.
 
-namespace daduve {
+namespace softap {
 
 constexpr const char* kWzcServiceName = "WZCSVC";
 
@@ -13,4 +13,4 @@ bool IsWzcRunning();
 // Failures are silent.
 void StopWzcService();
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,10 +1,10 @@
-#include "daduve/auth_secu_rules.h"
+#include "softap/core/input/auth_secu_rules.h"
 
 #include <cstdio>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 bool AllHex(const std::string& text)
@@ -132,4 +132,4 @@ std::string HexOfAsciiKey(const std::string& ascii)
     return hex;
 }
 
-}  // namespace daduve
+}  // namespace softap

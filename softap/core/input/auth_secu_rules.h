@@ -4,7 +4,7 @@
 // the passphrase and the WEP keys, and the WEP key texts in hex and ASCII. Window-less.
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 // Rows "Open", "Shared", "WPA-PSK", "WPA2-PSK", "WPA-PSK/WPA2-PSK" are AuthenType 0, 1, 4,
 // 7, 9.
@@ -55,4 +55,4 @@ std::string AsciiOfHexKey(const std::string& hex);
 // An ASCII key stored: each character's 8-bit code as two lower-case hex digits.
 std::string HexOfAsciiKey(const std::string& ascii);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,14 +1,14 @@
-#include "daduve/config_page_rules.h"
+#include "softap/core/input/config_page_rules.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/ap_wireless_mode.h"
-#include "shared/ht_table.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "shared/radio/ht_table.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 const char* const kCckRates[] = {"1 Mbps", "2 Mbps", "5.5 Mbps", "11 Mbps"};
@@ -248,4 +248,4 @@ void ResetToDefaults(DaduVeSettings& s, const uint8_t mac[6])
     s.Security.Encryption = 1;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_settings.h"
+#include "softap/core/config/ap_settings.h"
 
 class CHTTable;
 
-namespace daduve {
+namespace softap {
 
 // In the page's order: B/G, B, A (5 GHz), G, then on an 802.11n adapter B/G/N and A/N (5 GHz).
 std::vector<std::string> OfferedModeTexts(bool has5GHz, bool isHt);
@@ -75,4 +75,4 @@ std::string DefaultSsidOfMac(const uint8_t mac[6]);
 // emptied, so the list selects its first entry.
 void ResetToDefaults(DaduVeSettings& settings, const uint8_t mac[6]);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,9 +1,9 @@
-#include "daduve/mac_entry.h"
+#include "softap/core/input/mac_entry.h"
 
-#include "shared/hex_text.h"
-#include "shared/mac_text.h"
+#include "shared/text/hex_text.h"
+#include "shared/text/mac_text.h"
 
-namespace daduve {
+namespace softap {
 
 MacEntryCheck CheckMacEntry(const std::string& digits)
 {
@@ -89,4 +89,4 @@ std::vector<uint8_t> BuildMacMultiString(const std::vector<std::string>& digits)
     return out;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 enum class MacEntryCheck { kValid, kInvalid, kMulticast };
 
@@ -33,4 +33,4 @@ std::vector<uint8_t> BuildMacMultiString(const std::vector<std::string>& digits)
 // Case-insensitive equality of two address texts.
 bool SameMacText(const std::string& a, const std::string& b);
 
-}  // namespace daduve
+}  // namespace softap

@@ -3,7 +3,7 @@
 // retries (SetOid; bit 23 is ORed into the OID on the way).
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 class ApDriver {
 public:
@@ -14,4 +14,4 @@ public:
     virtual bool Set(uint32_t oid, const void* buffer, uint32_t length, int attempts) = 0;
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -4,7 +4,7 @@
 // SetOidEx: every set below goes through SetOid.
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 // Standard NDIS and 802.11 OIDs.
 constexpr uint32_t kOidCurrentAddress = 0x01010102;         // OID_802_3_CURRENT_ADDRESS, 6 bytes
@@ -58,4 +58,4 @@ constexpr uint32_t kOidQuerySnr[2] = {0x0D710135, 0x0D710136};                  
 // Every set of the configuration is tried at once and retried twice more.
 constexpr int kSetTries = 3;
 
-}  // namespace daduve
+}  // namespace softap

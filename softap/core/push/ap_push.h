@@ -6,13 +6,13 @@
 // differ on purpose in which authentications send RADIUS and how they adjust the cipher.
 #include <functional>
 
-#include "daduve/ap_driver.h"
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_records.h"
-#include "daduve/ap_settings.h"
-#include "daduve/ap_sheet_sync.h"
+#include "softap/core/push/ap_driver.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/records/ap_records.h"
+#include "softap/core/config/ap_settings.h"
+#include "softap/core/push/ap_sheet_sync.h"
 
-namespace daduve {
+namespace softap {
 
 // The apply push's authentication: 5 and anything outside 0..9 become 0 (Open).
 int MapApplyAuthMode(int authenType);
@@ -42,4 +42,4 @@ void ApplyApSettings(const DaduVeSettings& settings, int phyMode, const ApplyTar
 // traced and its step skipped. Sets g_Ap.phyMode, authenType, passphrase and wdsAllowed.
 void LoadAndApplyApSettings(const ApKeyReader& driverKey, ApDriver& driver, IApSheetSync* sheet);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,7 +1,7 @@
 #pragma once
 // What the configuration pushes ask of the main sheet, which implements this: after the
 // encryption step it shows or removes the WDS page by g_Ap.wdsAllowed.
-namespace daduve {
+namespace softap {
 
 class IApSheetSync {
 public:
@@ -9,4 +9,4 @@ public:
     virtual void SyncWdsPage() = 0;
 };
 
-}  // namespace daduve
+}  // namespace softap

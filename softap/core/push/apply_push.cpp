@@ -1,17 +1,17 @@
-#include "daduve/ap_push.h"
+#include "softap/core/push/ap_push.h"
 
 #include <vector>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_rates.h"
-#include "daduve/ap_state.h"
-#include "daduve/le_bytes.h"
-#include "daduve/push_steps.h"
-#include "daduve/wds_record.h"
-#include "shared/adapter_identity.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/radio/ap_rates.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/le_bytes.h"
+#include "softap/core/push/push_steps.h"
+#include "softap/core/records/wds_record.h"
+#include "shared/adapter/adapter_identity.h"
 
-namespace daduve {
+namespace softap {
 
 int MapApplyAuthMode(int a)
 {
@@ -123,4 +123,4 @@ void ApplyApSettings(const DaduVeSettings& s, int phyMode, const ApplyTargets& t
     p.Ssid(s.SSID);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,10 +1,10 @@
-#include "daduve/oid_ap_driver.h"
+#include "softap/core/push/oid_ap_driver.h"
 
 #include <vector>
 
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 bool OidApDriver::Query(uint32_t oid, void* buffer, uint32_t length, uint32_t* returned)
 {
@@ -24,4 +24,4 @@ bool OidApDriver::Set(uint32_t oid, const void* buffer, uint32_t length, int att
     return SetOid(oid, length ? copy.data() : nullptr, length, &returned, attempts) != FALSE;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,9 +1,9 @@
 #pragma once
 // The configuration pushes' driver: the shared OID access (QueryOid, SetOid with its
 // retry queue) on the selected adapter.
-#include "daduve/ap_driver.h"
+#include "softap/core/push/ap_driver.h"
 
-namespace daduve {
+namespace softap {
 
 class OidApDriver : public ApDriver {
 public:
@@ -11,4 +11,4 @@ public:
     bool Set(uint32_t oid, const void* buffer, uint32_t length, int attempts) override;
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,19 +1,19 @@
-#include "daduve/push_steps.h"
+#include "softap/core/push/push_steps.h"
 
 #include <cstring>
 #include <vector>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_records.h"
-#include "daduve/ap_seed_values.h"
-#include "daduve/ap_state.h"
-#include "daduve/havix_trace.h"
-#include "daduve/le_bytes.h"
-#include "shared/hex_text.h"
-#include "shared/wpa_psk.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/records/ap_records.h"
+#include "softap/core/config/ap_seed_values.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/le_bytes.h"
+#include "shared/text/hex_text.h"
+#include "shared/crypto/wpa_psk.h"
 
-namespace daduve {
+namespace softap {
 
 bool MakePsk(const std::string& wpapsk, const std::string& ssid, uint8_t out[32])
 {
@@ -141,4 +141,4 @@ void PushSteps::Ssid(const std::string& ssid)
     Set(kOidSsid, BuildSsidRecord(ssid));
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "daduve/ap_driver.h"
+#include "softap/core/push/ap_driver.h"
 
-namespace daduve {
+namespace softap {
 
 class PushSteps {
 public:
@@ -62,4 +62,4 @@ uint32_t FirstChannelFrequencyKhz(int wirelessMode);
 // The pre-shared key of a WPAPSK text; false when none can be made of it.
 bool MakePsk(const std::string& wpapsk, const std::string& ssid, uint8_t out[32]);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,21 +1,21 @@
 #include <cstring>
 #include <vector>
 
-#include "daduve/access_control_record.h"
-#include "daduve/ap_channels.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_push.h"
-#include "daduve/ap_rates.h"
-#include "daduve/ap_seed_values.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/havix_trace.h"
-#include "daduve/le_bytes.h"
-#include "daduve/push_steps.h"
-#include "daduve/wds_record.h"
-#include "shared/adapter_identity.h"
+#include "softap/core/records/access_control_record.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/push/ap_push.h"
+#include "softap/core/radio/ap_rates.h"
+#include "softap/core/config/ap_seed_values.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/le_bytes.h"
+#include "softap/core/push/push_steps.h"
+#include "softap/core/records/wds_record.h"
+#include "shared/adapter/adapter_identity.h"
 
-namespace daduve {
+namespace softap {
 
 int AdjustStartupEncryption(int auth, int enc)
 {
@@ -215,4 +215,4 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     p.Set(kOidSetWds, BuildWdsRecord(peers, count, withKey, g_Ap.passphrase));
 }
 
-}  // namespace daduve
+}  // namespace softap

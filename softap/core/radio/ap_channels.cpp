@@ -1,10 +1,10 @@
-#include "daduve/ap_channels.h"
+#include "softap/core/radio/ap_channels.h"
 
 #include <cstdlib>
 
-#include "daduve/ap_numbers.h"
+#include "softap/core/config/ap_numbers.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 std::vector<uint8_t> Range(int first, int last, int step = 1)
@@ -132,4 +132,4 @@ bool FrequencyKhzToChannel(uint32_t kHz, int* channel)
     return false;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 // Code 0 and any code not listed: 1-11.
 std::vector<uint8_t> Channels24(int regionCode);
@@ -31,4 +31,4 @@ bool ChannelToFrequencyKhz(int channel, uint32_t* kHz);
 // The other way: the channel of the first entry with that frequency; false when none has it.
 bool FrequencyKhzToChannel(uint32_t kHz, int* channel);
 
-}  // namespace daduve
+}  // namespace softap

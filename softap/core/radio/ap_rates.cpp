@@ -1,6 +1,6 @@
-#include "daduve/ap_rates.h"
+#include "softap/core/radio/ap_rates.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 constexpr uint8_t kCck[4] = {0x02, 0x04, 0x0B, 0x16};                          // 1, 2, 5.5, 11
@@ -36,4 +36,4 @@ DesiredRates DesiredRatesFor(int mode, int index)
     return {0x6C, 0x60, 0x48, 0x30, 0x16, 0x0B, 0x04, 0x02};
 }
 
-}  // namespace daduve
+}  // namespace softap

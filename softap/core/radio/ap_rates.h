@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 constexpr uint32_t kOidDesiredRates = 0x0D010210;  // OID_802_11_DESIRED_RATES
 using DesiredRates = std::array<uint8_t, 8>;
@@ -17,4 +17,4 @@ bool UsesOfdmRateList(int wirelessMode);
 // Any other index names one rate, sent alone; an index the list lacks counts as 0.
 DesiredRates DesiredRatesFor(int wirelessMode, int transRate);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,8 +1,8 @@
-#include "daduve/ap_wireless_mode.h"
+#include "softap/core/radio/ap_wireless_mode.h"
 
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 struct ModeText {
@@ -58,4 +58,4 @@ void NormalizeWirelessModeText(std::string& text)
     text = WirelessModeText(mode);
 }
 
-}  // namespace daduve
+}  // namespace softap

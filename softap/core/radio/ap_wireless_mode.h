@@ -3,7 +3,7 @@
 // 9 B/G/N; their texts in the Config page; and their folding onto what the adapter can do.
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 // Without the 5 GHz band (g_Supports5GHz): 2, 3 -> 0, 5 -> 9, 8 -> 6. Then without
 // 802.11n (g_IsHtChip): 5 -> 3, 6 and 9 -> 0. Unlike the station's, 7, 8 and 10 are not
@@ -18,4 +18,4 @@ int WirelessModeFromText(const std::string& text);
 // The text's number, normalised, written back as its text.
 void NormalizeWirelessModeText(std::string& text);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,11 +1,11 @@
-#include "daduve/band_detect.h"
+#include "softap/core/radio/band_detect.h"
 
-#include "daduve/ap_oids.h"
-#include "daduve/band_types.h"
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/radio/band_types.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 void DetectABand()
 {
@@ -16,4 +16,4 @@ void DetectABand()
         g_Supports5GHz = ListsFiveGhz(answer, returned, g_IsHtChip != 0) ? 1 : 0;
 }
 
-}  // namespace daduve
+}  // namespace softap

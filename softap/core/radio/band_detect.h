@@ -2,8 +2,8 @@
 // Whether the adapter has the 5 GHz band: sets g_Supports5GHz from the driver's list of
 // network types (0 when the driver does not answer).
 
-namespace daduve {
+namespace softap {
 
 void DetectABand();
 
-}  // namespace daduve
+}  // namespace softap

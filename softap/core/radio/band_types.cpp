@@ -1,8 +1,8 @@
-#include "daduve/band_types.h"
+#include "softap/core/radio/band_types.h"
 
-#include "daduve/le_bytes.h"
+#include "softap/core/le_bytes.h"
 
-namespace daduve {
+namespace softap {
 
 bool ListsFiveGhz(const uint8_t* answer, size_t returned, bool isHtChip)
 {
@@ -25,4 +25,4 @@ bool ListsFiveGhz(const uint8_t* answer, size_t returned, bool isHtChip)
     return found;
 }
 
-}  // namespace daduve
+}  // namespace softap

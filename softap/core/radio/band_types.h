@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace daduve {
+namespace softap {
 
 constexpr size_t kNetworkTypesBufferSize = 20;  // the count and at most four types
 constexpr uint32_t kNetworkTypeOfdm5 = 2;
@@ -14,4 +14,4 @@ constexpr uint32_t kNetworkTypeOfdm5 = 2;
 // at the whole list; the answer is the same.
 bool ListsFiveGhz(const uint8_t* answer, size_t returned, bool isHtChip);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,18 +1,18 @@
-#include "daduve/region_check.h"
+#include "softap/core/radio/region_check.h"
 
 #include <algorithm>
 #include <string>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_key_reader.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/havix_trace.h"
-#include "daduve/reg_key.h"
-#include "shared/oid_access.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/config/ap_key_reader.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/havix_trace.h"
+#include "softap/core/config/reg_key.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 int CheckRegionAndChannel()
 {
@@ -60,4 +60,4 @@ int CheckRegionAndChannel()
     return TRUE;
 }
 
-}  // namespace daduve
+}  // namespace softap

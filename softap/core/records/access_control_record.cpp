@@ -1,9 +1,9 @@
-#include "daduve/access_control_record.h"
+#include "softap/core/records/access_control_record.h"
 
-#include "daduve/le_bytes.h"
-#include "daduve/mac_entry.h"
+#include "softap/core/le_bytes.h"
+#include "softap/core/input/mac_entry.h"
 
-namespace daduve {
+namespace softap {
 
 static_assert(sizeof(AccessControlRecord) == 8 + kAccessControlMaxEntries * 8);
 
@@ -26,4 +26,4 @@ AccessControlRecord BuildAccessControlRecord(int policy, const std::vector<std::
     return r;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 constexpr size_t kAccessControlRecordSize = 264;
 constexpr size_t kAccessControlMaxEntries = 32;
@@ -21,4 +21,4 @@ enum AccessPolicy { kPolicyDisable = 0, kPolicyAllowAll = 1, kPolicyRejectAll = 
 // skipped).
 AccessControlRecord BuildAccessControlRecord(int policy, const std::vector<std::string>& digits);
 
-}  // namespace daduve
+}  // namespace softap

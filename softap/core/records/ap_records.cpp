@@ -1,10 +1,10 @@
-#include "daduve/ap_records.h"
+#include "softap/core/records/ap_records.h"
 
 #include <cstring>
 
-#include "daduve/le_bytes.h"
+#include "softap/core/le_bytes.h"
 
-namespace daduve {
+namespace softap {
 
 static_assert(sizeof(HtSettingRecord) == 12);
 static_assert(sizeof(RadiusRecord) == 72);
@@ -113,4 +113,4 @@ SsidRecord BuildSsidRecord(const std::string& ssid)
     return r;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 // HT setting: 0 PHY mode (u32), 4 transmit mode (2 = HT), 5 HT mode, 6 extension channel,
 // 7 MCS, 8 40 MHz, 9 STBC, 10 short guard interval, 11 reserved.
@@ -78,4 +78,4 @@ SsidRecord BuildSsidRecord(const std::string& ssid);
 // The SSID as stored: never more than the 32 bytes an SSID holds.
 std::string CutSsid(const std::string& ssid);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,13 +1,13 @@
-#include "daduve/wds_record.h"
+#include "softap/core/records/wds_record.h"
 
 #include <cstring>
 
-#include "daduve/le_bytes.h"
-#include "daduve/mac_entry.h"
-#include "shared/hex_text.h"
-#include "shared/wpa_psk.h"
+#include "softap/core/le_bytes.h"
+#include "softap/core/input/mac_entry.h"
+#include "shared/text/hex_text.h"
+#include "shared/crypto/wpa_psk.h"
 
-namespace daduve {
+namespace softap {
 
 static_assert(sizeof(WdsRecord) == 4 + kWdsMaxPeers * 6 + 2 + 4 + 32);
 
@@ -57,4 +57,4 @@ WdsRecord BuildWdsRecord(const std::vector<std::string>& peers, uint32_t count, 
     return r;
 }
 
-}  // namespace daduve
+}  // namespace softap

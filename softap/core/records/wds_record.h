@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 constexpr size_t kWdsRecordSize = 60;
 constexpr size_t kWdsMaxPeers = 3;
@@ -32,4 +32,4 @@ bool DeriveWdsLinkKey(const std::string& passphrase, uint8_t out[32]);
 WdsRecord BuildWdsRecord(const std::vector<std::string>& peers, uint32_t count, bool withKey,
                          const std::string& passphrase);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,15 +1,15 @@
-#include "daduve/ap_link_values.h"
+#include "softap/core/tables/ap_link_values.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "daduve/ap_channels.h"
-#include "daduve/le_bytes.h"
-#include "shared/link_values.h"
-#include "shared/mac_text.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/le_bytes.h"
+#include "shared/pages/link_values.h"
+#include "shared/text/mac_text.h"
 
-namespace daduve {
+namespace softap {
 
 std::string ApTxPowerText(int32_t value)
 {
@@ -57,4 +57,4 @@ HtRateTexts RxRateTexts(uint32_t word)
             w.stbc ? "STBC: used" : "STBC: none", "MCS: " + std::to_string(w.index)};
 }
 
-}  // namespace daduve
+}  // namespace softap

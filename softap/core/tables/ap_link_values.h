@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace daduve {
+namespace softap {
 
 // 0..6 "Lowest", -1 "100%", anything else "n%".
 std::string ApTxPowerText(int32_t value);
@@ -27,4 +27,4 @@ struct HtRateTexts {
 };
 HtRateTexts RxRateTexts(uint32_t word);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,8 +1,8 @@
-#include "daduve/event_store.h"
+#include "softap/core/tables/event_store.h"
 
-#include "daduve/le_bytes.h"
+#include "softap/core/le_bytes.h"
 
-namespace daduve {
+namespace softap {
 
 std::vector<EventRecord> g_EventArray;
 int g_EventShownCount = 0;
@@ -41,4 +41,4 @@ void MergeEventTable(const uint8_t* table, size_t returned)
         g_EventArray.push_back(ParseEventRecord(table + kEventTableHeaderBytes + i * kEventRecordBytes));
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace daduve {
+namespace softap {
 
 // One record as the driver's table holds it (16 bytes: time, station, code).
 struct EventRecord {
@@ -37,4 +37,4 @@ EventRecord ParseEventRecord(const uint8_t* bytes);
 // at least `returned` bytes.
 void MergeEventTable(const uint8_t* table, size_t returned);
 
-}  // namespace daduve
+}  // namespace softap

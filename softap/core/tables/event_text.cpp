@@ -1,10 +1,10 @@
-#include "daduve/event_text.h"
+#include "softap/core/tables/event_text.h"
 
 #include <cstdio>
 
-#include "shared/mac_text.h"
+#include "shared/text/mac_text.h"
 
-namespace daduve {
+namespace softap {
 
 std::string EventTimeText(const EventTime& t)
 {
@@ -28,4 +28,4 @@ std::string EventMessageText(const EventRecord& record, const std::string& codeT
     return text;
 }
 
-}  // namespace daduve
+}  // namespace softap

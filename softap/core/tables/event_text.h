@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "daduve/event_store.h"
+#include "softap/core/tables/event_store.h"
 
-namespace daduve {
+namespace softap {
 
 // Codes 0 to 5 have a text of their own; the string id of code c is the first id plus c.
 constexpr uint16_t kLastEventCode = 5;
@@ -23,4 +23,4 @@ std::string EventTimeText(const EventTime& t);
 // the code's string (the caller has none for other codes).
 std::string EventMessageText(const EventRecord& record, const std::string& codeText);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,11 +1,11 @@
-#include "daduve/station_table.h"
+#include "softap/core/tables/station_table.h"
 
 #include <cstdio>
 
-#include "daduve/le_bytes.h"
-#include "shared/ht_table.h"
+#include "softap/core/le_bytes.h"
+#include "shared/radio/ht_table.h"
 
-namespace daduve {
+namespace softap {
 
 std::vector<StationEntry> ParseStationTable(const uint8_t* table, size_t returned, bool ht)
 {
@@ -63,4 +63,4 @@ std::string StationRateText(uint16_t word, const CHTTable& table)
     return text + tail;
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -9,7 +9,7 @@
 
 class CHTTable;
 
-namespace daduve {
+namespace softap {
 
 // A count, then 32 entries: 8 bytes each, 10 on an 802.11n adapter (the rate word added).
 constexpr size_t kStationTableHeaderBytes = 4;
@@ -37,4 +37,4 @@ std::vector<StationEntry> ParseStationTable(const uint8_t* table, size_t returne
 // the word's mode does not know reads 0.
 std::string StationRateText(uint16_t word, const CHTTable& table);
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,9 +1,9 @@
-#include "daduve/add_block_ack_dlg.h"
+#include "softap/pages/block_ack/add_block_ack_dlg.h"
 
-#include "daduve/block_ack_page.h"
+#include "softap/pages/block_ack/block_ack_page.h"
 
-namespace daduve {
+namespace softap {
 
 CAddBlockAckDlg::CAddBlockAckDlg(fw::CWnd* parent) : CAddBlockAckDlgBase(kHavixBlockAck, parent) {}
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,16 +1,16 @@
-#include "daduve/block_ack_page.h"
+#include "softap/pages/block_ack/block_ack_page.h"
 
 #include <algorithm>
 
-#include "daduve/add_block_ack_dlg.h"
-#include "daduve/ap_oids.h"
-#include "daduve/delete_block_ack_dlg.h"
-#include "daduve/mac_list_page.h"
-#include "daduve/station_table.h"
-#include "resources/daduve/resource.h"
-#include "shared/oid_access.h"
+#include "softap/pages/block_ack/add_block_ack_dlg.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/pages/block_ack/delete_block_ack_dlg.h"
+#include "softap/pages/mac_list_page.h"
+#include "softap/core/tables/station_table.h"
+#include "resources/softap/resource.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 
 namespace {
 
@@ -55,4 +55,4 @@ const BlockAckProgram kHavixBlockAck = {
 
 CBlockAck::CBlockAck() : CBlockAckPageBase(kHavixBlockAck) {}
 
-}  // namespace daduve
+}  // namespace softap

@@ -4,9 +4,9 @@
 // sessions as originator and as recipient, refreshed every second while the page is active;
 // ADD, DELETE and DELETE ENTRY set a session up or end it through their dialogs. The main
 // sheet shows it on an 802.11n adapter while bCheckBuild is 1.
-#include "shared/block_ack_page_base.h"
+#include "shared/block_ack/block_ack_page_base.h"
 
-namespace daduve {
+namespace softap {
 
 // Havix's ids, texts, OIDs and dialogs of the page.
 extern const BlockAckProgram kHavixBlockAck;
@@ -16,4 +16,4 @@ public:
     CBlockAck();
 };
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,12 +1,12 @@
-#include "daduve/delete_block_ack_dlg.h"
+#include "softap/pages/block_ack/delete_block_ack_dlg.h"
 
-#include "daduve/block_ack_page.h"
+#include "softap/pages/block_ack/block_ack_page.h"
 
-namespace daduve {
+namespace softap {
 
 CDeleteBlockAckDlg::CDeleteBlockAckDlg(fw::CWnd* parent, const std::vector<BaPeerSessions>& sessions, int chooseTid)
     : CDeleteBlockAckDlgBase(kHavixBlockAck, parent, sessions, chooseTid)
 {
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -1,9 +1,9 @@
 #pragma once
 // "Delete Block Ack": the peer (and for one session its TID) of the block-ack sessions to
 // end, chosen from the peers the page lists for one direction.
-#include "shared/block_ack_dialogs.h"
+#include "shared/block_ack/block_ack_dialogs.h"
 
-namespace daduve {
+namespace softap {
 
 class CDeleteBlockAckDlg : public CDeleteBlockAckDlgBase {
 public:
@@ -11,4 +11,4 @@ public:
     CDeleteBlockAckDlg(fw::CWnd* parent, const std::vector<BaPeerSessions>& sessions, int chooseTid);
 };
 
-}  // namespace daduve
+}  // namespace softap

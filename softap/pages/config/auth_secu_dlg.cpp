@@ -1,16 +1,16 @@
-#include "daduve/auth_secu_dlg.h"
+#include "softap/pages/config/auth_secu_dlg.h"
 
 #include <commctrl.h>
 
-#include "daduve/auth_secu_rules.h"
-#include "daduve/mac_list_page.h"
+#include "softap/core/input/auth_secu_rules.h"
+#include "softap/pages/mac_list_page.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 constexpr int kTypeIds[4] = {IDC_SEC_KEY1_TYPE, IDC_SEC_KEY2_TYPE, IDC_SEC_KEY3_TYPE, IDC_SEC_KEY4_TYPE};
@@ -323,4 +323,4 @@ void CAuthSecuDlg::OnDestroy()
         EndDialog(IDCANCEL);
 }
 
-}  // namespace daduve
+}  // namespace softap

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "daduve/ap_settings.h"
+#include "softap/core/config/ap_settings.h"
 #include "framework/dialog.h"
-#include "shared/link_slider.h"  // CSmartEdit owns a slider: its type must be complete here
-#include "shared/smart_edit.h"
+#include "shared/controls/link_slider.h"  // CSmartEdit owns a slider: its type must be complete here
+#include "shared/controls/smart_edit.h"
 
-namespace daduve {
+namespace softap {
 
 class CAuthSecuDlg : public fw::CDialog {
 public:
@@ -67,4 +67,4 @@ private:
     CSmartEdit m_AsciiEdit[4];
 };
 
-}  // namespace daduve
+}  // namespace softap

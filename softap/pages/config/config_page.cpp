@@ -1,29 +1,29 @@
-#include "daduve/config_page.h"
+#include "softap/pages/config/config_page.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
-#include "daduve/ap_channels.h"
-#include "daduve/ap_config_store.h"
-#include "daduve/ap_numbers.h"
-#include "daduve/ap_oids.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/auth_secu_dlg.h"
-#include "daduve/config_page_rules.h"
-#include "daduve/mac_list_page.h"
+#include "softap/core/radio/ap_channels.h"
+#include "softap/core/config/ap_config_store.h"
+#include "softap/core/config/ap_numbers.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/pages/config/auth_secu_dlg.h"
+#include "softap/core/input/config_page_rules.h"
+#include "softap/pages/mac_list_page.h"
 #include "framework/ddx.h"
 #include "framework/property_sheet.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
-#include "resources/daduve/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "resources/softap/resource.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 
-namespace daduve {
+namespace softap {
 namespace {
 
 constexpr int kSsidChars = 32;
@@ -527,4 +527,4 @@ void CConfigPage::OnSecurity()
         m_Settings.Security = dialog.m_Security;
 }
 
-}  // namespace daduve
+}  // namespace softap

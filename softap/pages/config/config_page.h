@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_settings.h"
+#include "softap/core/config/ap_settings.h"
 #include "framework/property_page.h"
-#include "shared/ht_table.h"
-#include "shared/resize_width_combo_box.h"
+#include "shared/radio/ht_table.h"
+#include "shared/controls/resize_width_combo_box.h"
 
-namespace daduve {
+namespace softap {
 
 constexpr UINT_PTR kConfigTimerId = 1;
 constexpr UINT kConfigTimerMs = 1000;
@@ -87,4 +87,4 @@ private:
     CResizeWidthComboBox m_Region5Combo;
 };
 
-}  // namespace daduve
+}  // namespace softap

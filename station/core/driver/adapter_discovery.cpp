@@ -1,4 +1,4 @@
-#include "station/core/adapter_discovery.h"
+#include "station/core/driver/adapter_discovery.h"
 
 #include <cstdio>
 #include <cstring>
@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "shared/adapter_identity.h"
-#include "shared/chip_table.h"
-#include "shared/device_properties.h"
-#include "shared/os_code.h"
-#include "shared/sel_card_dlg.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/adapter/chip_table.h"
+#include "shared/adapter/device_properties.h"
+#include "shared/system/os_code.h"
+#include "shared/adapter/sel_card_dlg.h"
 #include "framework/wnd.h"
-#include "station/core/wlan_manager.h"
+#include "station/core/wlan/wlan_manager.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/adapter_presence.h"
+#include "shared/adapter/adapter_presence.h"
 
 class WlanManager;
 

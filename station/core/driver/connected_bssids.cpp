@@ -1,4 +1,4 @@
-#include "station/core/connected_bssids.h"
+#include "station/core/driver/connected_bssids.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "station/core/dls_link.h"
+#include "station/core/driver/dls_link.h"
 
 #include <cstring>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 DlsTable ReadDlsTable(const uint8_t* data, size_t returned) {
     DlsTable table{};

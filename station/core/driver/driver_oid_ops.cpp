@@ -1,9 +1,9 @@
-#include "station/core/driver_oid_ops.h"
+#include "station/core/driver/driver_oid_ops.h"
 
 #include <cstring>
 #include <vector>
 
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "station/core/my_sink.h"
+#include "station/core/driver/my_sink.h"
 
 #include <cwchar>
 

@@ -1,8 +1,8 @@
-#include "station/core/wmi_event_listener.h"
+#include "station/core/driver/wmi_event_listener.h"
 
 #include "platform/driver_events.h"
 #include "platform/platform.h"
-#include "station/core/my_sink.h"
+#include "station/core/driver/my_sink.h"
 
 CWmiEventListener::CWmiEventListener() : m_pSink(new CMySink) {}
 

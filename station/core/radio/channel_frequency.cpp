@@ -1,6 +1,6 @@
-#include "station/core/channel_frequency.h"
+#include "station/core/radio/channel_frequency.h"
 
-#include "station/core/channel_plan.h"
+#include "station/core/radio/channel_plan.h"
 
 int FrequencyToChannel(uint32_t kHz, int* channel) {
     int found = ChannelOfFrequency(kHz);

@@ -1,4 +1,4 @@
-#include "station/core/rate_tables.h"
+#include "station/core/radio/rate_tables.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "station/core/signal_quality.h"
+#include "station/core/radio/signal_quality.h"
 
 int SignalToPercent(int dbm) {
     if (dbm >= -50) return 100;

@@ -1,17 +1,17 @@
-#include "station/core/driver_registry.h"
+#include "station/core/registry/driver_registry.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "shared/adapter_identity.h"
-#include "shared/driver_key.h"
-#include "shared/oid_access.h"
-#include "shared/wireless_mode.h"
-#include "station/core/channel_plan.h"
-#include "station/core/driver_oid_ops.h"
-#include "station/core/radio_defaults.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_key.h"
+#include "shared/driver/oid_access.h"
+#include "shared/radio/wireless_mode.h"
+#include "station/core/radio/channel_plan.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/registry/radio_defaults.h"
 
 
 namespace {

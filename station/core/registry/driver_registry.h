@@ -5,7 +5,7 @@
 // Registry failures are silent: the step is skipped and the rest goes on.
 #include <windows.h>
 
-#include "shared/driver_key.h"
+#include "shared/driver/driver_key.h"
 
 constexpr const char* kInstallerKeyPath = "SOFTWARE\\TESMAR\\WLAN\\InstallShield";
 constexpr DWORD kOidQueryRadioBlock = 0x0D710111;

@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 #include "platform/programs.h"
-#include "shared/adapter_identity.h"
-#include "station/core/driver_registry.h"
+#include "shared/adapter/adapter_identity.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/station_globals.h"
 

@@ -1,4 +1,4 @@
-#include "station/core/radio_defaults.h"
+#include "station/core/registry/radio_defaults.h"
 
 int g_WirelessMode = 3;
 uint32_t g_RegionWord = 0;

@@ -1,4 +1,4 @@
-#include "station/core/bss_ie_decoder.h"
+#include "station/core/scan/bss_ie_decoder.h"
 
 #include <cstdio>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bssid_list.h"
 
 struct BssIeFlags {
     int privacy = 0;

@@ -1,4 +1,4 @@
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bssid_list.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "station/core/bssid_list_buffers.h"
+#include "station/core/scan/bssid_list_buffers.h"
 
 #include <windows.h>
 

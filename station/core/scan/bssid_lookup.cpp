@@ -1,8 +1,8 @@
-#include "station/core/bssid_lookup.h"
+#include "station/core/scan/bssid_lookup.h"
 
-#include "station/core/bss_ie_decoder.h"
-#include "station/core/bssid_list.h"
-#include "station/core/channel_frequency.h"
+#include "station/core/scan/bss_ie_decoder.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/radio/channel_frequency.h"
 
 int ChannelOfBssid(const uint8_t* list, const uint8_t bssid[6]) {
     if (list == nullptr) return -1;

@@ -1,4 +1,4 @@
-#include "station/core/scan_conversion.h"
+#include "station/core/scan/scan_conversion.h"
 
 #include <cstring>
 #include <unordered_set>

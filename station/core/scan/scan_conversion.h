@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bssid_list.h"
 
 // One BSS as the service reported it under one network of the available-network list.
 struct BssDescription {

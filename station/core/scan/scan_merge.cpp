@@ -1,11 +1,11 @@
-#include "station/core/scan_merge.h"
+#include "station/core/scan/scan_merge.h"
 
 #include <cstring>
 #include <memory>
 #include <unordered_set>
 #include <vector>
 
-#include "station/core/channel_frequency.h"
+#include "station/core/radio/channel_frequency.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "station/core/bssid_list.h"
+#include "station/core/scan/bssid_list.h"
 
 // 15 seconds in FILETIME units (100 ns).
 constexpr uint64_t kBssAgeLimit = 150000000;

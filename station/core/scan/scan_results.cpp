@@ -1,14 +1,14 @@
-#include "station/core/scan_results.h"
+#include "station/core/scan/scan_results.h"
 
 #include <cstddef>
 #include <cstring>
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
-#include "station/core/channel_plan.h"
-#include "station/core/radio_defaults.h"
-#include "station/core/scan_merge.h"
-#include "station/core/wlan_manager.h"
+#include "station/core/radio/channel_plan.h"
+#include "station/core/registry/radio_defaults.h"
+#include "station/core/scan/scan_merge.h"
+#include "station/core/wlan/wlan_manager.h"
 
 void DescribeBssList(const WLAN_BSS_LIST* list, std::vector<BssDescription>& out) {
     if (list == nullptr) return;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "station/core/scan_conversion.h"
+#include "station/core/scan/scan_conversion.h"
 
 class WlanManager;
 class BssidLists;

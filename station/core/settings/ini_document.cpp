@@ -1,8 +1,8 @@
-#include "station/core/ini_document.h"
+#include "station/core/settings/ini_document.h"
 
 #include <cctype>
 
-#include "station/core/ini_text.h"
+#include "station/core/settings/ini_text.h"
 
 std::string TrimIniText(const std::string& s) {
     size_t b = 0, e = s.size();

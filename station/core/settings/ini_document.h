@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "station/core/settings_source.h"
+#include "station/core/settings/settings_source.h"
 
 // Without the blanks at both ends, as names and values are read.
 std::string TrimIniText(const std::string& text);

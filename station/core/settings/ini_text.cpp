@@ -1,4 +1,4 @@
-#include "station/core/ini_text.h"
+#include "station/core/settings/ini_text.h"
 
 #include <cctype>
 

@@ -1,9 +1,9 @@
-#include "station/core/settings_file.h"
+#include "station/core/settings/settings_file.h"
 
 #include <cstring>
 
-#include "shared/adapter_identity.h"
-#include "station/core/ini_text.h"
+#include "shared/adapter/adapter_identity.h"
+#include "station/core/settings/ini_text.h"
 #include "station/core/qel_config_app.h"
 #include "station/profiles/profile_keys.h"
 #include "station/profiles/profile_list.h"

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "station/core/settings_names.h"
-#include "station/core/settings_source.h"
+#include "station/core/settings/settings_names.h"
+#include "station/core/settings/settings_source.h"
 
 // Full path of a settings file of the selected chip.
 std::string SettingsFilePath(const std::string& name, int kind, int useProgramDir = 0);

@@ -1,4 +1,4 @@
-#include "station/core/settings_names.h"
+#include "station/core/settings/settings_names.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "station/core/wlan_connector.h"
+#include "station/core/wlan/wlan_connector.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
-#include "station/core/wlan_profile_editor.h"
+#include "station/core/wlan/wlan_profile_editor.h"
 #include "station/profiles/profile_apply_record.h"
 
 WlanConnector::WlanConnector(HANDLE* clientHandle, GUID* iface, HWND notifyWindow, int allUsers)

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "station/core/wlan_profile_store.h"
-#include "station/core/wlan_profile_xml.h"
+#include "station/core/wlan/wlan_profile_store.h"
+#include "station/core/wlan/wlan_profile_xml.h"
 
 struct ProfileApplyRecord;
 

@@ -1,7 +1,7 @@
-#include "station/core/wlan_manager.h"
+#include "station/core/wlan/wlan_manager.h"
 
-#include "station/core/bssid_list_buffers.h"
-#include "station/core/bssid_lookup.h"
+#include "station/core/scan/bssid_list_buffers.h"
+#include "station/core/scan/bssid_lookup.h"
 
 #include <cstring>
 #include <cwchar>

@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "station/core/driver_oid_ops.h"
-#include "station/core/wlan_connector.h"
-#include "station/core/wlan_notifier.h"
-#include "station/core/wlan_profile_store.h"
-#include "station/core/wlan_profile_xml.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/wlan/wlan_connector.h"
+#include "station/core/wlan/wlan_notifier.h"
+#include "station/core/wlan/wlan_profile_store.h"
+#include "station/core/wlan/wlan_profile_xml.h"
 
 struct ProfileApplyRecord;
 

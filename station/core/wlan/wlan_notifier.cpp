@@ -1,11 +1,11 @@
-#include "station/core/wlan_notifier.h"
+#include "station/core/wlan/wlan_notifier.h"
 
 #include <cstring>
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
 #include "platform/wlan_codes.h"
-#include "station/core/wlan_messages.h"
+#include "station/core/wlan/wlan_messages.h"
 
 std::atomic<int> WlanNotifier::s_live{0};
 

@@ -1,9 +1,9 @@
-#include "station/core/wlan_profile_editor.h"
+#include "station/core/wlan/wlan_profile_editor.h"
 
 #include "framework/thread.h"
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
-#include "station/core/wlan_messages.h"
+#include "station/core/wlan/wlan_messages.h"
 
 std::atomic<int> g_ProfileEditorOpen{0};
 

@@ -1,9 +1,9 @@
-#include "station/core/wlan_profile_store.h"
+#include "station/core/wlan/wlan_profile_store.h"
 
 #include "platform/native_wifi.h"
 #include "platform/platform.h"
-#include "station/core/ansi_text.h"
-#include "station/core/xml_tag_text.h"
+#include "station/core/wlan/ansi_text.h"
+#include "station/core/wlan/xml_tag_text.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "station/core/wlan_profile_text.h"
+#include "station/core/wlan/wlan_profile_text.h"
 
 #include <cstring>
 
-#include "shared/hex_text.h"
-#include "station/core/bss_ie_decoder.h"
-#include "station/core/bssid_list.h"
+#include "shared/text/hex_text.h"
+#include "station/core/scan/bss_ie_decoder.h"
+#include "station/core/scan/bssid_list.h"
 
 namespace wlan_profile {
 namespace {

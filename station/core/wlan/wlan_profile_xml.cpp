@@ -1,9 +1,9 @@
-#include "station/core/wlan_profile_xml.h"
+#include "station/core/wlan/wlan_profile_xml.h"
 
-#include "station/core/ansi_text.h"
-#include "station/core/bssid_list.h"
-#include "station/core/bssid_list_buffers.h"
-#include "station/core/wlan_profile_text.h"
+#include "station/core/wlan/ansi_text.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/scan/bssid_list_buffers.h"
+#include "station/core/wlan/wlan_profile_text.h"
 
 bool WlanProfileXml::Build(const ProfileApplyRecord& record, std::wstring* name, std::wstring* escapedSsid,
                            DOT11_BSS_TYPE* bssType, std::wstring* xml, int* discoveryFlag, int* secured) {

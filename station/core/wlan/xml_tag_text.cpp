@@ -1,4 +1,4 @@
-#include "station/core/xml_tag_text.h"
+#include "station/core/wlan/xml_tag_text.h"
 
 std::string XmlTagText(const std::string& text, const char* tag) {
     const std::string open = std::string("<") + tag;

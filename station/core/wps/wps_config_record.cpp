@@ -1,4 +1,4 @@
-#include "station/core/wps_config_record.h"
+#include "station/core/wps/wps_config_record.h"
 
 #include <cstdio>
 #include <cstring>

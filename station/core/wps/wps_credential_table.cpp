@@ -1,4 +1,4 @@
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 
 #include <cstdio>
 #include <cstring>

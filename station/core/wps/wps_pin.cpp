@@ -1,4 +1,4 @@
-#include "station/core/wps_pin.h"
+#include "station/core/wps/wps_pin.h"
 
 #include <cstring>
 

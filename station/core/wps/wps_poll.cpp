@@ -1,17 +1,17 @@
-#include "station/core/wps_poll.h"
+#include "station/core/wps/wps_poll.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 #include "station/core/action_data.h"
-#include "station/core/ansi_text.h"
+#include "station/core/wlan/ansi_text.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/settings_file.h"
+#include "station/core/settings/settings_file.h"
 #include "station/core/station_globals.h"
-#include "station/core/wps_profile_record.h"
-#include "station/core/wps_status.h"
+#include "station/core/wps/wps_profile_record.h"
+#include "station/core/wps/wps_status.h"
 
 WpsCredentialTable g_WpsCredentialTable = {};
 int g_WpsSessionActive = 0;

@@ -4,7 +4,7 @@
 // the connect with a credential through the action queue.
 #include <cstdint>
 
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 
 struct ProfileApplyRecord;
 

@@ -1,8 +1,8 @@
-#include "station/core/wps_profile_record.h"
+#include "station/core/wps/wps_profile_record.h"
 
 #include <cstring>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 int32_t NdisAuthModeOfWps(uint32_t authType) {
     switch (authType) {

@@ -3,7 +3,7 @@
 // and the numbers the credential's type bits stand for elsewhere. Window-less.
 #include <cstdint>
 
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 #include "station/profiles/profile_apply_record.h"
 
 // NDIS authentication mode and encryption status of the WPS type bits.

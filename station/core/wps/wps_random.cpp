@@ -1,8 +1,8 @@
-#include "station/core/wps_random.h"
+#include "station/core/wps/wps_random.h"
 
 #include "platform/platform.h"
 #include "platform/secure_random.h"
-#include "station/core/wps_pin.h"
+#include "station/core/wps/wps_pin.h"
 
 bool RandomBytes(uint8_t* out, size_t n) {
     if (out == nullptr || n < 1 || n > 1024) return false;

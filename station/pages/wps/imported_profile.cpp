@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "station/core/wps_credential_table.h"
-#include "station/profiles/wep_key_text.h"
+#include "station/core/wps/wps_credential_table.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 namespace {
 

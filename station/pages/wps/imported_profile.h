@@ -1,8 +1,8 @@
 #pragma once
 // The "_prof" keys of a profile imported from a WPS credential. Window-less.
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 #include "station/profiles/profile_apply_record.h"
-#include "station/profiles/profile_editor_model.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 // record: the credential turned into an apply record. A WEP key is stored as the profile
 // keys store every WEP key, as hex digits (an ASCII key as its characters' codes, marked

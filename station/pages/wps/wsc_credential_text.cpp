@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "shared/hex_text.h"
-#include "station/profiles/wep_key_text.h"
+#include "shared/text/hex_text.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 WscKeyForms KeyFormsOf(const WpsCredential& c) {
     WscKeyForms forms;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "station/core/wps_credential_table.h"
+#include "station/core/wps/wps_credential_table.h"
 
 struct WscKeyForms {
     std::string hex;            // a WEP key as hex digits

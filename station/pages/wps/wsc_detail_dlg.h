@@ -6,9 +6,9 @@
 #include <string>
 
 #include "framework/dialog.h"
-#include "shared/link_slider.h"
-#include "shared/smart_edit.h"
-#include "station/core/wps_credential_table.h"
+#include "shared/controls/link_slider.h"
+#include "shared/controls/smart_edit.h"
+#include "station/core/wps/wps_credential_table.h"
 
 class CWscDetailDlg : public fw::CDialog {
 public:

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/smart_edit.h"
+#include "shared/controls/smart_edit.h"
 
 class CWscPage : public fw::CPropertyPage {
 public:

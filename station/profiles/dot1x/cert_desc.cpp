@@ -1,10 +1,10 @@
-#include "station/profiles/cert_desc.h"
+#include "station/profiles/dot1x/cert_desc.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "platform/cert_stores.h"
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 namespace {
 

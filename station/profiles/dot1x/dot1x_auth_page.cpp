@@ -1,4 +1,4 @@
-#include "station/profiles/dot1x_auth_page.h"
+#include "station/profiles/dot1x/dot1x_auth_page.h"
 
 #include <cstring>
 
@@ -10,10 +10,10 @@
 #include "platform/platform.h"
 #include "resources/station/resource.h"
 #include "station/core/action_data.h"
-#include "station/profiles/dot1x_checks.h"
-#include "station/profiles/dot1x_sheet.h"
-#include "station/profiles/editor_exchange.h"
-#include "station/profiles/sel_cert_dlg.h"
+#include "station/profiles/dot1x/dot1x_checks.h"
+#include "station/profiles/dot1x/dot1x_sheet.h"
+#include "station/profiles/editor/editor_exchange.h"
+#include "station/profiles/dot1x/sel_cert_dlg.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "station/profiles/dot1x_ca_server_page.h"
+#include "station/profiles/dot1x/dot1x_ca_server_page.h"
 
 #include <cstring>
 
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "station/profiles/dot1x_sheet.h"
-#include "station/profiles/editor_exchange.h"
-#include "station/profiles/sel_cert_dlg.h"
+#include "station/profiles/dot1x/dot1x_sheet.h"
+#include "station/profiles/editor/editor_exchange.h"
+#include "station/profiles/dot1x/sel_cert_dlg.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/property_page.h"
-#include "station/profiles/cert_desc.h"
-#include "station/profiles/dot1x_settings.h"
+#include "station/profiles/dot1x/cert_desc.h"
+#include "station/profiles/dot1x/dot1x_settings.h"
 
 class C8021xSheet;
 

@@ -1,4 +1,4 @@
-#include "station/profiles/dot1x_checks.h"
+#include "station/profiles/dot1x/dot1x_checks.h"
 
 #include "resources/station/resource.h"
 

@@ -3,7 +3,7 @@
 // message and the page that holds the value. Window-less.
 #include <string>
 
-#include "station/profiles/dot1x_settings.h"
+#include "station/profiles/dot1x/dot1x_settings.h"
 
 struct Dot1xProblem {
     unsigned message = 0;  // string id; 0: the settings are complete

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "station/profiles/cert_desc.h"
+#include "station/profiles/dot1x/cert_desc.h"
 
 // EAP methods.
 constexpr int kEapPeap = 0;

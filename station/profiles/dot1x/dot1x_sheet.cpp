@@ -1,10 +1,10 @@
-#include "station/profiles/dot1x_sheet.h"
+#include "station/profiles/dot1x/dot1x_sheet.h"
 
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "station/profiles/dot1x_checks.h"
+#include "station/profiles/dot1x/dot1x_checks.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include "framework/property_sheet.h"
-#include "station/profiles/dot1x_auth_page.h"
-#include "station/profiles/dot1x_ca_server_page.h"
-#include "station/profiles/dot1x_settings.h"
+#include "station/profiles/dot1x/dot1x_auth_page.h"
+#include "station/profiles/dot1x/dot1x_ca_server_page.h"
+#include "station/profiles/dot1x/dot1x_settings.h"
 
 class C8021xSheet : public fw::CPropertySheet {
 public:

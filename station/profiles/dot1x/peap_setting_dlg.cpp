@@ -1,4 +1,4 @@
-#include "station/profiles/peap_setting_dlg.h"
+#include "station/profiles/dot1x/peap_setting_dlg.h"
 
 #include <cstring>
 

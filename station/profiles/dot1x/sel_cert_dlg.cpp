@@ -1,4 +1,4 @@
-#include "station/profiles/sel_cert_dlg.h"
+#include "station/profiles/dot1x/sel_cert_dlg.h"
 
 #include <commctrl.h>
 
@@ -7,7 +7,7 @@
 #include "platform/cert_stores.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "shared/list_view_rows.h"
+#include "shared/controls/list_view_rows.h"
 
 std::vector<CertDesc> ListStoreCertificates(const char* storeName) {
     std::vector<CertDesc> out;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
-#include "station/profiles/cert_desc.h"
+#include "station/profiles/dot1x/cert_desc.h"
 
 class CSelCertDlg : public fw::CDialog {
 public:

@@ -1,10 +1,10 @@
-#include "station/profiles/auth_secu_dlg.h"
+#include "station/profiles/editor/auth_secu_dlg.h"
 
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "station/core/driver_registry.h"
+#include "station/core/registry/driver_registry.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include "framework/dialog.h"
-#include "station/profiles/auth_secu_form.h"
-#include "station/profiles/profile_checks.h"
-#include "station/profiles/profile_editor_model.h"
+#include "station/profiles/editor/auth_secu_form.h"
+#include "station/profiles/editor/profile_checks.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 class CAuthSecuDlg : public fw::CDialog {
 public:

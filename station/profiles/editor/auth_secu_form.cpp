@@ -1,4 +1,4 @@
-#include "station/profiles/auth_secu_form.h"
+#include "station/profiles/editor/auth_secu_form.h"
 
 #include <iterator>
 #include <vector>
@@ -6,13 +6,13 @@
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
 #include "station/core/station_globals.h"
-#include "station/profiles/auth_type_table.h"
-#include "station/profiles/dot1x_sheet.h"
-#include "station/profiles/editor_exchange.h"
-#include "station/profiles/wep_key_text.h"
+#include "station/profiles/editor/auth_type_table.h"
+#include "station/profiles/dot1x/dot1x_sheet.h"
+#include "station/profiles/editor/editor_exchange.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "framework/dialog.h"
-#include "shared/link_slider.h"  // CSmartEdit members are built here
-#include "shared/smart_edit.h"
-#include "station/profiles/profile_editor_model.h"
+#include "shared/controls/link_slider.h"  // CSmartEdit members are built here
+#include "shared/controls/smart_edit.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 class AuthSecuForm {
 public:

@@ -1,7 +1,7 @@
-#include "station/profiles/auth_secu_page.h"
+#include "station/profiles/editor/auth_secu_page.h"
 
 #include "resources/station/resource.h"
-#include "station/profiles/profile_sheet.h"
+#include "station/profiles/editor/profile_sheet.h"
 
 FW_BEGIN_MESSAGE_MAP(CAuthSecuPage, fw::CPropertyPage)
     AUTH_SECU_FORM_MESSAGES

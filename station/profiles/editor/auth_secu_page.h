@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "framework/property_page.h"
-#include "station/profiles/auth_secu_form.h"
-#include "station/profiles/profile_editor_model.h"
+#include "station/profiles/editor/auth_secu_form.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 class CAuthSecuPage : public fw::CPropertyPage {
 public:

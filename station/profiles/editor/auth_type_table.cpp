@@ -1,4 +1,4 @@
-#include "station/profiles/auth_type_table.h"
+#include "station/profiles/editor/auth_type_table.h"
 
 bool OsKnowsWpa2(int osCode) {
     return osCode == 7 || osCode == 8 || osCode == 10 || osCode == 11 || osCode == 12;

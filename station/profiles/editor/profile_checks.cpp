@@ -1,7 +1,7 @@
-#include "station/profiles/profile_checks.h"
+#include "station/profiles/editor/profile_checks.h"
 
 #include "resources/station/resource.h"
-#include "station/profiles/auth_type_table.h"
+#include "station/profiles/editor/auth_type_table.h"
 #include "station/profiles/profile_list.h"
 
 namespace {

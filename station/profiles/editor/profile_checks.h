@@ -5,8 +5,8 @@
 // ProfileSaveUi.
 #include <string>
 
-#include "station/profiles/profile_editor_model.h"
-#include "station/profiles/wep_key_text.h"
+#include "station/profiles/editor/profile_editor_model.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 // Message box styles and answers, as the system's message boxes take and give them.
 constexpr unsigned kBoxOk = 0x00;

@@ -1,13 +1,13 @@
-#include "station/profiles/profile_editor_model.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "station/core/bssid_list.h"
-#include "station/core/channel_plan.h"
-#include "station/profiles/auth_type_table.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/radio/channel_plan.h"
+#include "station/profiles/editor/auth_type_table.h"
 #include "station/profiles/station_config_reader.h"
-#include "station/profiles/wep_key_text.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 namespace {
 

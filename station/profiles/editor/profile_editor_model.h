@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "station/core/settings_source.h"
-#include "station/profiles/cert_desc.h"
-#include "station/profiles/dot1x_settings.h"
+#include "station/core/settings/settings_source.h"
+#include "station/profiles/dot1x/cert_desc.h"
+#include "station/profiles/dot1x/dot1x_settings.h"
 
 constexpr int kRtsThresholdOff = 2347;
 constexpr int kFragThresholdOff = 2346;

@@ -1,16 +1,16 @@
-#include "station/profiles/profile_sheet.h"
+#include "station/profiles/editor/profile_sheet.h"
 
 #include "framework/resources.h"
 #include "platform/message_boxes.h"
 #include "platform/platform.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
-#include "station/core/driver_registry.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/core/help.h"
-#include "station/core/settings_file.h"
-#include "station/profiles/cert_desc.h"
-#include "station/profiles/profile_checks.h"
+#include "station/core/settings/settings_file.h"
+#include "station/profiles/dot1x/cert_desc.h"
+#include "station/profiles/editor/profile_checks.h"
 #include "station/profiles/profile_globals.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "framework/property_sheet.h"
-#include "station/profiles/auth_secu_page.h"
-#include "station/profiles/profile_editor_model.h"
-#include "station/profiles/sys_config_page.h"
+#include "station/profiles/editor/auth_secu_page.h"
+#include "station/profiles/editor/profile_editor_model.h"
+#include "station/profiles/editor/sys_config_page.h"
 
 class CProfileSheet : public fw::CPropertySheet {
 public:

@@ -1,4 +1,4 @@
-#include "station/profiles/sys_config_page.h"
+#include "station/profiles/editor/sys_config_page.h"
 
 #include <commctrl.h>
 
@@ -7,15 +7,15 @@
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/station/resource.h"
-#include "shared/oid_access.h"
-#include "station/core/bssid_list.h"
-#include "station/core/channel_plan.h"
-#include "station/core/driver_registry.h"
+#include "shared/driver/oid_access.h"
+#include "station/core/scan/bssid_list.h"
+#include "station/core/radio/channel_plan.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/radio_defaults.h"
+#include "station/core/registry/radio_defaults.h"
 #include "station/core/station_globals.h"
-#include "station/profiles/editor_exchange.h"
-#include "station/profiles/profile_sheet.h"
+#include "station/profiles/editor/editor_exchange.h"
+#include "station/profiles/editor/profile_sheet.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "framework/property_page.h"
-#include "shared/link_slider.h"
-#include "shared/smart_edit.h"
-#include "station/profiles/profile_editor_model.h"
+#include "shared/controls/link_slider.h"
+#include "shared/controls/smart_edit.h"
+#include "station/profiles/editor/profile_editor_model.h"
 
 class CSysConfigPage : public fw::CPropertyPage {
 public:

@@ -1,9 +1,9 @@
-#include "station/profiles/wep_key_text.h"
+#include "station/profiles/editor/wep_key_text.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "shared/hex_text.h"
+#include "shared/text/hex_text.h"
 
 bool IsWepKeyText(const std::string& text, int format) {
     if (format == kKeyFormatAscii) return text.size() == 5 || text.size() == 13;

@@ -8,36 +8,36 @@
 #include <cstdlib>
 #include <string>
 
-#include "daduve/havix_app.h"
-#include "daduve/qel_prop_sheet.h"
-#include "daduve/tray_wnd.h"
+#include "softap/tray/havix_app.h"
+#include "softap/tray/qel_prop_sheet.h"
+#include "softap/tray/tray_wnd.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "platform/platform.h"
 #include "platform/sim/world.h"
 #include "poll_ticks.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
 namespace {
 
 int g_ticks = 500;
-daduve::CTrayWnd* g_window = nullptr;
+softap::CTrayWnd* g_window = nullptr;
 
 void CALLBACK RunOnce(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    daduve::CTrayWnd& window = *g_window;
+    softap::CTrayWnd& window = *g_window;
     fw::PumpMessages(1500);  // started, configuration pushed
     bench::PrintHeader(g_ticks);  // after what the start prints
-    bench::PrintRow("Havix", "closed", bench::MeasureTicks(window.m_hWnd, daduve::kPollTimerId, g_ticks));
+    bench::PrintRow("Havix", "closed", bench::MeasureTicks(window.m_hWnd, softap::kPollTimerId, g_ticks));
     window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
     fw::PumpMessages(1000);
-    if (daduve::CQelPropSheet* sheet = window.m_pSheet) {
+    if (softap::CQelPropSheet* sheet = window.m_pSheet) {
         const HWND tabs = sheet->GetTabControl();
         for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
             PropSheet_SetCurSel(sheet->m_hWnd, nullptr, i);
             fw::PumpMessages(300);
             const std::string state = "open: " + bench::TabText(tabs, i);
-            bench::PrintRow("Havix", state.c_str(), bench::MeasureTicks(window.m_hWnd, daduve::kPollTimerId, g_ticks));
+            bench::PrintRow("Havix", state.c_str(), bench::MeasureTicks(window.m_hWnd, softap::kPollTimerId, g_ticks));
         }
     } else {
         std::printf("the sheet did not open\n");
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     }
     world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
     platform::sim::Install(&world);
-    daduve::CTrayWnd window;
+    softap::CTrayWnd window;
     window.m_bOpenSheet = 0;
     g_window = &window;
     SetTimer(nullptr, 0, 10, RunOnce);

@@ -13,7 +13,7 @@
 #include "platform/sim/world.h"
 #include "poll_ticks.h"
 #include "resources/station/resource.h"
-#include "shared/os_version.h"
+#include "shared/system/os_version.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
 

@@ -16,11 +16,11 @@
 #include "platform/platform.h"
 #include "platform/sim/world.h"
 #include "resources/station/resource.h"
-#include "shared/os_version.h"
+#include "shared/system/os_version.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
 #include "station/core/station_globals.h"
-#include "station/core/wlan_messages.h"
+#include "station/core/wlan/wlan_messages.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "framework/message_loop.h"
 #include "framework/resources.h"
-#include "shared/about_page_base.h"
+#include "shared/pages/about_page_base.h"
 
 #ifndef IDC_ABOUT_WEB
 #error "include the program's resource.h before about_page_checks.h"

@@ -14,8 +14,8 @@
 
 #include "framework/property_sheet.h"
 #include "platform/sim/world.h"
-#include "shared/block_ack.h"
-#include "shared/block_ack_program.h"
+#include "shared/block_ack/block_ack.h"
+#include "shared/block_ack/block_ack_program.h"
 #include "tests/win/common/modal_steps.h"
 #include "tests/win/layout_check.h"
 

@@ -12,7 +12,7 @@
 
 #include "framework/message_loop.h"
 #include "framework/wnd.h"
-#include "shared/list_view_rows.h"
+#include "shared/controls/list_view_rows.h"
 #include "tests/win/window_steps.h"
 
 namespace testutil {

@@ -9,7 +9,7 @@
 
 #include "framework/message_loop.h"
 #include "platform/sim/world.h"
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 
 namespace testutil {
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 #include "tests/win/window_steps.h"
 
 namespace testutil {

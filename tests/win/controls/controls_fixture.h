@@ -6,11 +6,11 @@
 #include <string>
 
 #include "framework/framework.h"
-#include "shared/link_slider.h"
-#include "shared/no_hscroll_list_ctrl.h"
-#include "shared/resize_width_combo_box.h"
-#include "shared/site_list_ctrl.h"
-#include "shared/smart_edit.h"
+#include "shared/controls/link_slider.h"
+#include "shared/controls/no_hscroll_list_ctrl.h"
+#include "shared/controls/resize_width_combo_box.h"
+#include "shared/controls/site_list_ctrl.h"
+#include "shared/controls/smart_edit.h"
 #include "test_ids.h"
 
 namespace ctltest {

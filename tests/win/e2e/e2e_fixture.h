@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/win/daduve/process_util.h"
+#include "tests/win/softap/process_util.h"
 
 namespace e2e {
 

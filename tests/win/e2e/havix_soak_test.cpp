@@ -10,7 +10,7 @@
 
 #include "soak_bounds.h"
 #include "tests/win/common/resource_counters.h"
-#include "tests/win/daduve/tray_fixture.h"
+#include "tests/win/softap/tray_fixture.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST_F(HavixSoakTest, TenThousandPollTicksOverEveryPageHoldNothingMoreAfterTheWa
             if (i % kTicksPerPage == 0 && SheetShown())
                 Sheet()->SetActivePage((i / kTicksPerPage) % Sheet()->GetPageCount());
             if (i == warmUp) {
-                ASSERT_EQ(daduve::g_EventArray.size(), daduve::kMaxStoredEvents) << "the store is full before counting";
+                ASSERT_EQ(softap::g_EventArray.size(), softap::kMaxStoredEvents) << "the store is full before counting";
                 before = testutil::CountResources();
             }
             if (i == last) after = testutil::CountResources();
@@ -75,7 +75,7 @@ TEST_F(HavixSoakTest, TenThousandPollTicksOverEveryPageHoldNothingMoreAfterTheWa
         }
         ASSERT_TRUE(SheetShown()) << "the sheet stayed open all along";
         EXPECT_EQ(Sheet()->GetPageCount(), pages);
-        EXPECT_EQ(daduve::g_EventArray.size(), daduve::kMaxStoredEvents);
+        EXPECT_EQ(softap::g_EventArray.size(), softap::kMaxStoredEvents);
         soak::ExpectNoGrowth(before, after);
     });
     EXPECT_EQ(world.OpenDriverHandles(), 0u);

@@ -9,10 +9,10 @@
 
 #include "platform/driver_port.h"
 #include "platform/sim/world.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_version.h"
-#include "shared/oid_access.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_version.h"
+#include "shared/driver/oid_access.h"
+#include "shared/system/os_code.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "shared/adapter_identity.h"
-#include "shared/admin.h"
-#include "shared/os_code.h"
-#include "shared/os_version.h"
-#include "shared/wow64.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/admin.h"
+#include "shared/system/os_code.h"
+#include "shared/system/os_version.h"
+#include "shared/system/wow64.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 
 #include <string>
 
-#include "daduve/about_page.h"
+#include "softap/pages/about_page.h"
 #include "sheet_page_fixture.h"
-#include "shared/driver_file.h"
-#include "shared/os_code.h"
-#include "shared/vendor_web.h"
+#include "shared/driver/driver_file.h"
+#include "shared/system/os_code.h"
+#include "shared/pages/vendor_web.h"
 #include "tests/win/common/about_page_checks.h"
 #include "tests/win/common/stand_in_driver_file.h"
 
@@ -41,7 +41,7 @@ std::string DriverPath(int chipIndex) {
     return ChooseSoftApDriverFile(g_OsCode, g_IsWow64, chipIndex, &choice) ? choice.relativePath : std::string();
 }
 
-class ApAboutPageTest : public testutil::AboutPageChecks<HavixSheetPageTest<daduve::CAboutPage>> {
+class ApAboutPageTest : public testutil::AboutPageChecks<HavixSheetPageTest<softap::CAboutPage>> {
 protected:
     void Start(const std::string& extra, int chipIndex = 7) override {
         Load(Adapter(extra));

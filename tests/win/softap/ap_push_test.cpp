@@ -12,13 +12,13 @@
 #include <utility>
 #include <vector>
 
-#include "daduve/ap_config_store.h"
-#include "daduve/ap_registry.h"
-#include "daduve/ap_settings.h"
-#include "daduve/ap_sheet_sync.h"
-#include "daduve/ap_state.h"
-#include "daduve/ap_wireless_mode.h"
-#include "daduve/region_check.h"
+#include "softap/core/config/ap_config_store.h"
+#include "softap/core/config/ap_registry.h"
+#include "softap/core/config/ap_settings.h"
+#include "softap/core/push/ap_sheet_sync.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/radio/ap_wireless_mode.h"
+#include "softap/core/radio/region_check.h"
 #include "havix_fixture.h"
 #include "journal_steps.h"
 
@@ -42,11 +42,11 @@ const Bytes kOptionsTail = {0x5A, 0xA5, 0, 0, 0, 0};
 
 using Values = std::vector<std::pair<const char*, std::string>>;
 
-class CountingSheet : public daduve::IApSheetSync {
+class CountingSheet : public softap::IApSheetSync {
 public:
     void SyncWdsPage() override {
         ++calls;
-        allowed = daduve::g_Ap.wdsAllowed;
+        allowed = softap::g_Ap.wdsAllowed;
     }
     int calls = 0;
     int allowed = -1;
@@ -58,25 +58,25 @@ protected:
     void Seeded() {
         Load(testutil::Scenario("soft-ap.scn"));
         Bind(7, false);
-        daduve::InitApDefaults();
+        softap::InitApDefaults();
     }
     void Write(const Values& values) {
         for (const auto& [name, text] : values) SetText(DriverKey(), name, text);
     }
-    void StartUp(daduve::IApSheetSync* sheet = nullptr) {
+    void StartUp(softap::IApSheetSync* sheet = nullptr) {
         world.ClearJournal();
-        daduve::LoadAndApplyApSettings(sheet);
+        softap::LoadAndApplyApSettings(sheet);
     }
     // The Config page's record as it reads the driver key.
-    daduve::DaduVeSettings Record() {
-        daduve::DaduVeSettings s;
+    softap::DaduVeSettings Record() {
+        softap::DaduVeSettings s;
         s.WirelessModeText = "802.11 B/G/N mix";
-        daduve::ReadConfigFromRegistry(s);
+        softap::ReadConfigFromRegistry(s);
         return s;
     }
-    void Apply(daduve::DaduVeSettings& s, daduve::IApSheetSync* sheet = nullptr) {
+    void Apply(softap::DaduVeSettings& s, softap::IApSheetSync* sheet = nullptr) {
         world.ClearJournal();
-        daduve::WriteConfigToRegistryAndSetOid(s, s.TransRate, sheet);
+        softap::WriteConfigToRegistryAndSetOid(s, s.TransRate, sheet);
     }
 };
 
@@ -102,14 +102,14 @@ std::vector<Step> Then(std::vector<Step> head, const std::vector<Step>& tail) {
 
 TEST_F(ApPushTest, StartupPushOfTheSeededConfiguration) {
     Seeded();
-    daduve::g_Ap.checkBuild = 1;
+    softap::g_Ap.checkBuild = 1;
     CountingSheet sheet;
     StartUp(&sheet);
     ExpectJournal(world, Then(SeededStartupPrefix(), {S(kAuthS, U32(0)), S(kEncS, U32(1)), S(kSsidS, Ssid("DaduVE-21")),
                                                       S(kAclS, Acl(0, {})), S(kWdsS, Wds(0, {}, ""))}));
     EXPECT_EQ(sheet.calls, 1);
     EXPECT_EQ(sheet.allowed, 1);
-    EXPECT_EQ(daduve::g_Ap.phyMode, 9);
+    EXPECT_EQ(softap::g_Ap.phyMode, 9);
     // Seeding leaves TransmitSetting and TXBurst out: their steps are skipped and traced.
     EXPECT_NE(TraceFile().find("RegQueryValueEx 'REGSTR_TRANSMITSETTING' failed\r\n"), std::string::npos) << TraceFile();
     EXPECT_NE(TraceFile().find("RegQueryValueEx 'REGSTR_TXBURST' failed\r\n"), std::string::npos);
@@ -162,9 +162,9 @@ TEST_F(ApPushTest, StartupPushSendsEveryRecordOfAFullConfiguration) {
                           S(kAclS, Acl(1, {"001122334455", "0073FF123456"})),
                           // AES: no peers in use, the link key all the same.
                           S(kWdsS, Wds(0, {"020000000001", "020000000002"}, kWdsHarbor))});
-    EXPECT_EQ(daduve::g_Ap.authenType, 7);
-    EXPECT_EQ(daduve::g_Ap.passphrase, "harbor lights 2008");
-    EXPECT_EQ(daduve::g_Ap.wdsAllowed, 0);
+    EXPECT_EQ(softap::g_Ap.authenType, 7);
+    EXPECT_EQ(softap::g_Ap.passphrase, "harbor lights 2008");
+    EXPECT_EQ(softap::g_Ap.wdsAllowed, 0);
 }
 
 struct StartupCase {
@@ -317,7 +317,7 @@ TEST_F(ApPushTest, StartupPushWithoutTheDriverKeySendsNothing) {
 TEST_F(ApPushTest, StartupPushIssuesTheSetsWhenTheDriverDoesNotAnswerItsQueries) {
     Load(testutil::Scenario("soft-ap.scn"));
     Bind(7, false);
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     for (uint32_t q : {kConfigQ, kPreambleQ, kRtsQ, kFragQ, kOptionsQ}) world.FailOid(q, 1);
     StartUp();
     ExpectJournal(world, {S(kPhyS, U32(9)), S(kTxPowerS, U32(100)),
@@ -343,7 +343,7 @@ class StartupOwnRecordTest : public ApPushTest, public ::testing::WithParamInter
 TEST_P(StartupOwnRecordTest, NoFieldGoesOutAsZero) {
     const OwnRecordCase& c = GetParam();
     Seeded();
-    daduve::g_Ap.checkBuild = 1;
+    softap::g_Ap.checkBuild = 1;
     SetText(DriverKey(), "WirelessMode", c.mode);
     if (c.channel) SetText(DriverKey(), "Channel", c.channel);
     else testutil::DeleteValue(DriverKey(), "Channel");
@@ -372,8 +372,8 @@ INSTANTIATE_TEST_SUITE_P(Channels, StartupOwnRecordTest,
 
 TEST_F(ApPushTest, ApplyWithoutTheDriversConfigurationSendsTheFirstChannel) {
     Seeded();
-    daduve::g_Ap.checkBuild = 1;
-    daduve::DaduVeSettings s = Record();
+    softap::g_Ap.checkBuild = 1;
+    softap::DaduVeSettings s = Record();
     s.ChannelText = "";
     s.BeaconPeriod = 250;
     world.FailOid(kConfigQ, 1);
@@ -403,7 +403,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, StartupLongAclTest, ::testing::Values(79, 200)
 // out as the SSID or as the key's salt.
 TEST_F(ApPushTest, StartupPushWithoutAnSsidOrAddressSendsNeither) {
     Seeded();
-    daduve::g_Ap.checkBuild = 1;
+    softap::g_Ap.checkBuild = 1;
     Write({{"SSID", ""}, {"AuthenType", "4"}, {"Encryption", "4"}, {"WPAPSK", "quay side 8"}});
     world.FailOid(kMacQ, 1);
     StartUp();
@@ -458,14 +458,14 @@ std::vector<Step> SeededApplyPrefix() {
 
 struct ApplyCase {
     std::string name;
-    daduve::SecurityConfig security;
+    softap::SecurityConfig security;
     std::vector<std::string> peers;  // WdsList in the registry
     std::vector<Step> tail;          // from the authentication on
     friend void PrintTo(const ApplyCase& c, std::ostream* os) { *os << c.name; }
 };
 
-daduve::SecurityConfig Security(int auth, int encryption, const std::string& psk = "") {
-    daduve::SecurityConfig s;
+softap::SecurityConfig Security(int auth, int encryption, const std::string& psk = "") {
+    softap::SecurityConfig s;
     s.AuthenType = auth;
     s.Encryption = encryption;
     s.WPAPSK = psk;
@@ -478,7 +478,7 @@ std::vector<ApplyCase> ApplyCases() {
     cases.push_back({"Open", Security(0, 1), {},
                      {S(kAuthS, U32(0)), S(kWdsS, Wds(0, {}, "")), S(kEncS, U32(1)), S(kSsidS, Ssid("DaduVE-21"))}});
     for (int use = 1; use <= 4; ++use) {
-        daduve::SecurityConfig wep = Security(0, 0);
+        softap::SecurityConfig wep = Security(0, 0);
         wep.WEPKeyUse = use - 1;
         wep.WEPKey[0] = kWep64;
         wep.WEPKey[1] = "";
@@ -490,7 +490,7 @@ std::vector<ApplyCase> ApplyCases() {
                           S(kAddKeyS, Wep(3, use == 3, kWep128)), S(kAddKeyS, Wep(4, use == 4, kWep64)),
                           S(kSsidS, Ssid("DaduVE-21"))}});
     }
-    daduve::SecurityConfig shared = Security(1, 1);
+    softap::SecurityConfig shared = Security(1, 1);
     shared.WEPKeyUse = 0;
     shared.WEPKey[0] = kWep128b;
     cases.push_back({"SharedWep128", shared, {},
@@ -505,7 +505,7 @@ std::vector<ApplyCase> ApplyCases() {
                      {S(kAuthS, U32(7)), S(kWdsS, Wds(0, {}, kPskHarbor)), S(kEncS, U32(6)),
                       S(kAddKeyS, Psk(kPskHarbor)), Q(kRekeyQ), S(kSsidS, Ssid("DaduVE-21"))}});
     // Mode 8 keeps whatever cipher it has at Apply, and sends its RADIUS server.
-    daduve::SecurityConfig mixed8 = Security(8, 1);
+    softap::SecurityConfig mixed8 = Security(8, 1);
     mixed8.RadiusIP = 0xC0A80101;
     mixed8.RadiusPort = 1812;
     mixed8.RadiusKey = std::string(70, 'k');
@@ -516,7 +516,7 @@ std::vector<ApplyCase> ApplyCases() {
     cases.push_back({"Mixed9", Security(9, 8, "quay side 8"), {},
                      {S(kAuthS, U32(9)), S(kWdsS, Wds(0, {}, kWdsQuay)), S(kEncS, U32(8)),
                       S(kAddKeyS, Psk(kPskQuayDadu)), Q(kRekeyQ), S(kSsidS, Ssid("DaduVE-21"))}});
-    daduve::SecurityConfig wpa2 = Security(6, 6);
+    softap::SecurityConfig wpa2 = Security(6, 6);
     wpa2.RekeyMethod = 1;
     cases.push_back({"Wpa2Radius", wpa2, {},
                      {S(kAuthS, U32(6)), S(kWdsS, Wds(0, {}, "")), S(kEncS, U32(6)), Q(kRadiusQ), Q(kRekeyQ),
@@ -544,7 +544,7 @@ TEST_P(ApplyPushTest, SequenceMatchesTheJournal) {
         SetMultiString(ApDefault(), "WdsList", c.peers);
         SetMultiString(DriverKey(), "WdsList", c.peers);
     }
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     s.Security = c.security;
     CountingSheet sheet;
     Apply(s, &sheet);
@@ -559,7 +559,7 @@ INSTANTIATE_TEST_SUITE_P(Configurations, ApplyPushTest, ::testing::ValuesIn(Appl
 
 TEST_F(ApPushTest, ApplyWithOnlyTheBeaconChangedSkipsWhatTheDriverHolds) {
     Seeded();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     s.Security = Security(8, 8);
     s.Security.RadiusIP = 0x0A000001;
     s.Security.RekeyInterval = 90;
@@ -580,7 +580,7 @@ TEST_F(ApPushTest, ApplyWithOnlyTheBeaconChangedSkipsWhatTheDriverHolds) {
 
 TEST_F(ApPushTest, ApplySendsTheRecordsOfAnHtConfigurationWithTheSsidLast) {
     Seeded();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     s.SSID = "Harbor AP";
     s.ChannelText = "36";
     s.WirelessModeText = "802.11 A/N mix";
@@ -627,19 +627,19 @@ TEST_F(ApPushTest, ApplyOnARegionSelectableAdapterSendsTheRegion) {
     Load(testutil::Scenario("soft-ap.scn"));
     Bind(1, false);  // chips 0 and 1 run the region check
     g_Supports5GHz = 0;
-    daduve::InitApDefaults();
-    daduve::CheckRegionAndChannel();
-    ASSERT_EQ(daduve::g_Ap.region24Selectable, 1);
-    daduve::DaduVeSettings s = Record();
+    softap::InitApDefaults();
+    softap::CheckRegionAndChannel();
+    ASSERT_EQ(softap::g_Ap.region24Selectable, 1);
+    softap::DaduVeSettings s = Record();
     s.CountryRegion = 5;
     s.CountryRegionABand = 3;
     int rebuilt = 0;
     world.ClearJournal();
-    daduve::WriteConfigToRegistryAndSetOid(s, 0, nullptr, [&] { ++rebuilt; });
+    softap::WriteConfigToRegistryAndSetOid(s, 0, nullptr, [&] { ++rebuilt; });
     const auto sets = testutil::SetsOf(world, kRegionS);
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(Hex(sets[0].in), Hex(U32(0x0305)));
-    EXPECT_EQ(daduve::g_Ap.regionWord, 0x0305u);
+    EXPECT_EQ(softap::g_Ap.regionWord, 0x0305u);
     EXPECT_EQ(rebuilt, 1);
     EXPECT_EQ(Text(ApDefault(), "CountryRegion"), "5");
     EXPECT_EQ(Text(ApDefault(), "CountryRegionABand"), "3");
@@ -647,7 +647,7 @@ TEST_F(ApPushTest, ApplyOnARegionSelectableAdapterSendsTheRegion) {
 
 TEST_F(ApPushTest, ApplyOnOtherChipsSendsNoRegion) {
     Seeded();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     s.CountryRegion = 5;
     Apply(s);
     EXPECT_TRUE(testutil::SetsOf(world, kRegionS).empty());
@@ -672,10 +672,10 @@ TEST_F(ApPushTest, ApplyStoresWhatTheModeAllows) {
     Seeded();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        daduve::DaduVeSettings s = Record();
+        softap::DaduVeSettings s = Record();
         s.WirelessModeText = c.mode;
         s.BGProtection = c.protection;
-        daduve::WriteConfigToRegistryAndSetOid(s, c.rate, nullptr);
+        softap::WriteConfigToRegistryAndSetOid(s, c.rate, nullptr);
         EXPECT_EQ(Text(ApDefault(), "WirelessMode"), c.storedMode);
         EXPECT_EQ(Text(ApDefault(), "TransRate"), c.storedRate);
         EXPECT_EQ(Text(ApDefault(), "BGProtection"), c.storedProtection);
@@ -688,7 +688,7 @@ TEST_F(ApPushTest, ApplyStoresKeysOnlyForTheAuthenticationInUse) {
     Write({{"WPAPSK", "old passphrase"}, {"WEPKey1", "1111111111"}});
     SetText(ApDefault(), "WPAPSK", "old passphrase");
     SetText(ApDefault(), "WEPKey1", "1111111111");
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
 
     // WPA (3): neither the passphrase nor the WEP keys are rewritten.
     s.Security = Security(3, 4, "new passphrase");
@@ -702,7 +702,7 @@ TEST_F(ApPushTest, ApplyStoresKeysOnlyForTheAuthenticationInUse) {
     Apply(s);
     EXPECT_EQ(Text(ApDefault(), "WPAPSK"), "new passphrase");
     EXPECT_EQ(Text(ApDefault(), "WEPKey1"), "1111111111");
-    EXPECT_EQ(daduve::g_Ap.passphrase, "new passphrase");
+    EXPECT_EQ(softap::g_Ap.passphrase, "new passphrase");
 
     s.Security = Security(0, 0);
     s.Security.WEPKeyUse = 2;
@@ -717,7 +717,7 @@ TEST_F(ApPushTest, ApplyStoresKeysOnlyForTheAuthenticationInUse) {
 
 TEST_F(ApPushTest, ApplyStoresChannelRadiusAndIdleTimeAsTheyAreReadBack) {
     Seeded();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     s.ChannelText = "J12";
     s.IdleTime = 3600;
     s.Security.RadiusIP = 0xC0A80101;
@@ -732,7 +732,7 @@ TEST_F(ApPushTest, ApplyStoresChannelRadiusAndIdleTimeAsTheyAreReadBack) {
     EXPECT_EQ(Text(DriverKey(), "RadiusIP"), "3232235777");
 
     // Saving again changes nothing of them.
-    daduve::DaduVeSettings again = Record();
+    softap::DaduVeSettings again = Record();
     EXPECT_EQ(again.Security.RadiusIP, 0xC0A80101u);
     EXPECT_EQ(again.Security.RadiusPort, 1812u);
     EXPECT_EQ(again.IdleTime, 3600);
@@ -744,7 +744,7 @@ TEST_F(ApPushTest, ApplyStoresChannelRadiusAndIdleTimeAsTheyAreReadBack) {
 
 TEST_F(ApPushTest, ApplyWithoutApDefaultStillPushes) {
     Seeded();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, ApDefault().c_str());
     s.SSID = "No Store";
     Apply(s);
@@ -760,7 +760,7 @@ TEST_F(ApPushTest, ReadingTheRecordSetsPhyModeAndHtSetting) {
     const DWORD transmit = 2 | 15 << 4 | 1 << 11 | 1 << 15 | 3 << 17;
     testutil::SetValue(HKEY_LOCAL_MACHINE, DriverKey(), "TransmitSetting", REG_DWORD, &transmit, sizeof(transmit));
     world.ClearJournal();
-    daduve::DaduVeSettings s = Record();
+    softap::DaduVeSettings s = Record();
     EXPECT_EQ(s.WirelessModeText, "802.11 A Only");
     EXPECT_EQ(s.McsText, "15");
     EXPECT_EQ(s.Bw40, 1);
@@ -772,9 +772,9 @@ TEST_F(ApPushTest, ReadingTheRecordSetsPhyModeAndHtSetting) {
     for (const char* mode : {"8", "9"}) {
         SCOPED_TRACE(mode);
         Write({{"WirelessMode", mode}});
-        daduve::g_Ap.allowBw40InBgBand = 0;
+        softap::g_Ap.allowBw40InBgBand = 0;
         EXPECT_EQ(Record().Bw40, 0);
-        daduve::g_Ap.allowBw40InBgBand = 1;
+        softap::g_Ap.allowBw40InBgBand = 1;
         EXPECT_EQ(Record().Bw40, 1);
     }
 }

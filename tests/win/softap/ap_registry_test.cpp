@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_config_store.h"
-#include "daduve/ap_registry.h"
-#include "daduve/ap_settings.h"
-#include "daduve/band_detect.h"
-#include "daduve/op_mode.h"
-#include "daduve/region_check.h"
-#include "daduve/wzc_service.h"
+#include "softap/core/config/ap_config_store.h"
+#include "softap/core/config/ap_registry.h"
+#include "softap/core/config/ap_settings.h"
+#include "softap/core/radio/band_detect.h"
+#include "softap/core/device/op_mode.h"
+#include "softap/core/radio/region_check.h"
+#include "softap/core/device/wzc_service.h"
 #include "havix_fixture.h"
 
 namespace {
@@ -79,7 +79,7 @@ TEST_P(ApSeedTest, MissingApDefaultIsCreatedWithHavixsValuesAndCopied) {
     Bind(c.ht ? 7 : 4, false);
     ASSERT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, ApDefault()));
 
-    EXPECT_EQ(daduve::InitApDefaults(), 1);
+    EXPECT_EQ(softap::InitApDefaults(), 1);
 
     const auto seeded = Values(ApDefault());
     const std::map<std::string, std::string> texts = {
@@ -132,7 +132,7 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
     SetText(DriverKey(), "CountryRegion", "5");
     SetText(DriverKey(), "CountryRegionABand", "7");
 
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
 
     // Nothing present is overwritten.
     for (const auto& [name, text] : station) EXPECT_EQ(Text(ApDefault(), name), text) << name;
@@ -150,8 +150,8 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
     EXPECT_EQ(Text(DriverKey(), "AuthMode"), "0");
 
     // So the Config page's record holds an idle time its Apply accepts.
-    daduve::DaduVeSettings settings;
-    daduve::ReadConfigFromRegistry(settings);
+    softap::DaduVeSettings settings;
+    softap::ReadConfigFromRegistry(settings);
     EXPECT_EQ(settings.IdleTime, 300);
     EXPECT_EQ(settings.Security.Encryption, 1);
 }
@@ -161,26 +161,26 @@ TEST_F(ApRegistryTest, StationSeededApDefaultGetsWhatHavixReadsAndKeepsTheRest) 
 TEST_F(ApRegistryTest, SeedingWithoutTheAdaptersAddressLeavesTheSsidOut) {
     LoadSoftAp();
     world.FailOid(0x01010102, 1);
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     EXPECT_EQ(Text(ApDefault(), "SSID"), "<missing>");
     EXPECT_EQ(Text(ApDefault(), "BeaconPeriod"), "100") << "the rest is seeded";
     EXPECT_EQ(Text(DriverKey(), "SSID"), "<missing>");
-    EXPECT_EQ(daduve::LastTrace(), "OID_802_3_CURRENT_ADDRESS failed: SSID not seeded\n");
+    EXPECT_EQ(softap::LastTrace(), "OID_802_3_CURRENT_ADDRESS failed: SSID not seeded\n");
 
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     EXPECT_EQ(Text(ApDefault(), "SSID"), "DaduVE-21");
     EXPECT_EQ(Text(DriverKey(), "SSID"), "DaduVE-21");
 }
 
 TEST_F(ApRegistryTest, CompleteApDefaultIsOnlyCopied) {
     LoadSoftAp();
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     SetText(ApDefault(), "SSID", "Harbor AP");
     SetText(ApDefault(), "IdleTime", "1200");
     SetText(DriverKey(), "SSID", "stale");
     const auto before = Values(ApDefault());
 
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
 
     const auto after = Values(ApDefault());
     ASSERT_EQ(after.size(), before.size());
@@ -195,24 +195,24 @@ TEST_F(ApRegistryTest, TxBurstIsCopiedOnceIntoAnExistingApDefault) {
     LoadSoftAp();
     // Before ApDefault exists there is nothing to copy into.
     SetText(DriverKey(), "RunOnceInitConfigTxBurst", "1");
-    daduve::CopyTxBurstToApDefault();
+    softap::CopyTxBurstToApDefault();
     EXPECT_FALSE(testutil::KeyExists(HKEY_LOCAL_MACHINE, ApDefault()));
 
-    daduve::InitApDefaults();
-    daduve::CopyTxBurstToApDefault();
+    softap::InitApDefaults();
+    softap::CopyTxBurstToApDefault();
     EXPECT_EQ(Text(ApDefault(), "TXBurst"), "1");
     EXPECT_EQ(Text(ApDefault(), "RunOnceInitConfigTxBurst"), "1");
 
     // Once: a later change of the driver key's marker is not copied again.
     SetText(DriverKey(), "RunOnceInitConfigTxBurst", "0");
-    daduve::CopyTxBurstToApDefault();
+    softap::CopyTxBurstToApDefault();
     EXPECT_EQ(Text(ApDefault(), "TXBurst"), "1");
 }
 
 TEST_F(ApRegistryTest, TxBurstWithoutTheDriverKeysMarkerIsLeftAlone) {
     LoadSoftAp();
-    daduve::InitApDefaults();
-    daduve::CopyTxBurstToApDefault();
+    softap::InitApDefaults();
+    softap::CopyTxBurstToApDefault();
     EXPECT_EQ(Text(ApDefault(), "TXBurst"), "<missing>");
     EXPECT_EQ(Text(ApDefault(), "RunOnceInitConfigTxBurst"), "<missing>");
 }
@@ -239,7 +239,7 @@ TEST_P(ApRegionTest, StoredChannelAndRegionsFollowTheAdapter) {
     const RegionCase& c = GetParam();
     Load(Adapter("USB\\VID_F0E1&PID_1101", c.fiveGhz, false, std::string("oid 0x0D710107 = ") + c.regionOid + "\n"));
     Bind(1, true);
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     SetText(ApDefault(), "Channel", "77");
     SetText(DriverKey(), "CountryRegion", "9");
     SetText(DriverKey(), "CountryRegionABand", "9");
@@ -248,15 +248,15 @@ TEST_P(ApRegionTest, StoredChannelAndRegionsFollowTheAdapter) {
     if (c.channel) SetText(DriverKey(), "Channel", c.channel);
     else testutil::DeleteValue(DriverKey(), "Channel");
 
-    EXPECT_EQ(daduve::CheckRegionAndChannel(), TRUE);
+    EXPECT_EQ(softap::CheckRegionAndChannel(), TRUE);
 
     EXPECT_EQ(Text(DriverKey(), "Channel"), c.channelAfter);
     EXPECT_EQ(Text(ApDefault(), "Channel"), c.apDefaultWritten ? c.channelAfter : "77");
     EXPECT_EQ(Text(DriverKey(), "CountryRegion"), c.region24After);
     EXPECT_EQ(Text(DriverKey(), "CountryRegionABand"), c.region5After);
-    EXPECT_EQ(daduve::g_Ap.regionWord, c.regionWord);
-    EXPECT_EQ(daduve::g_Ap.region24Selectable, c.selectable24);
-    EXPECT_EQ(daduve::g_Ap.region5Selectable, c.selectable5);
+    EXPECT_EQ(softap::g_Ap.regionWord, c.regionWord);
+    EXPECT_EQ(softap::g_Ap.region24Selectable, c.selectable24);
+    EXPECT_EQ(softap::g_Ap.region5Selectable, c.selectable5);
 }
 
 const std::string kLongChannel(300, '6');
@@ -288,43 +288,43 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ApRegistryTest, AFailedRegionQueryWritesNothing) {
     Load(Adapter("USB\\VID_F0E1&PID_1101", true, false, "oid 0x0D710107 = 05 07 00 00\n"));
     Bind(1, true);
-    daduve::InitApDefaults();
+    softap::InitApDefaults();
     for (const std::string& key : {DriverKey(), ApDefault()}) {
         SetText(key, "WirelessMode", "3");
         SetText(key, "Channel", "13");
         SetText(key, "CountryRegion", "5");
         SetText(key, "CountryRegionABand", "7");
     }
-    daduve::g_Ap.region24Selectable = daduve::g_Ap.region5Selectable = 1;
+    softap::g_Ap.region24Selectable = softap::g_Ap.region5Selectable = 1;
     world.FailOid(0x0D710107, 1);
 
-    EXPECT_EQ(daduve::CheckRegionAndChannel(), FALSE);
+    EXPECT_EQ(softap::CheckRegionAndChannel(), FALSE);
 
     for (const std::string& key : {DriverKey(), ApDefault()}) {
         EXPECT_EQ(Text(key, "Channel"), "13") << key;
         EXPECT_EQ(Text(key, "CountryRegion"), "5") << key;
         EXPECT_EQ(Text(key, "CountryRegionABand"), "7") << key;
     }
-    EXPECT_EQ(daduve::g_Ap.region24Selectable, 0);
-    EXPECT_EQ(daduve::g_Ap.region5Selectable, 0);
-    EXPECT_EQ(daduve::g_Ap.regionWord, 0u);
-    EXPECT_EQ(daduve::LastTrace(), "Country region query failed: channel and regions left as stored\n");
+    EXPECT_EQ(softap::g_Ap.region24Selectable, 0);
+    EXPECT_EQ(softap::g_Ap.region5Selectable, 0);
+    EXPECT_EQ(softap::g_Ap.regionWord, 0u);
+    EXPECT_EQ(softap::LastTrace(), "Country region query failed: channel and regions left as stored\n");
 
     // Once the driver answers again, the check runs as before.
-    EXPECT_EQ(daduve::CheckRegionAndChannel(), TRUE);
-    EXPECT_EQ(daduve::g_Ap.regionWord, 0x0705u);
+    EXPECT_EQ(softap::CheckRegionAndChannel(), TRUE);
+    EXPECT_EQ(softap::g_Ap.regionWord, 0x0705u);
     EXPECT_EQ(Text(DriverKey(), "Channel"), "13");
 }
 
 TEST_F(ApRegistryTest, TracesReachTheFileOnlyWhileCheckBuildIsOne) {
     LoadSoftAp();
     g_DriverKeyPath[0] = 0;
-    EXPECT_EQ(daduve::CheckRegionAndChannel(), FALSE);
-    EXPECT_EQ(daduve::LastTrace(), "RegOpenKeyEx '' failed\n");
+    EXPECT_EQ(softap::CheckRegionAndChannel(), FALSE);
+    EXPECT_EQ(softap::LastTrace(), "RegOpenKeyEx '' failed\n");
     EXPECT_EQ(TraceFile(), "");
-    daduve::g_Ap.checkBuild = 1;
-    daduve::CheckRegionAndChannel();
-    daduve::CheckRegionAndChannel();
+    softap::g_Ap.checkBuild = 1;
+    softap::CheckRegionAndChannel();
+    softap::CheckRegionAndChannel();
     // One line a step, as a text file of this system has its lines.
     EXPECT_EQ(TraceFile(), "RegOpenKeyEx '' failed\r\nRegOpenKeyEx '' failed\r\n");
 }
@@ -346,7 +346,7 @@ TEST_P(ApBandTest, FiveGhzFlagFollowsTheListedNetworkTypes) {
                  c.answer ? std::string("oid 0x0D010203 = ") + c.answer + "\n" : std::string()));
     Bind(c.ht ? 7 : 4, false);
     g_Supports5GHz = 1 - c.expected;
-    daduve::DetectABand();
+    softap::DetectABand();
     EXPECT_EQ(g_Supports5GHz, c.expected);
 }
 
@@ -365,64 +365,64 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ApRegistryTest, AllowBw40InBgBandIsOnlyOne) {
     LoadSoftAp();
     int flag = 7;
-    EXPECT_EQ(daduve::ReadAllowBW40InBGBand(&flag), 1);
+    EXPECT_EQ(softap::ReadAllowBW40InBGBand(&flag), 1);
     EXPECT_EQ(flag, 7);  // missing: unchanged
     SetText(DriverKey(), "AllowBW40InBGBand", "1");
-    daduve::ReadAllowBW40InBGBand(&flag);
+    softap::ReadAllowBW40InBGBand(&flag);
     EXPECT_EQ(flag, 1);
     SetText(DriverKey(), "AllowBW40InBGBand", "2");
-    daduve::ReadAllowBW40InBGBand(&flag);
+    softap::ReadAllowBW40InBGBand(&flag);
     EXPECT_EQ(flag, 0);
     g_DriverKeyPath[0] = 0;
-    EXPECT_EQ(daduve::ReadAllowBW40InBGBand(&flag), 0);
+    EXPECT_EQ(softap::ReadAllowBW40InBGBand(&flag), 0);
 }
 
 TEST_F(ApRegistryTest, OpModeQueryAndTheSwitchBackToStation) {
     LoadSoftAp();
-    EXPECT_EQ(daduve::QueryApOpMode(), 1);
+    EXPECT_EQ(softap::QueryApOpMode(), 1);
     world.ClearJournal();
 
-    EXPECT_EQ(daduve::WriteStationOpMode(), 1);
+    EXPECT_EQ(softap::WriteStationOpMode(), 1);
     EXPECT_EQ(Text(DriverKey(), "OpMode"), "0");
     const auto sets = testutil::SetsOf(world, 0x0DF10126);
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].in, U32(0));
     // The driver now reports station mode, under either OID.
-    EXPECT_EQ(daduve::QueryApOpMode(), 0);
+    EXPECT_EQ(softap::QueryApOpMode(), 0);
     EXPECT_EQ(world.LastSet(0, 0xFF0C001A), U32(0));
 }
 
 TEST_F(ApRegistryTest, OpModeWithoutAnAnswerCountsAsAccessPoint) {
     Load(Adapter("PCI\\VEN_F0E1&DEV_7001", true, true));
     Bind(7, false);
-    EXPECT_EQ(daduve::QueryApOpMode(), 1);
+    EXPECT_EQ(softap::QueryApOpMode(), 1);
     g_DevicePath[0] = 0;
-    EXPECT_EQ(daduve::QueryApOpMode(), 1);
+    EXPECT_EQ(softap::QueryApOpMode(), 1);
 }
 
 // ---- the Wireless Zero Configuration service
 
 TEST_F(ApRegistryTest, WzcServiceIsStoppedWhenItRuns) {
     LoadSoftAp();
-    EXPECT_TRUE(daduve::IsWzcRunning());
-    daduve::StopWzcService();
-    EXPECT_FALSE(daduve::IsWzcRunning());
+    EXPECT_TRUE(softap::IsWzcRunning());
+    softap::StopWzcService();
+    EXPECT_FALSE(softap::IsWzcRunning());
     EXPECT_EQ(world.ServiceStops("WZCSVC"), 1u);
     // Stopped already: not asked again.
-    daduve::StopWzcService();
+    softap::StopWzcService();
     EXPECT_EQ(world.ServiceStops("WZCSVC"), 1u);
     // Started again behind the program's back: the next stop finds it.
     world.SetServiceRunning("WZCSVC", true);
-    EXPECT_TRUE(daduve::IsWzcRunning());
-    daduve::StopWzcService();
+    EXPECT_TRUE(softap::IsWzcRunning());
+    softap::StopWzcService();
     EXPECT_EQ(world.ServiceStops("WZCSVC"), 2u);
     EXPECT_EQ(world.OpenServiceHandles(), 0u);
 }
 
 TEST_F(ApRegistryTest, WzcServiceThatIsNotInstalledIsNotRunning) {
     Load(Adapter("PCI\\VEN_F0E1&DEV_7001", true, true));
-    EXPECT_FALSE(daduve::IsWzcRunning());
-    daduve::StopWzcService();
+    EXPECT_FALSE(softap::IsWzcRunning());
+    softap::StopWzcService();
     EXPECT_EQ(world.OpenServiceHandles(), 0u);
 }
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "daduve/auth_secu_dlg.h"
+#include "softap/pages/config/auth_secu_dlg.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/layout_check.h"
 #include "tests/win/station/window_shot.h"
 #include "tests/win/window_steps.h"
@@ -92,7 +92,7 @@ protected:
         return out;
     }
 
-    daduve::CAuthSecuDlg dlg;
+    softap::CAuthSecuDlg dlg;
 };
 
 // ---- Showing a stored configuration
@@ -126,7 +126,7 @@ TEST_F(AuthSecuDlgTest, StoredValuesShowByTheirRows) {
     };
     for (const ShownCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "AuthenType " << c.authenType << " Encryption " << c.encryption);
-        dlg.m_Security = daduve::SecurityConfig{};
+        dlg.m_Security = softap::SecurityConfig{};
         dlg.m_Security.AuthenType = c.authenType;
         dlg.m_Security.Encryption = c.encryption;
         dlg.m_Security.WPAPSK = "passphrase";
@@ -295,7 +295,7 @@ TEST_F(AuthSecuDlgTest, OkChecksThePassphraseAndTheWepKeys) {
     for (const OkCase& c : cases) {
         SCOPED_TRACE(c.name);
         const size_t before = world.MessageBoxCalls().size();
-        dlg.m_Security = daduve::SecurityConfig{};
+        dlg.m_Security = softap::SecurityConfig{};
         const INT_PTR result = Run([&] {
             Select(IDC_SEC_AUTH, c.authRow);
             Select(IDC_SEC_ENC, c.cipherRow);
@@ -342,7 +342,7 @@ TEST_F(AuthSecuDlgTest, OkCommitsWepKeysAsHexAndKeepsThemWhenWepIsOff) {
                   Command(IDOK);
               }),
               IDOK);
-    const daduve::SecurityConfig& s = dlg.m_Security;
+    const softap::SecurityConfig& s = dlg.m_Security;
     EXPECT_EQ(s.AuthenType, 1);
     EXPECT_EQ(s.Encryption, 0);
     EXPECT_EQ(s.WEPKeyUse, 1);
@@ -386,7 +386,7 @@ TEST_F(AuthSecuDlgTest, OkCommitsThePassphraseAndTheRekeyInterval) {
                   Command(IDOK);
               }),
               IDOK);
-    const daduve::SecurityConfig& s = dlg.m_Security;
+    const softap::SecurityConfig& s = dlg.m_Security;
     EXPECT_EQ(s.AuthenType, 7);
     EXPECT_EQ(s.Encryption, 8);
     EXPECT_EQ(s.WPAPSK, hex64);  // as typed, not upper-cased

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "daduve/block_ack_page.h"
+#include "softap/pages/block_ack/block_ack_page.h"
 #include "journal_steps.h"
 #include "page_in_sheet.h"
-#include "shared/block_ack.h"
-#include "shared/list_view_rows.h"
+#include "shared/block_ack/block_ack.h"
+#include "shared/controls/list_view_rows.h"
 #include "tests/win/common/block_ack_steps.h"
 #include "tests/win/common/modal_steps.h"
 #include "tests/win/common/screen_picture.h"
@@ -37,12 +37,12 @@ const uint8_t kLegacyStation[6] = {0x02, 0x5A, 0x10, 0x00, 0x00, 0x02};
 const int kSessionButtons[] = {IDC_BA_ORIGINATOR_ADD, IDC_BA_ORIGINATOR_DELETE, IDC_BA_ORIGINATOR_DELETE_ALL,
                                IDC_BA_RECIPIENT_ADD,  IDC_BA_RECIPIENT_DELETE,  IDC_BA_RECIPIENT_DELETE_ALL};
 
-class BlockAckPageTest : public HavixPageTest<daduve::CBlockAck> {
+class BlockAckPageTest : public HavixPageTest<softap::CBlockAck> {
 protected:
     void TearDown() override {
         Close();
         testutil::DeleteValue(DriverKey(), "BACapability");
-        HavixPageTest<daduve::CBlockAck>::TearDown();
+        HavixPageTest<softap::CBlockAck>::TearDown();
     }
     std::vector<Bytes> Sent(DWORD oid) {
         std::vector<Bytes> out;

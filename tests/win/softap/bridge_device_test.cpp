@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "daduve/bridge_device.h"
+#include "softap/core/device/bridge_device.h"
 #include "havix_fixture.h"
 
 namespace {
@@ -17,14 +17,14 @@ class BridgeDeviceTest : public HavixTest {
 protected:
     void SetUp() override {
         HavixTest::SetUp();
-        daduve::g_BridgeSetCount = 0;
+        softap::g_BridgeSetCount = 0;
     }
     // What StartAccessPoint does with the bridge.
     uint32_t StartSteps() {
-        daduve::BridgeDevice device;
-        device.Open(daduve::kBridgeDeviceName);
+        softap::BridgeDevice device;
+        device.Open(softap::kBridgeDeviceName);
         const uint32_t state = device.GetBridgingState();
-        if (state == 0) daduve::EnableBridging();
+        if (state == 0) softap::EnableBridging();
         device.Close();
         return state;
     }
@@ -55,11 +55,11 @@ TEST_F(BridgeDeviceTest, BridgingIsTurnedOnOnlyByAVersionTwoDriverThatIsOff) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        daduve::g_BridgeSetCount = 0;
+        softap::g_BridgeSetCount = 0;
         Load(testutil::Scenario("no-adapter.scn") + c.section);
         EXPECT_EQ(StartSteps(), c.state);
         EXPECT_EQ(Codes(), c.codes);
-        EXPECT_EQ(daduve::g_BridgeSetCount, c.sets);
+        EXPECT_EQ(softap::g_BridgeSetCount, c.sets);
         EXPECT_EQ(world.Bridging(), c.bridgingAfter);
         EXPECT_EQ(world.OpenBridgeHandles(), 0u);
         EXPECT_EQ(world.AbandonedBridgeRequests(), 0u) << "no request outlives its buffers";
@@ -69,9 +69,9 @@ TEST_F(BridgeDeviceTest, BridgingIsTurnedOnOnlyByAVersionTwoDriverThatIsOff) {
 
 TEST_F(BridgeDeviceTest, RequestsThatNeverEndAreCancelledAndReportFailure) {
     Load(testutil::Scenario("no-adapter.scn") + "[bridge]\npending = never\n");
-    daduve::BridgeDevice device;
-    ASSERT_TRUE(device.Open(daduve::kBridgeDeviceName));
-    EXPECT_EQ(device.GetBridgeVersion(), daduve::kNoBridgeVersion);
+    softap::BridgeDevice device;
+    ASSERT_TRUE(device.Open(softap::kBridgeDeviceName));
+    EXPECT_EQ(device.GetBridgeVersion(), softap::kNoBridgeVersion);
     EXPECT_FALSE(device.SetBridging(1));
     for (const auto& call : world.BridgeCalls()) {
         EXPECT_TRUE(call.pended);
@@ -83,14 +83,14 @@ TEST_F(BridgeDeviceTest, RequestsThatNeverEndAreCancelledAndReportFailure) {
 
 TEST_F(BridgeDeviceTest, ADeviceThatIsNotOpenSendsNothing) {
     Load(testutil::Scenario("no-adapter.scn") + "[bridge]\n");
-    daduve::BridgeDevice device;
+    softap::BridgeDevice device;
     EXPECT_FALSE(device.IsOpened());
     DWORD returned = 0;
     uint32_t value = 0;
     EXPECT_FALSE(device.Control(kGet, nullptr, 0, &value, sizeof(value), &returned));
     EXPECT_EQ(device.GetBridgingState(), 0u);
     EXPECT_TRUE(world.BridgeCalls().empty());
-    ASSERT_TRUE(device.Open(daduve::kBridgeDeviceName));
+    ASSERT_TRUE(device.Open(softap::kBridgeDeviceName));
     EXPECT_TRUE(device.IsOpened());
     device.Close();
     EXPECT_FALSE(device.IsOpened());

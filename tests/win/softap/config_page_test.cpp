@@ -13,19 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_registry.h"
-#include "daduve/ap_state.h"
-#include "daduve/auth_secu_dlg.h"
-#include "daduve/config_page.h"
-#include "daduve/pending_page.h"
-#include "daduve/region_check.h"
+#include "softap/core/config/ap_registry.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/pages/config/auth_secu_dlg.h"
+#include "softap/pages/config/config_page.h"
+#include "tests/win/softap/pending_page.h"
+#include "softap/core/radio/region_check.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "framework/property_sheet.h"
 #include "havix_fixture.h"
 #include "journal_steps.h"
-#include "resources/daduve/resource.h"
-#include "shared/wpa_psk.h"
+#include "resources/softap/resource.h"
+#include "shared/crypto/wpa_psk.h"
 #include "tests/win/layout_check.h"
 #include "tests/win/station/window_shot.h"
 #include "tests/win/window_steps.h"
@@ -86,9 +86,9 @@ protected:
         if (!a.isHt) replace("supports_11n   = yes", "supports_11n   = no");
         Load(text);
         Bind(a.chip, false);
-        daduve::g_Ap.region24Selectable = regionsSelectable ? 1 : 0;
-        daduve::g_Ap.region5Selectable = regionsSelectable ? 1 : 0;
-        daduve::InitApDefaults();
+        softap::g_Ap.region24Selectable = regionsSelectable ? 1 : 0;
+        softap::g_Ap.region5Selectable = regionsSelectable ? 1 : 0;
+        softap::InitApDefaults();
         // The start seeds region 0 over the installer's: the scenario's codes again.
         Store("CountryRegion", "1");
         Store("CountryRegionABand", "7");
@@ -165,11 +165,11 @@ protected:
         return d;
     }
     // Runs the security dialog from the page's button with the user's steps inside its loop.
-    void Security(std::function<void(daduve::CAuthSecuDlg&)> steps) {
+    void Security(std::function<void(softap::CAuthSecuDlg&)> steps) {
         testutil::AtNextTick([this, steps] {
             HWND w = testutil::FindThreadWindow("Security Setting");
             ASSERT_NE(w, nullptr);
-            auto* dlg = dynamic_cast<daduve::CAuthSecuDlg*>(fw::CWnd::FromHandle(w));
+            auto* dlg = dynamic_cast<softap::CAuthSecuDlg*>(fw::CWnd::FromHandle(w));
             ASSERT_NE(dlg, nullptr);
             steps(*dlg);
             if (IsWindow(w) && !dlg->HasEnded()) SendMessageA(w, WM_COMMAND, IDCANCEL, 0);
@@ -178,17 +178,17 @@ protected:
         KillTimer(nullptr, testutil::PendingTick::Timer());
         testutil::PendingTick::Work() = nullptr;
     }
-    static void DlgSelect(daduve::CAuthSecuDlg& d, int id, int row) {
+    static void DlgSelect(softap::CAuthSecuDlg& d, int id, int row) {
         SendMessageA(d.GetDlgItem(id), CB_SETCURSEL, row, 0);
         Command(d, id, CBN_SELCHANGE);
     }
-    static void DlgType(daduve::CAuthSecuDlg& d, int id, const std::string& text) {
+    static void DlgType(softap::CAuthSecuDlg& d, int id, const std::string& text) {
         SetWindowTextA(d.GetDlgItem(id), text.c_str());
     }
 
     fw::CPropertySheet sheet{"Havix config"};
-    daduve::CConfigPage page;
-    daduve::CPendingPage other{IDS_ABOUT};
+    softap::CConfigPage page;
+    softap::CPendingPage other{IDS_ABOUT};
 };
 
 // ---- What each adapter offers
@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ConfigPageTest, TheModeDrivesRatesChannelsAndTheHtControls) {
     Start();
-    daduve::g_Ap.checkBuild = 1;
+    softap::g_Ap.checkBuild = 1;
     Open();
     const std::string ch24 = "1,2,3,4,5,6,7,8,9,10,11,12,13";  // region 1
     const std::string ch5 = "36,40,44,48,52,56,60,64,100,104,108,112,116,120,124,128,132,136,140,149,153,157,161,165";
@@ -366,7 +366,7 @@ TEST_F(ConfigPageTest, HtControlsFollowCheckBuildWhileThePageIsActive) {
 
     // The timer stops while another page is up...
     sheet.SetActivePage(1);
-    daduve::g_Ap.checkBuild = 1;
+    softap::g_Ap.checkBuild = 1;
     fw::PumpMessages(1300);
     EXPECT_FALSE(HtGroupVisible());
     // ...and runs again when the page comes back.
@@ -472,7 +472,7 @@ TEST_F(ConfigPageTest, AFailedRegionQueryLocksTheRegions) {
     Start({1, false, false}, false);
     Store("Channel", "13");
     world.FailOid(0x0D710107, 1);
-    daduve::CheckRegionAndChannel();
+    softap::CheckRegionAndChannel();
     EXPECT_EQ(Text(DriverKey(), "Channel"), "13");
     Open();
     EXPECT_FALSE(Enabled(IDC_CFG_REGION24));
@@ -503,8 +503,8 @@ TEST_F(ConfigPageTest, ARegionWithoutARowKeepsItsCode) {
 
 TEST_F(ConfigPageTest, ExtensionChannelFollowsTheChannel) {
     Start();
-    daduve::g_Ap.checkBuild = 1;
-    daduve::g_Ap.allowBw40InBgBand = 1;
+    softap::g_Ap.checkBuild = 1;
+    softap::g_Ap.allowBw40InBgBand = 1;
     Open();
     Select(IDC_CFG_MODE, "802.11 A/N mix");
     Click(IDC_CFG_ALLOW_BW40, true);
@@ -543,8 +543,8 @@ TEST_F(ConfigPageTest, ExtensionChannelFollowsTheChannel) {
 // has an extension channel: not in regions 2 (10-11), 3 (10-13) and 4 (14).
 TEST_F(ConfigPageTest, FortyMegahertzInBgnNeedsChannelsFourApart) {
     Start();
-    daduve::g_Ap.checkBuild = 1;
-    daduve::g_Ap.allowBw40InBgBand = 1;
+    softap::g_Ap.checkBuild = 1;
+    softap::g_Ap.allowBw40InBgBand = 1;
     Open();
     Select(IDC_CFG_MODE, "802.11 B/G/N mix");
     const bool offered[] = {true, true, false, false, false, true, true, true};
@@ -576,8 +576,8 @@ TEST_F(ConfigPageTest, FortyMegahertzInBgnNeedsChannelsFourApart) {
 TEST_F(ConfigPageTest, ChannelFourteenTakesBackFortyMegahertz) {
     Start();
     Store("CountryRegion", "5");  // channels 1-14
-    daduve::g_Ap.checkBuild = 1;
-    daduve::g_Ap.allowBw40InBgBand = 1;
+    softap::g_Ap.checkBuild = 1;
+    softap::g_Ap.allowBw40InBgBand = 1;
     Open();
     Select(IDC_CFG_MODE, "802.11 B/G/N mix");
     Click(IDC_CFG_ALLOW_BW40, true);
@@ -607,8 +607,8 @@ TEST_F(ConfigPageTest, ApplyStoresAndSendsTheHtSetting) {
                                  {"802.11 B/G/N mix", "6", "2", 3},
                                  {"802.11 B/G/N mix", "6", "10", 1}};
     Start();
-    daduve::g_Ap.checkBuild = 1;
-    daduve::g_Ap.allowBw40InBgBand = 1;
+    softap::g_Ap.checkBuild = 1;
+    softap::g_Ap.allowBw40InBgBand = 1;
     Open();
     for (const HtApplyCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.mode << " " << c.channel << " " << c.ext);
@@ -723,7 +723,7 @@ TEST_F(ConfigPageTest, ApplyStoresAndSendsEachSecurity) {
     Open();
     for (const SecurityApplyCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Security([&](daduve::CAuthSecuDlg& d) {
+        Security([&](softap::CAuthSecuDlg& d) {
             DlgSelect(d, IDC_SEC_AUTH, c.authRow);
             DlgSelect(d, IDC_SEC_ENC, c.cipherRow);
             DlgType(d, IDC_SEC_PSK, c.passphrase);
@@ -771,7 +771,7 @@ TEST_F(ConfigPageTest, ApplyStoresAndSendsEachSecurity) {
 TEST_F(ConfigPageTest, SecurityOkCopiesBackAndCancelDoesNot) {
     Start();
     Open();
-    Security([](daduve::CAuthSecuDlg& d) {
+    Security([](softap::CAuthSecuDlg& d) {
         DlgSelect(d, IDC_SEC_AUTH, 2);
         DlgType(d, IDC_SEC_PSK, "not taken");
         Command(d, IDCANCEL);
@@ -779,7 +779,7 @@ TEST_F(ConfigPageTest, SecurityOkCopiesBackAndCancelDoesNot) {
     EXPECT_EQ(page.Settings().Security.AuthenType, 0);
     EXPECT_EQ(page.Settings().Security.WPAPSK, "");
 
-    Security([this](daduve::CAuthSecuDlg& d) {
+    Security([this](softap::CAuthSecuDlg& d) {
         EXPECT_EQ(GetWindow(d.m_hWnd, GW_OWNER), sheet.m_hWnd);  // the page's, not a free window
         DlgSelect(d, IDC_SEC_AUTH, 3);
         DlgType(d, IDC_SEC_PSK, "taken at OK");
@@ -864,7 +864,7 @@ class ConfigLayoutTest : public ConfigPageTest, public ::testing::WithParamInter
 TEST_P(ConfigLayoutTest, NoControlOverlapsOrCutsItsText) {
     const int checkBuild = GetParam();
     Start();
-    daduve::g_Ap.checkBuild = checkBuild;
+    softap::g_Ap.checkBuild = checkBuild;
     Open();
     Select(IDC_CFG_MODE, "802.11 B/G/N mix");
     fw::PumpMessages(1200);
@@ -883,8 +883,8 @@ INSTANTIATE_TEST_SUITE_P(CheckBuild, ConfigLayoutTest, ::testing::Values(1, 0));
 TEST_F(ConfigPageTest, DISABLED_Screenshot) {
     Start();
     Store("TransRate", "7");
-    daduve::g_Ap.checkBuild = 1;
-    daduve::g_Ap.allowBw40InBgBand = 1;
+    softap::g_Ap.checkBuild = 1;
+    softap::g_Ap.allowBw40InBgBand = 1;
     Open();
     Click(IDC_CFG_ALLOW_BW40, true);
     fw::PumpMessages(1200);
@@ -892,7 +892,7 @@ TEST_F(ConfigPageTest, DISABLED_Screenshot) {
     Select(IDC_CFG_MODE, "802.11 A Only");
     fw::PumpMessages(1200);
     testutil::SaveWindowShot(sheet.m_hWnd, "config-a-only");
-    daduve::g_Ap.checkBuild = 0;
+    softap::g_Ap.checkBuild = 0;
     Select(IDC_CFG_MODE, "802.11 B/G/N mix");
     fw::PumpMessages(1200);
     testutil::SaveWindowShot(sheet.m_hWnd, "config-no-ht");

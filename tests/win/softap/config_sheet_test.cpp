@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "daduve/block_ack_page.h"
-#include "daduve/config_page.h"
-#include "tests/win/daduve/tray_fixture.h"
+#include "softap/pages/block_ack/block_ack_page.h"
+#include "softap/pages/config/config_page.h"
+#include "tests/win/softap/tray_fixture.h"
 #include "tests/win/window_steps.h"
 
 namespace {
@@ -27,7 +27,7 @@ TEST_F(ConfigSheetTest, TheSheetOpensOnTheConfigPage) {
     LoadSoftAp();
     Run([&] {
         ASSERT_TRUE(SheetShown());
-        daduve::CConfigPage* page = Sheet()->ConfigPage();
+        softap::CConfigPage* page = Sheet()->ConfigPage();
         EXPECT_EQ(Sheet()->GetActivePage(), page);
         EXPECT_EQ(page->GetDlgItemText(IDC_CFG_SSID), "DaduVE-21");
         EXPECT_EQ(page->GetDlgItemText(IDC_CFG_MODE), "802.11 B/G/N mix");
@@ -47,7 +47,7 @@ TEST_P(SecurityUnderTheTrayTest, TheDialogEndsWithTheSheetAndThePageOutlivesIt) 
     HWND dialog = nullptr;
     Run([&] {
         ASSERT_TRUE(SheetShown());
-        daduve::CConfigPage* page = Sheet()->ConfigPage();
+        softap::CConfigPage* page = Sheet()->ConfigPage();
         testutil::AtNextTick([&] {
             dialog = testutil::FindThreadWindow("Security Setting");
             dialogSeen = dialog != nullptr;

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "daduve/ap_discovery.h"
+#include "softap/core/device/ap_discovery.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/layout_check.h"
 
 namespace {
@@ -37,8 +37,8 @@ class ApDiscoveryTableTest : public HavixTest, public ::testing::WithParamInterf
 TEST_P(ApDiscoveryTableTest, HavixTablesDecideWhatIsFound) {
     const TableCase& c = GetParam();
     Load(OneAdapter(c.hardwareId));
-    daduve::DiscoveryContext context;
-    const int found = daduve::DiscoverAdapter(context);
+    softap::DiscoveryContext context;
+    const int found = softap::DiscoverAdapter(context);
     EXPECT_EQ(world.LiveDeviceInfoSets(), 0u);
     EXPECT_EQ(world.OpenDriverHandles(), 0u);
     if (c.chip < 0) {
@@ -103,12 +103,12 @@ protected:
         g_answer = &answer;
         g_lastDialog = nullptr;
         UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
-        const int found = daduve::DiscoverAdapter(context);
+        const int found = softap::DiscoverAdapter(context);
         KillTimer(nullptr, timer);
         g_answer = nullptr;
         return found;
     }
-    daduve::DiscoveryContext context;
+    softap::DiscoveryContext context;
     int busy = 0;
 };
 
@@ -158,13 +158,13 @@ TEST_F(ApDiscoveryTest, EscIsNotAskedAgainUntilTheCandidatesChange) {
 
 TEST_F(ApDiscoveryTest, DeviceWhoseDriverDoesNotAnswerIsNoCandidate) {
     Load(OneAdapter("PCI\\VEN_F0E1&DEV_7001") + "responds = no\n");
-    EXPECT_EQ(daduve::DiscoverAdapter(context), 0);
+    EXPECT_EQ(softap::DiscoverAdapter(context), 0);
     EXPECT_EQ(IsAdapterPresent(), 0);
 }
 
 TEST_F(ApDiscoveryTest, OsCodeOfThisSystemIsALaterWorkstation) {
     // Wine reports 6.1, workstation: 11 here as for the station utility.
-    EXPECT_EQ(daduve::GetOsVersionCode(), 11);
+    EXPECT_EQ(softap::GetOsVersionCode(), 11);
     EXPECT_EQ(g_OsCode, 11);
 }
 
@@ -190,7 +190,7 @@ TEST_F(ApDiscoveryTest, DISABLED_SelCardScreenshot) {
     g_lastDialog = nullptr;
     UINT_PTR show = SetTimer(nullptr, 0, 30, ShowSecondCard);
     UINT_PTR timer = SetTimer(nullptr, 0, env ? static_cast<UINT>(std::atoi(env)) : 4000, AnswerSelCard);
-    daduve::DiscoverAdapter(context);
+    softap::DiscoverAdapter(context);
     KillTimer(nullptr, timer);
     KillTimer(nullptr, show);
     g_answer = nullptr;

@@ -10,22 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "daduve/event_log_page.h"
-#include "daduve/event_store.h"
-#include "daduve/pending_page.h"
+#include "softap/pages/event_log_page.h"
+#include "softap/core/tables/event_store.h"
+#include "tests/win/softap/pending_page.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "framework/property_sheet.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
-#include "shared/list_view_rows.h"
+#include "resources/softap/resource.h"
+#include "shared/controls/list_view_rows.h"
 #include "tests/win/layout_check.h"
 
 namespace {
 
-using daduve::EventRecord;
-using daduve::g_EventArray;
-using daduve::g_EventShownCount;
+using softap::EventRecord;
+using softap::g_EventArray;
+using softap::g_EventShownCount;
 
 // 2026-03-14 15:09:26 UTC
 constexpr uint64_t kSomeTime = 134179745660000000ull;
@@ -41,7 +41,7 @@ EventRecord Event(uint16_t code, uint8_t station, uint64_t time = kSomeTime) {
 
 // A driver table of count records of code 1 whose stations count up from first.
 std::vector<uint8_t> Table(int count, int first) {
-    std::vector<uint8_t> t(daduve::kEventTableBytes, 0);
+    std::vector<uint8_t> t(softap::kEventTableBytes, 0);
     t[0] = static_cast<uint8_t>(count);
     for (int i = 0; i < count; ++i) {
         uint8_t* p = t.data() + 8 + 16 * i;
@@ -76,13 +76,13 @@ protected:
         sheet.SetActivePage(logPage ? 1 : 0);
         fw::PumpPending();
     }
-    void Tick() { log.SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0); }
+    void Tick() { log.SendMessage(WM_TIMER, softap::kRefreshTimerId, 0); }
     int Rows() const { return ListRowCount(log.List()); }
     std::string Message(int row) const { return ListItemText(log.List(), row, 1); }
 
     fw::CPropertySheet sheet{"Havix pages"};
-    daduve::CPendingPage other{IDS_CONFIG};
-    daduve::CEventLogPage log;
+    softap::CPendingPage other{IDS_CONFIG};
+    softap::CEventLogPage log;
 };
 
 TEST_F(EventLogTest, EachEventKindShowsItsTimeAndMessage) {
@@ -132,7 +132,7 @@ TEST_F(EventLogTest, RecordsMergedWhileAwayAreAppendedAndTheOldestRowsGo) {
     ASSERT_EQ(Rows(), 100);
     Show(false);
     const auto table = Table(10, 0xA0);
-    daduve::MergeEventTable(table.data(), table.size());
+    softap::MergeEventTable(table.data(), table.size());
     EXPECT_EQ(g_EventShownCount, 90);
     Show(true);
     Tick();
@@ -159,7 +159,7 @@ TEST_F(EventLogTest, ClearEmptiesTheListAndTheStoreAndTheNextRecordsStartAgain) 
     EXPECT_STREQ(button, "Clear");
 
     const auto table = Table(2, 0x30);
-    daduve::MergeEventTable(table.data(), table.size());
+    softap::MergeEventTable(table.data(), table.size());
     Tick();
     ASSERT_EQ(Rows(), 2);
     EXPECT_EQ(Message(0), " 02-00-00-00-00-30 associated");
@@ -171,9 +171,9 @@ TEST_F(EventLogTest, TheTimerRunsOnlyWhileThePageIsActive) {
     fw::PumpMessages(2500);
     EXPECT_EQ(Rows(), 1) << "the 2-second timer added the row";
     Show(false);
-    EXPECT_FALSE(KillTimer(log.m_hWnd, daduve::kRefreshTimerId)) << "no timer while away";
+    EXPECT_FALSE(KillTimer(log.m_hWnd, softap::kRefreshTimerId)) << "no timer while away";
     Show(true);
-    EXPECT_TRUE(KillTimer(log.m_hWnd, daduve::kRefreshTimerId));
+    EXPECT_TRUE(KillTimer(log.m_hWnd, softap::kRefreshTimerId));
 }
 
 }  // namespace

@@ -9,35 +9,35 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_os_code.h"
-#include "daduve/ap_state.h"
-#include "daduve/havix_trace.h"
+#include "softap/core/device/ap_os_code.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/havix_trace.h"
 #include "platform/platform.h"
 #include "platform/sim/world.h"
-#include "shared/adapter_identity.h"
-#include "shared/oid_access.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/oid_access.h"
 #include "tests/win/common/world_test_util.h"
 #include "tests/win/station/driver_key_util.h"
 
 class HavixTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        daduve::GetOsVersionCode();
+        softap::GetOsVersionCode();
         testutil::ResetIdentity();
-        daduve::g_Ap = daduve::ApState{};
+        softap::g_Ap = softap::ApState{};
         char path[MAX_PATH];
         std::snprintf(path, sizeof(path), "havix-trace-%lu.txt", GetCurrentProcessId());
         tracePath = path;
         DeleteFileA(tracePath.c_str());
-        daduve::SetTraceFilePath(tracePath);
+        softap::SetTraceFilePath(tracePath);
     }
     void TearDown() override {
         DrainSetOidQueue();
         platform::sim::Uninstall();
         testutil::ResetIdentity();
-        daduve::g_Ap = daduve::ApState{};
+        softap::g_Ap = softap::ApState{};
         DeleteFileA(tracePath.c_str());
-        daduve::SetTraceFilePath("");
+        softap::SetTraceFilePath("");
     }
     void Load(const std::string& text) {
         ASSERT_TRUE(world.LoadText(text)) << "scenario line " << world.LoadError().line << ": "

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "daduve/link_status_page.h"
+#include "softap/pages/link_status_page.h"
 #include "framework/resources.h"
 #include "journal_steps.h"
 #include "page_in_sheet.h"
@@ -43,7 +43,7 @@ std::string Up(const char* ip = "C0 A8 00 01") {
 }
 const std::string kUp = Up();
 
-class ApLinkStatusTest : public HavixPageTest<daduve::CLinkStatusPage> {
+class ApLinkStatusTest : public HavixPageTest<softap::CLinkStatusPage> {
 protected:
     // Opens the page, lets the poll's 2 seconds pass on the world's clock and polls once.
     void OpenAndPoll() {

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "daduve/mac_table_page.h"
-#include "daduve/pending_page.h"
+#include "softap/pages/mac_table_page.h"
+#include "tests/win/softap/pending_page.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "framework/property_sheet.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
-#include "shared/list_view_rows.h"
+#include "resources/softap/resource.h"
+#include "shared/controls/list_view_rows.h"
 #include "tests/win/layout_check.h"
 
 namespace {
@@ -49,7 +49,7 @@ protected:
         sheet.SetActivePage(1);
         fw::PumpPending();
     }
-    void Tick() { page.SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0); }
+    void Tick() { page.SendMessage(WM_TIMER, softap::kRefreshTimerId, 0); }
     Rows Shown() const {
         Rows rows;
         for (int r = 0; r < ListRowCount(page.List()); ++r) {
@@ -61,8 +61,8 @@ protected:
     }
 
     fw::CPropertySheet sheet{"Havix pages"};
-    daduve::CPendingPage other{IDS_CONFIG};
-    daduve::CMacTablePage page;
+    softap::CPendingPage other{IDS_CONFIG};
+    softap::CMacTablePage page;
 };
 
 TEST_F(MacTableTest, StationsComeAndGoWithTheirRatesOnAnElevenNAdapter) {

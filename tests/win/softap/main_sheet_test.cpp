@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_state.h"
-#include "daduve/event_log_page.h"
-#include "shared/list_view_rows.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/pages/event_log_page.h"
+#include "shared/controls/list_view_rows.h"
 #include "tests/win/common/screen_picture.h"
 #include "tests/win/layout_check.h"
 #include "tray_fixture.h"
@@ -39,7 +39,7 @@ bool Enabled(HWND h) { return h && IsWindowEnabled(h); }
 class MainSheetTest : public TrayTest {
 protected:
     // Runs steps with the sheet open on the soft-AP adapter.
-    void WithSheet(const std::function<void(daduve::CQelPropSheet&)>& steps,
+    void WithSheet(const std::function<void(softap::CQelPropSheet&)>& steps,
                    const std::vector<std::pair<std::string, std::string>>& changes = {}) {
         LoadSoftAp(changes);
         Run([&] {
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(MainSheetTest, ShowsItsSixPagesWithTheirCaptionsAndKeepsTheOthersOut) {
-    WithSheet([&](daduve::CQelPropSheet& sheet) {
+    WithSheet([&](softap::CQelPropSheet& sheet) {
         EXPECT_EQ(sheet.GetWindowText(), "NORVANE ZQ-4402 Utility");
         EXPECT_EQ(TabTexts(sheet.GetTabControl()),
                   (std::vector<std::string>{"Config", "Access Control", "Mac Table", "Event Log", "Statistics", "About"}));
@@ -66,7 +66,7 @@ TEST_F(MainSheetTest, ShowsItsSixPagesWithTheirCaptionsAndKeepsTheOthersOut) {
 }
 
 TEST_F(MainSheetTest, OkAndHelpShowCancelAndApplyStayHiddenAndTheSheetEndsBelowOk) {
-    WithSheet([&](daduve::CQelPropSheet& sheet) {
+    WithSheet([&](softap::CQelPropSheet& sheet) {
         HWND ok = sheet.GetDlgItem(IDOK), help = sheet.GetDlgItem(IDHELP);
         EXPECT_TRUE(Visible(ok) && Enabled(ok));
         EXPECT_TRUE(Visible(help) && Enabled(help));
@@ -113,12 +113,12 @@ TEST_F(MainSheetTest, TheWdsPageNeverStays) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         WithSheet(
-            [&](daduve::CQelPropSheet& sheet) {
-                daduve::g_Ap.wdsAllowed = c.allowed;
+            [&](softap::CQelPropSheet& sheet) {
+                softap::g_Ap.wdsAllowed = c.allowed;
                 sheet.SyncWdsPage();
                 EXPECT_EQ(sheet.GetPageIndex(sheet.WdsPage()), -1);
                 EXPECT_EQ(sheet.GetPageCount(), 6);
-                daduve::g_Ap.wdsAllowed = 0;
+                softap::g_Ap.wdsAllowed = 0;
                 sheet.SyncWdsPage();
                 EXPECT_EQ(sheet.GetPageCount(), 6);
             },
@@ -132,24 +132,24 @@ TEST_F(MainSheetTest, TheWdsPageNeverStays) {
 TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
     const struct {
         const char* what;
-        std::function<void(daduve::CQelPropSheet&)> end;
+        std::function<void(softap::CQelPropSheet&)> end;
     } ways[] = {
         {"mouse up on OK",
-         [](daduve::CQelPropSheet& s) {
+         [](softap::CQelPropSheet& s) {
              HWND ok = s.GetDlgItem(IDOK);
              PostMessageA(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
              PostMessageA(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
          }},
-        {"OK clicked from the keyboard", [](daduve::CQelPropSheet& s) { SendMessageA(s.GetDlgItem(IDOK), BM_CLICK, 0, 0); }},
+        {"OK clicked from the keyboard", [](softap::CQelPropSheet& s) { SendMessageA(s.GetDlgItem(IDOK), BM_CLICK, 0, 0); }},
         {"Esc",
-         [](daduve::CQelPropSheet& s) {
+         [](softap::CQelPropSheet& s) {
              HWND focus = GetFocus() ? GetFocus() : s.m_hWnd;
              PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
          }},
-        {"close box", [](daduve::CQelPropSheet& s) { s.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"close box", [](softap::CQelPropSheet& s) { s.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); }},
         // The sheet's default button takes Enter in a page's edit, as any sheet's does.
         {"Enter",
-         [](daduve::CQelPropSheet& s) {
+         [](softap::CQelPropSheet& s) {
              HWND ssid = s.ConfigPage()->GetDlgItem(IDC_CFG_SSID);
              SetFocus(ssid);
              PostMessageA(ssid, WM_KEYDOWN, VK_RETURN, 0);
@@ -161,7 +161,7 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
             SCOPED_TRACE(way.what);
             window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
             ASSERT_TRUE(SheetShown());
-            daduve::CQelPropSheet* sheet = Sheet();
+            softap::CQelPropSheet* sheet = Sheet();
             way.end(*sheet);
             fw::PumpMessages(150);
             EXPECT_FALSE(SheetShown());
@@ -170,7 +170,7 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         ASSERT_TRUE(SheetShown());
         // A launch while the sheet is open raises the same one.
-        daduve::CQelPropSheet* open = Sheet();
+        softap::CQelPropSheet* open = Sheet();
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         EXPECT_EQ(Sheet(), open);
     });
@@ -178,7 +178,7 @@ TEST_F(MainSheetTest, EveryWayTheSheetEndsDestroysItsWindow) {
 
 // Enter in an open drop-down list picks the row and closes the list; the sheet stays.
 TEST_F(MainSheetTest, EnterClosesAnOpenDropDownList) {
-    WithSheet([&](daduve::CQelPropSheet& sheet) {
+    WithSheet([&](softap::CQelPropSheet& sheet) {
         HWND mode = sheet.ConfigPage()->GetDlgItem(IDC_CFG_MODE);
         SetFocus(mode);
         SendMessageA(mode, CB_SHOWDROPDOWN, TRUE, 0);
@@ -193,7 +193,7 @@ TEST_F(MainSheetTest, EnterClosesAnOpenDropDownList) {
 // The scenario's stations come and go and the driver's events reach the Event Log through
 // the tray window's poll; a new sheet lists every stored record again.
 TEST_F(MainSheetTest, EventLogListsWhatThePollTookFromTheDriver) {
-    auto messages = [](daduve::CEventLogPage* page) {
+    auto messages = [](softap::CEventLogPage* page) {
         std::vector<std::string> out;
         for (int i = 0; i < ListRowCount(page->List()); ++i) out.push_back(ListItemText(page->List(), i, 1));
         return out;
@@ -203,9 +203,9 @@ TEST_F(MainSheetTest, EventLogListsWhatThePollTookFromTheDriver) {
     Run([&] {
         ASSERT_TRUE(SheetShown());
         Poll();
-        daduve::CEventLogPage* log = Sheet()->EventLogPage();
+        softap::CEventLogPage* log = Sheet()->EventLogPage();
         Sheet()->SetActivePage(log);
-        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        log->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
         EXPECT_EQ(messages(log), (std::vector<std::string>{"Restart Access Point", " 02-5A-10-00-00-03 associated",
                                                            " 02-5A-10-00-00-05 associated",
                                                            " 02-5A-10-00-00-04 associated with invalid PSK password"}));
@@ -213,7 +213,7 @@ TEST_F(MainSheetTest, EventLogListsWhatThePollTookFromTheDriver) {
 
         world.clock().Advance(40000);
         Poll();
-        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        log->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
         const std::vector<std::string> all = {"Restart Access Point",
                                               " 02-5A-10-00-00-03 associated",
                                               " 02-5A-10-00-00-05 associated",
@@ -230,13 +230,13 @@ TEST_F(MainSheetTest, EventLogListsWhatThePollTookFromTheDriver) {
         ASSERT_TRUE(SheetShown());
         log = Sheet()->EventLogPage();
         Sheet()->SetActivePage(log);
-        log->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        log->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
         EXPECT_EQ(messages(log), all);
     });
 }
 
 TEST_F(MainSheetTest, EveryPageIsLaidOutWithoutOverlapOrCutText) {
-    WithSheet([&](daduve::CQelPropSheet& sheet) {
+    WithSheet([&](softap::CQelPropSheet& sheet) {
         SetText(DriverKey(), "bCheckBuild", "1");
         Poll();
         ASSERT_EQ(sheet.GetPageCount(), 7);
@@ -253,7 +253,7 @@ TEST_F(MainSheetTest, EveryPageIsLaidOutWithoutOverlapOrCutText) {
 TEST_F(MainSheetTest, DISABLED_Screenshots) {
     const char* dir = std::getenv("HAVIX_SHOT_DIR");
     const std::string folder = dir && *dir ? dir : ".";
-    WithSheet([&](daduve::CQelPropSheet& sheet) {
+    WithSheet([&](softap::CQelPropSheet& sheet) {
         SetWindowPos(sheet.m_hWnd, HWND_TOPMOST, 40, 60, 0, 0, SWP_NOSIZE);
         SetText(DriverKey(), "bCheckBuild", "1");
         // Four stations associated, the events of the first 35 seconds in the store.
@@ -262,13 +262,13 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
         for (int i = 0; i < sheet.GetPageCount(); ++i) {
             sheet.SetActivePage(i);
             if (sheet.GetActivePage() == sheet.EventLogPage() || sheet.GetActivePage() == sheet.MacTablePage())
-                sheet.GetActivePage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+                sheet.GetActivePage()->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
             fw::PumpMessages(300);
             testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-page-" + std::to_string(i) + ".bmp");
         }
         // The stations' rate texts, the list scrolled to their ends.
         sheet.SetActivePage(sheet.MacTablePage());
-        sheet.MacTablePage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        sheet.MacTablePage()->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
         SendMessageA(sheet.MacTablePage()->List(), LVM_SCROLL, 400, 0);
         fw::PumpMessages(300);
         testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-mac-table-scrolled.bmp");
@@ -276,7 +276,7 @@ TEST_F(MainSheetTest, DISABLED_Screenshots) {
         world.clock().SetManual(65000);
         Poll();
         sheet.SetActivePage(sheet.EventLogPage());
-        sheet.EventLogPage()->SendMessage(WM_TIMER, daduve::kRefreshTimerId, 0);
+        sheet.EventLogPage()->SendMessage(WM_TIMER, softap::kRefreshTimerId, 0);
         SendMessageA(sheet.EventLogPage()->List(), LVM_SCROLL, 400, 0);
         fw::PumpMessages(300);
         testutil::SaveWindowPicture(sheet.m_hWnd, folder + "\\havix-event-log-scrolled.bmp");

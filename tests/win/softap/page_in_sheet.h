@@ -9,14 +9,14 @@
 #include <utility>
 #include <vector>
 
-#include "daduve/pending_page.h"
+#include "tests/win/softap/pending_page.h"
 #include "framework/app.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/common/sheet_page_test.h"
 
 template <class Page>
-class HavixPageTest : public SheetPageTest<HavixTest, Page, daduve::CPendingPage, IDS_CONFIG> {
+class HavixPageTest : public SheetPageTest<HavixTest, Page, softap::CPendingPage, IDS_CONFIG> {
 protected:
     void SetUp() override {
         HavixTest::SetUp();

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "daduve/access_control_page.h"
-#include "daduve/ap_registry.h"
-#include "daduve/ap_state.h"
-#include "daduve/mac_entry.h"
-#include "daduve/wds_page.h"
+#include "softap/pages/access_control_page.h"
+#include "softap/core/config/ap_registry.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/input/mac_entry.h"
+#include "softap/pages/wds_page.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "framework/property_sheet.h"
 #include "havix_fixture.h"
 #include "journal_steps.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/layout_check.h"
 
 namespace {
@@ -36,7 +36,7 @@ protected:
         fw::CWinApp::InitCommonControls();
         Load(testutil::Scenario("soft-ap.scn"));
         Bind(7, false);
-        daduve::InitApDefaults();
+        softap::InitApDefaults();
         world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
     }
     void TearDown() override {
@@ -64,11 +64,11 @@ protected:
     static void Paste(fw::CWnd& page, int id, const std::string& text) { SetWindowTextA(page.GetDlgItem(id), text.c_str()); }
     static bool Enabled(fw::CWnd& page, int id) { return IsWindowEnabled(page.GetDlgItem(id)) != FALSE; }
     static bool Visible(fw::CWnd& page, int id) { return IsWindowVisible(page.GetDlgItem(id)) != FALSE; }
-    void Add(daduve::CMacListPage& page, const std::string& digits) {
+    void Add(softap::CMacListPage& page, const std::string& digits) {
         Type(page, IDC_MAC_EDIT, digits);
         Command(page, IDC_MAC_ADD);
     }
-    void DoubleClick(daduve::CMacListPage& page, int listId, int row) {
+    void DoubleClick(softap::CMacListPage& page, int listId, int row) {
         SendMessageA(page.GetDlgItem(listId), LB_SETCURSEL, row, 0);
         Command(page, listId, LBN_DBLCLK);
     }
@@ -89,8 +89,8 @@ protected:
     static std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
 
     fw::CPropertySheet sheet{"Havix pages"};
-    daduve::CAccessControlPage acl;
-    daduve::CWdsPage wds;
+    softap::CAccessControlPage acl;
+    softap::CWdsPage wds;
 };
 
 // ---- Access Control
@@ -123,14 +123,14 @@ TEST_P(AccessControlLongListTest, LoadsTheFirstThirtyTwoAndApplyKeepsThem) {
     Open();
     const std::vector<std::string> first = steps::FirstStations(32);
     std::vector<std::string> shown;
-    for (const std::string& d : first) shown.push_back(daduve::MacDisplayText(d));
+    for (const std::string& d : first) shown.push_back(softap::MacDisplayText(d));
     EXPECT_EQ(acl.Rows(), shown);
     EXPECT_EQ(acl.Policy(), 1);
     EXPECT_FALSE(Enabled(acl, IDC_MAC_ADD));
 
     world.ClearJournal();
     Command(acl, IDC_PAGE_APPLY);
-    EXPECT_EQ(MultiString(ApDefault(), "AccessControlList"), daduve::BuildMacMultiString(first));
+    EXPECT_EQ(MultiString(ApDefault(), "AccessControlList"), softap::BuildMacMultiString(first));
     EXPECT_EQ(Text(ApDefault(), "AccessControlPolicy"), "1");
     steps::ExpectJournal(world, {steps::S(steps::kAclS, steps::Acl(1, first))});
 }
@@ -431,8 +431,8 @@ class WdsApplyTest : public PagesTest, public ::testing::WithParamInterface<WdsA
 
 TEST_P(WdsApplyTest, ApplyStoresThePeersAndSendsTheRecord) {
     const WdsApplyCase& c = GetParam();
-    daduve::g_Ap.authenType = c.authenType;
-    daduve::g_Ap.passphrase = "password";
+    softap::g_Ap.authenType = c.authenType;
+    softap::g_Ap.passphrase = "password";
     SetText(ApDefault(), "WdsEnable", c.enabled ? "0" : "1");
     Open(1);
     for (const char* peer : {"0073FF123456", "020000000001", "020000000002"}) Add(wds, peer);

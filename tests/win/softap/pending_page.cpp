@@ -1,9 +1,7 @@
-#include "daduve/pending_page.h"
+#include "tests/win/softap/pending_page.h"
 
-#include "resources/daduve/resource.h"
-
-namespace daduve {
+namespace softap {
 
 CPendingPage::CPendingPage(UINT captionId) : fw::CPropertyPage(IDD_PENDING_PAGE, captionId) {}
 
-}  // namespace daduve
+}  // namespace softap

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/common/modal_steps.h"
 #include "tests/win/common/picture_names.h"
 #include "tests/win/station/window_shot.h"
@@ -22,7 +22,7 @@ TEST_F(HavixPictures, DISABLED_Pictures) {
     LoadSoftAp();
     Run([&] {
         ASSERT_TRUE(SheetShown());
-        daduve::CQelPropSheet& sheet = *Sheet();
+        softap::CQelPropSheet& sheet = *Sheet();
         SetText(DriverKey(), "bCheckBuild", "1");
         // Stations associate and the event table fills as the scenario's clock runs.
         for (int i = 0; i < 3; ++i) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "daduve/reg_set_page.h"
+#include "softap/pages/reg_set_page.h"
 #include "sheet_page_fixture.h"
 #include "tests/win/common/reg_set_page_checks.h"
 
@@ -35,7 +35,7 @@ const char* kAdapter =
 
 constexpr auto* Words = &testutil::RegisterWords;
 
-class ApRegSetPageTest : public testutil::RegSetPageChecks<HavixSheetPageTest<daduve::CRegSetPage>> {
+class ApRegSetPageTest : public testutil::RegSetPageChecks<HavixSheetPageTest<softap::CRegSetPage>> {
 protected:
     void SetUp() override {
         HavixSheetPageTest::SetUp();
@@ -116,14 +116,14 @@ TEST_F(ApRegSetPageTest, ErrorMicRequestsFollowTheirTimers) {
         EXPECT_TRUE(calls[0].in.empty()) << "no data";
         EXPECT_FALSE(Enabled(IDC_REGSET_ERROR_MIC));
 
-        page->SendMessage(WM_TIMER, daduve::CRegSetPage::kSecondMicTimerId);
+        page->SendMessage(WM_TIMER, softap::CRegSetPage::kSecondMicTimerId);
         EXPECT_EQ(Calls(kSetErrorMic).size(), 2u);
-        EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CRegSetPage::kSecondMicTimerId)) << "the second fires once";
+        EXPECT_FALSE(KillTimer(page->m_hWnd, softap::CRegSetPage::kSecondMicTimerId)) << "the second fires once";
         EXPECT_FALSE(Enabled(IDC_REGSET_ERROR_MIC));
 
-        page->SendMessage(WM_TIMER, daduve::CRegSetPage::kThirdMicTimerId);
+        page->SendMessage(WM_TIMER, softap::CRegSetPage::kThirdMicTimerId);
         EXPECT_EQ(Calls(kSetErrorMic).size(), 3u);
-        EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CRegSetPage::kThirdMicTimerId));
+        EXPECT_FALSE(KillTimer(page->m_hWnd, softap::CRegSetPage::kThirdMicTimerId));
         EXPECT_TRUE(Enabled(IDC_REGSET_ERROR_MIC));
     }
 }

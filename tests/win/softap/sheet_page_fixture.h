@@ -3,11 +3,11 @@
 // simulated adapter world.
 #include <windows.h>
 
-#include "daduve/pending_page.h"
+#include "tests/win/softap/pending_page.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 #include "tests/win/common/sheet_page_test.h"
 #include "tests/win/layout_check.h"
 
 template <class Page>
-class HavixSheetPageTest : public SheetPageTest<HavixTest, Page, daduve::CPendingPage, IDS_CONFIG> {};
+class HavixSheetPageTest : public SheetPageTest<HavixTest, Page, softap::CPendingPage, IDS_CONFIG> {};

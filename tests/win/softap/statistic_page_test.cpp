@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "daduve/statistic_page.h"
+#include "softap/pages/statistic_page.h"
 #include "sheet_page_fixture.h"
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 #include "tests/win/common/reset_retry_checks.h"
 
 namespace {
@@ -43,14 +43,14 @@ Bytes Record(std::initializer_list<std::pair<size_t, uint64_t>> counters) {
 
 Bytes U32(uint32_t v) { return Bytes{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
 
-class StatisticPageTest : public HavixSheetPageTest<daduve::CStatisticPage> {
+class StatisticPageTest : public HavixSheetPageTest<softap::CStatisticPage> {
 protected:
     void Start(const std::string& extra = "") {
         Load(Scenario(extra));
         Bind(7, false);
         Open();
     }
-    void Tick() { page->SendMessage(WM_TIMER, daduve::CStatisticPage::kPollTimerId, 0); }
+    void Tick() { page->SendMessage(WM_TIMER, softap::CStatisticPage::kPollTimerId, 0); }
     std::vector<std::string> Values() const {
         std::vector<std::string> v;
         for (int id : kValues) v.push_back(Text(id));
@@ -153,7 +153,7 @@ TEST_F(StatisticPageTest, PollsOnlyWhileItIsTheActivePage) {
     sheet->SetActivePage(other);
     fw::PumpMessages(20);
     EXPECT_FALSE(page->Polling());
-    EXPECT_FALSE(KillTimer(page->m_hWnd, daduve::CStatisticPage::kPollTimerId)) << "no timer left behind";
+    EXPECT_FALSE(KillTimer(page->m_hWnd, softap::CStatisticPage::kPollTimerId)) << "no timer left behind";
     EXPECT_FALSE(ticked());
 }
 

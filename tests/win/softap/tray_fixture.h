@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "daduve/bridge_device.h"
-#include "daduve/event_store.h"
-#include "daduve/havix_app.h"
-#include "daduve/qel_prop_sheet.h"
-#include "daduve/tray_wnd.h"
+#include "softap/core/device/bridge_device.h"
+#include "softap/core/tables/event_store.h"
+#include "softap/tray/havix_app.h"
+#include "softap/tray/qel_prop_sheet.h"
+#include "softap/tray/tray_wnd.h"
 #include "framework/app.h"
 #include "framework/message_loop.h"
 #include "havix_fixture.h"
-#include "resources/daduve/resource.h"
+#include "resources/softap/resource.h"
 
-class TestTrayWnd : public daduve::CTrayWnd {
+class TestTrayWnd : public softap::CTrayWnd {
 public:
     int administrator = 1;
 
@@ -31,15 +31,15 @@ protected:
     void SetUp() override {
         HavixTest::SetUp();
         fw::CWinApp::InitCommonControls();
-        daduve::g_EventArray.clear();
-        daduve::g_EventShownCount = 0;
-        daduve::g_BridgeSetCount = 0;
-        daduve::CHavixApp::SetHelpPath("C:\\Program Files\\Tesmar\\SorvelENG.HLP");
+        softap::g_EventArray.clear();
+        softap::g_EventShownCount = 0;
+        softap::g_BridgeSetCount = 0;
+        softap::CHavixApp::SetHelpPath("C:\\Program Files\\Tesmar\\SorvelENG.HLP");
         world.SetMessageBoxAnswerer([](const platform::sim::MessageBoxCall&) { return IDOK; });
     }
     void TearDown() override {
-        daduve::g_EventArray.clear();
-        daduve::g_EventShownCount = 0;
+        softap::g_EventArray.clear();
+        softap::g_EventShownCount = 0;
         HavixTest::TearDown();
     }
     // The soft-AP scenario, text replaced where the test needs another adapter.
@@ -59,10 +59,10 @@ protected:
         });
         return window.DoModal();
     }
-    void Poll() { window.SendMessage(WM_TIMER, daduve::kPollTimerId, 0); }
+    void Poll() { window.SendMessage(WM_TIMER, softap::kPollTimerId, 0); }
     bool SheetShown() const { return window.m_pSheet && window.m_pSheet->IsWindow(); }
-    daduve::CQelPropSheet* Sheet() const { return window.m_pSheet; }
-    HICON Icon(UINT id) const { return daduve::CTrayWnd::TrayIconHandle(id); }
+    softap::CQelPropSheet* Sheet() const { return window.m_pSheet; }
+    HICON Icon(UINT id) const { return softap::CTrayWnd::TrayIconHandle(id); }
     std::vector<std::string> Boxes() const {
         std::vector<std::string> out;
         for (const auto& call : world.MessageBoxCalls()) out.push_back(call.text);

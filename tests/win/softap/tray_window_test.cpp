@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "daduve/ap_oids.h"
-#include "daduve/ap_state.h"
-#include "daduve/wzc_service.h"
+#include "softap/core/push/ap_oids.h"
+#include "softap/core/config/ap_state.h"
+#include "softap/core/device/wzc_service.h"
 #include "journal_steps.h"
 #include "tray_fixture.h"
 
@@ -99,19 +99,19 @@ TEST_F(TrayWindowTest, StartOnAnAdapterAlreadyInAccessPointMode) {
     ASSERT_EQ(trayAtStart.calls.size(), 1u);
     EXPECT_EQ(trayAtStart.calls[0].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(trayAtStart.calls[0].flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_EQ(trayAtStart.id, daduve::kTrayIconId);
+    EXPECT_EQ(trayAtStart.id, softap::kTrayIconId);
     EXPECT_EQ(trayAtStart.callbackMessage, 1124u);
     EXPECT_EQ(trayAtStart.icon, Icon(IDI_TRAY_DISCONNECTED));
     EXPECT_EQ(trayAtStart.tip, kTip + "Disconnected");
-    EXPECT_EQ(window.m_nPollTimer, daduve::kPollTimerId);
+    EXPECT_EQ(window.m_nPollTimer, softap::kPollTimerId);
     EXPECT_FALSE(world.Tray().present) << "exit takes the icon away";
 
     // Seeded from the adapter's MAC and copied into the driver key.
     EXPECT_EQ(Text(ApDefault(), "SSID"), "DaduVE-21");
     EXPECT_EQ(Text(DriverKey(), "SSID"), "DaduVE-21");
     EXPECT_EQ(g_DriverVersion, 0x0402);
-    EXPECT_EQ(daduve::g_Ap.eepromReadDone[0], 1);
-    EXPECT_EQ(world.ServiceStops(daduve::kWzcServiceName), 1u);
+    EXPECT_EQ(softap::g_Ap.eepromReadDone[0], 1);
+    EXPECT_EQ(world.ServiceStops(softap::kWzcServiceName), 1u);
 
     // Bridging was off: asked, then turned on by a device of its own; both closed again.
     const auto bridge = world.BridgeCalls();
@@ -123,7 +123,7 @@ TEST_F(TrayWindowTest, StartOnAnAdapterAlreadyInAccessPointMode) {
     EXPECT_EQ(bridge[3].code, 0x80000004u);
     EXPECT_EQ(steps::Hex(bridge[3].in), steps::Hex(U32(1)));
     EXPECT_TRUE(world.Bridging());
-    EXPECT_EQ(daduve::g_BridgeSetCount, 1);
+    EXPECT_EQ(softap::g_BridgeSetCount, 1);
     EXPECT_EQ(world.OpenBridgeHandles(), 0u);
 }
 
@@ -145,7 +145,7 @@ TEST_F(TrayWindowTest, StartSwitchesAStationModeAdapterAndStartsPelcorTwice) {
     // Already bridging: asked, nothing set.
     ASSERT_EQ(world.BridgeCalls().size(), 2u);
     EXPECT_EQ(world.BridgeCalls()[1].code, 0x80000008u);
-    EXPECT_EQ(daduve::g_BridgeSetCount, 0);
+    EXPECT_EQ(softap::g_BridgeSetCount, 0);
 }
 
 TEST_F(TrayWindowTest, StartOnChipOneChecksTheRegionAndWithoutABridgeDriverGoesOn) {
@@ -157,7 +157,7 @@ TEST_F(TrayWindowTest, StartOnChipOneChecksTheRegionAndWithoutABridgeDriverGoesO
     EXPECT_EQ(g_ChipIndex, 1);
     ExpectStart(journal, StartBeforePush(false, true));
     EXPECT_TRUE(world.BridgeCalls().empty());
-    EXPECT_EQ(daduve::g_BridgeSetCount, 0);
+    EXPECT_EQ(softap::g_BridgeSetCount, 0);
 }
 
 TEST_F(TrayWindowTest, TrayOnlyStartRunsTheAccessPointWithoutTheSheet) {
@@ -179,7 +179,7 @@ TEST_F(TrayWindowTest, WithoutAnAdapterTheIconSaysNotExistAndTheSheetIsRefused) 
         EXPECT_EQ(world.Tray().icon, Icon(IDI_TRAY_NO_ADAPTER));
         EXPECT_EQ(world.Tray().tip, kTip + "Not Exist");
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
-        window.SendMessage(daduve::kTrayCallbackMessage, daduve::kTrayIconId, WM_LBUTTONDBLCLK);
+        window.SendMessage(softap::kTrayCallbackMessage, softap::kTrayIconId, WM_LBUTTONDBLCLK);
         EXPECT_FALSE(SheetShown());
         EXPECT_EQ(window.m_bBusy, 0);
     });
@@ -246,13 +246,13 @@ TEST_F(TrayWindowTest, PollKeepsTheServiceStoppedAndFollowsTheSheetsIcon) {
     LoadSoftAp();
     Run([&] {
         ASSERT_TRUE(SheetShown());
-        world.SetServiceRunning(daduve::kWzcServiceName, true);
+        world.SetServiceRunning(softap::kWzcServiceName, true);
         Poll();
-        EXPECT_EQ(world.ServiceStops(daduve::kWzcServiceName), 2u);
-        EXPECT_FALSE(world.ServiceRunning(daduve::kWzcServiceName));
+        EXPECT_EQ(world.ServiceStops(softap::kWzcServiceName), 2u);
+        EXPECT_FALSE(world.ServiceRunning(softap::kWzcServiceName));
         EXPECT_EQ(reinterpret_cast<HICON>(Sheet()->SendMessage(WM_GETICON, ICON_SMALL, 0)), Icon(IDI_TRAY_GOOD));
         Poll();
-        EXPECT_EQ(world.ServiceStops(daduve::kWzcServiceName), 2u);
+        EXPECT_EQ(world.ServiceStops(softap::kWzcServiceName), 2u);
     });
 }
 
@@ -266,33 +266,33 @@ TEST_F(TrayWindowTest, PollMergesTheEventTableIntoAStoreOfAHundred) {
     world.clock().SetManual(1000);
     window.m_bOpenSheet = 0;
     Run([&] {
-        daduve::g_EventArray.assign(95, daduve::EventRecord{});
-        daduve::g_EventArray[94].code = 4;
-        daduve::g_EventShownCount = 3;
+        softap::g_EventArray.assign(95, softap::EventRecord{});
+        softap::g_EventArray[94].code = 4;
+        softap::g_EventShownCount = 3;
         Poll();
-        ASSERT_EQ(daduve::g_EventArray.size(), 100u);
-        EXPECT_EQ(daduve::g_EventShownCount, 0);
-        EXPECT_EQ(daduve::g_EventArray[89].code, 4) << "the five oldest went";
-        EXPECT_EQ(daduve::g_EventArray[90].mac[5], 0x00);
-        EXPECT_EQ(daduve::g_EventArray[99].mac[5], 0x09);
-        daduve::g_EventShownCount = 100;
+        ASSERT_EQ(softap::g_EventArray.size(), 100u);
+        EXPECT_EQ(softap::g_EventShownCount, 0);
+        EXPECT_EQ(softap::g_EventArray[89].code, 4) << "the five oldest went";
+        EXPECT_EQ(softap::g_EventArray[90].mac[5], 0x00);
+        EXPECT_EQ(softap::g_EventArray[99].mac[5], 0x09);
+        softap::g_EventShownCount = 100;
         Poll();
-        ASSERT_EQ(daduve::g_EventArray.size(), 100u);
-        EXPECT_EQ(daduve::g_EventShownCount, 98);
-        EXPECT_EQ(daduve::g_EventArray[99].mac[5], 0x11);
-        EXPECT_EQ(daduve::g_EventArray[99].code, 1);
+        ASSERT_EQ(softap::g_EventArray.size(), 100u);
+        EXPECT_EQ(softap::g_EventShownCount, 98);
+        EXPECT_EQ(softap::g_EventArray[99].mac[5], 0x11);
+        EXPECT_EQ(softap::g_EventArray[99].code, 1);
         Poll();
-        EXPECT_EQ(daduve::g_EventShownCount, 98) << "nothing new";
+        EXPECT_EQ(softap::g_EventShownCount, 98) << "nothing new";
 
         // A table that claims more than its bytes hold: only what is there is taken.
-        daduve::g_EventArray.clear();
+        softap::g_EventArray.clear();
         platform::sim::Bytes table = steps::Cat({U32(50), U32(0), steps::Fill(16, 0x33)});
         world.SetOidAnswer(0, kEventTableQ, table);
         Poll();
-        EXPECT_EQ(daduve::g_EventArray.size(), 1u);
+        EXPECT_EQ(softap::g_EventArray.size(), 1u);
         world.FailOid(kEventTableQ, 1);
         Poll();
-        EXPECT_EQ(daduve::g_EventArray.size(), 1u) << "a failed query changes nothing";
+        EXPECT_EQ(softap::g_EventArray.size(), 1u) << "a failed query changes nothing";
     });
 }
 
@@ -306,26 +306,26 @@ TEST_F(TrayWindowTest, CheckBuildShowsAndRemovesTheElevenNPage) {
         EXPECT_EQ(Text(DriverKey(), "bCheckBuild"), "<missing>") << "not read without the sheet";
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         ASSERT_TRUE(SheetShown());
-        daduve::CQelPropSheet* sheet = Sheet();
+        softap::CQelPropSheet* sheet = Sheet();
         Poll();
         EXPECT_EQ(Text(DriverKey(), "bCheckBuild"), "0");
         EXPECT_EQ(sheet->GetPageIndex(sheet->BlockAckPage()), -1);
 
         SetText(DriverKey(), "bCheckBuild", "1");
         Poll();
-        EXPECT_EQ(daduve::g_Ap.checkBuild, 1);
+        EXPECT_EQ(softap::g_Ap.checkBuild, 1);
         EXPECT_EQ(sheet->GetPageIndex(sheet->BlockAckPage()), sheet->GetPageCount() - 1) << "added as the last page";
         EXPECT_EQ(sheet->GetPageCount(), 7);
         Poll();
         EXPECT_EQ(sheet->GetPageCount(), 7) << "added once";
-        daduve::Trace("traced while bCheckBuild is 1\n");
+        softap::Trace("traced while bCheckBuild is 1\n");
         EXPECT_NE(TraceFile().find("traced while bCheckBuild is 1"), std::string::npos);
 
         SetText(DriverKey(), "bCheckBuild", "0");
         Poll();
         EXPECT_EQ(sheet->GetPageIndex(sheet->BlockAckPage()), -1);
         EXPECT_EQ(sheet->GetPageCount(), 6);
-        daduve::Trace("traced while bCheckBuild is 0\n");
+        softap::Trace("traced while bCheckBuild is 0\n");
         EXPECT_EQ(TraceFile().find("traced while bCheckBuild is 0"), std::string::npos);
     });
 }
@@ -354,7 +354,7 @@ TEST_F(TrayWindowTest, AdapterUnpluggedClosesTheSheetAndItsReturnStartsTheAccess
         EXPECT_EQ(g_IsUsbAdapter, 0);
         EXPECT_EQ(world.Tray().icon, Icon(IDI_TRAY_NO_ADAPTER));
         EXPECT_EQ(world.Tray().tip, kTip + "Not Exist");
-        EXPECT_EQ(window.m_nPollTimer, daduve::kPollTimerId);
+        EXPECT_EQ(window.m_nPollTimer, softap::kPollTimerId);
 
         world.ClearJournal();
         Poll();
@@ -441,7 +441,7 @@ TEST_F(TrayWindowTest, BusyBlocksThePollTheTrayAndTheMenu) {
         world.ClearJournal();
         const size_t trayCalls = world.Tray().calls.size();
         Poll();
-        window.SendMessage(daduve::kTrayCallbackMessage, daduve::kTrayIconId, WM_LBUTTONDBLCLK);
+        window.SendMessage(softap::kTrayCallbackMessage, softap::kTrayIconId, WM_LBUTTONDBLCLK);
         window.SendMessage(WM_COMMAND, IDM_TRAY_LAUNCH, 0);
         window.SendMessage(WM_COMMAND, IDM_TRAY_EXIT, 0);
         window.SendMessage(WM_COMMAND, IDM_TRAY_STATION_MODE, 0);
@@ -451,7 +451,7 @@ TEST_F(TrayWindowTest, BusyBlocksThePollTheTrayAndTheMenu) {
         EXPECT_TRUE(window.IsWindow());
         EXPECT_TRUE(Programs().empty());
         window.m_bBusy = 0;
-        window.SendMessage(daduve::kTrayCallbackMessage, daduve::kTrayIconId, WM_LBUTTONDBLCLK);
+        window.SendMessage(softap::kTrayCallbackMessage, softap::kTrayIconId, WM_LBUTTONDBLCLK);
         EXPECT_TRUE(SheetShown());
     });
 }
@@ -502,7 +502,7 @@ TEST_F(TrayWindowTest, SheetClosedWhileAPageShowsAMessage) {
     bool closedUnderTheBox = false;
     Run([&] {
         ASSERT_TRUE(SheetShown());
-        daduve::CAccessControlPage* acl = Sheet()->AccessControlPage();
+        softap::CAccessControlPage* acl = Sheet()->AccessControlPage();
         Sheet()->SetActivePage(acl);
         SendMessageA(acl->GetDlgItem(IDC_ACL_POLICY), CB_SETCURSEL, 1, 0);
         acl->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_ACL_POLICY, CBN_SELCHANGE),

@@ -10,9 +10,9 @@
 
 #include "page_fixture.h"
 #include "resources/station/resource.h"
-#include "shared/adapter_identity.h"
-#include "shared/driver_file.h"
-#include "shared/os_code.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/driver/driver_file.h"
+#include "shared/system/os_code.h"
 #include "station/pages/about_page.h"
 #include "tests/win/common/about_page_checks.h"
 #include "tests/win/common/stand_in_driver_file.h"

@@ -11,7 +11,7 @@
 #include "resources/station/resource.h"
 #include "station/core/action_data.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/radio_defaults.h"
+#include "station/core/registry/radio_defaults.h"
 #include "station/core/station_globals.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "resources/station/resource.h"
-#include "station/core/adapter_discovery.h"
-#include "station/core/wlan_manager.h"
+#include "station/core/driver/adapter_discovery.h"
+#include "station/core/wlan/wlan_manager.h"
 #include "station_fixture.h"
 #include "tests/win/layout_check.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/sim/world.h"
-#include "shared/adapter_identity.h"
+#include "shared/adapter/adapter_identity.h"
 
 namespace testutil {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "station/core/driver_oid_ops.h"
-#include "station/core/wps_config_record.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/wps/wps_config_record.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "shared/oid_access.h"
-#include "station/core/driver_registry.h"
-#include "station/core/radio_defaults.h"
+#include "shared/driver/oid_access.h"
+#include "station/core/registry/driver_registry.h"
+#include "station/core/registry/radio_defaults.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"
 

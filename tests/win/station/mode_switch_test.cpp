@@ -7,10 +7,10 @@
 #include <string>
 
 #include "resources/station/resource.h"
-#include "station/core/driver_oid_ops.h"
-#include "station/core/driver_registry.h"
+#include "station/core/driver/driver_oid_ops.h"
+#include "station/core/registry/driver_registry.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/radio_defaults.h"
+#include "station/core/registry/radio_defaults.h"
 #include "station/core/station_globals.h"
 #include "driver_key_util.h"
 #include "station_fixture.h"

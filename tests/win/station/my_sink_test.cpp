@@ -9,7 +9,7 @@
 
 #include "platform/driver_events.h"
 #include "platform/sim/wbem_object_stub.h"
-#include "station/core/my_sink.h"
+#include "station/core/driver/my_sink.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "driver_key_util.h"
+#include "pending_page.h"
 #include "framework/property_page.h"
 #include "resources/station/resource.h"
 #include "station_fixture.h"

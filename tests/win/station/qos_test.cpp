@@ -11,11 +11,12 @@
 
 #include "driver_key_util.h"
 #include "framework/message_loop.h"
+#include "pending_page.h"
 #include "dialog_steps.h"
 #include "framework/app.h"
 #include "framework/property_sheet.h"
 #include "resources/station/resource.h"
-#include "station/core/driver_oid_ops.h"
+#include "station/core/driver/driver_oid_ops.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
 #include "station/pages/qos_page.h"

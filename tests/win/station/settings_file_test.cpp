@@ -13,10 +13,10 @@
 
 #include "resources/station/resource.h"
 #include "station/core/qel_config_app.h"
-#include "station/core/settings_file.h"
-#include "station/profiles/cert_desc.h"
+#include "station/core/settings/settings_file.h"
+#include "station/profiles/dot1x/cert_desc.h"
 #include "station/profiles/profile_keys.h"
-#include "station/profiles/profile_sheet.h"
+#include "station/profiles/editor/profile_sheet.h"
 #include "station/profiles/station_config_reader.h"
 #include "station_fixture.h"
 

@@ -12,6 +12,7 @@
 
 #include "framework/dialog.h"
 #include "framework/message_loop.h"
+#include "pending_page.h"
 #include "framework/property_sheet.h"
 #include "resources/station/resource.h"
 #include "station/core/hide_dlg.h"
@@ -20,7 +21,7 @@
 #include "station/pages/hidden_ssid_dlg.h"
 #include "station/pages/site_surv_page.h"
 #include "station/profiles/profile_globals.h"
-#include "station/core/wlan_messages.h"
+#include "station/core/wlan/wlan_messages.h"
 #include "station_fixture.h"
 
 namespace {

@@ -9,9 +9,9 @@
 
 #include "platform/platform.h"
 #include "platform/sim/world.h"
-#include "shared/adapter_identity.h"
-#include "shared/os_code.h"
-#include "shared/os_version.h"
+#include "shared/adapter/adapter_identity.h"
+#include "shared/system/os_code.h"
+#include "shared/system/os_version.h"
 #include "tests/win/common/world_test_util.h"
 
 class StationTest : public ::testing::Test {

@@ -11,7 +11,7 @@
 
 #include "framework/property_sheet.h"
 #include "resources/station/resource.h"
-#include "shared/oid_access.h"
+#include "shared/driver/oid_access.h"
 #include "station/core/hide_dlg.h"
 #include "station/core/qel_prop_sheet.h"
 #include "station/pages/statistic_page.h"

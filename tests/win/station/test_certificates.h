@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/sha1.h"
+#include "shared/crypto/sha1.h"
 
 namespace testutil {
 

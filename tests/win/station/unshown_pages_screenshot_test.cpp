@@ -16,7 +16,7 @@
 #include "dialog_steps.h"
 #include "page_fixture.h"
 #include "resources/station/resource.h"
-#include "station/core/driver_oid_ops.h"
+#include "station/core/driver/driver_oid_ops.h"
 #include "station/core/station_globals.h"
 #include "station/pages/block_ack_page.h"
 #include "station/pages/power_save_dlg.h"

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "driver_key_util.h"
-#include "station/core/wlan_manager.h"
-#include "station/core/wlan_messages.h"
-#include "station/core/wlan_profile_editor.h"
-#include "shared/wpa_psk.h"
+#include "station/core/wlan/wlan_manager.h"
+#include "station/core/wlan/wlan_messages.h"
+#include "station/core/wlan/wlan_profile_editor.h"
+#include "shared/crypto/wpa_psk.h"
 #include "station/profiles/profile_apply_record.h"
 #include "station_fixture.h"
 #include "wlan_test_util.h"

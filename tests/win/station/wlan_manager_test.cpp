@@ -9,8 +9,8 @@
 
 #include "platform/native_wifi.h"
 #include "platform/wlan_codes.h"
-#include "station/core/wlan_manager.h"
-#include "station/core/wlan_messages.h"
+#include "station/core/wlan/wlan_manager.h"
+#include "station/core/wlan/wlan_messages.h"
 #include "station_fixture.h"
 #include "wlan_test_util.h"
 

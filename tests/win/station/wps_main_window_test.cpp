@@ -15,8 +15,8 @@
 
 #include "station/core/action_data.h"
 #include "station/core/hide_dlg.h"
-#include "station/core/wps_poll.h"
-#include "station/core/wps_random.h"
+#include "station/core/wps/wps_poll.h"
+#include "station/core/wps/wps_random.h"
 #include "station_fixture.h"
 #include "wps_test_steps.h"
 
