@@ -147,15 +147,12 @@ TEST_F(ApRegSetPageTest, TheR17LinesReadInTheirOrder) {
         RECT r;
     };
     std::vector<Child> children;
-    EnumChildWindows(
-        page->m_hWnd,
-        [](HWND h, LPARAM out) {
-            RECT r{};
-            GetWindowRect(h, &r);
-            reinterpret_cast<std::vector<Child>*>(out)->push_back({h, r});
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    // The page's controls are all its direct children.
+    for (HWND h = GetWindow(page->m_hWnd, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(h, &r);
+        children.push_back({h, r});
+    }
     std::sort(children.begin(), children.end(), [](const Child& a, const Child& b) { return a.r.left < b.r.left; });
     // The controls whose middle lies on the line of the given edit, left to right: texts as
     // they read, edits by id.
