@@ -5,7 +5,6 @@
 
 /* Dialogs */
 #define IDD_HIDE_DLG                 149    /* hidden main window; its caption is the single-instance key */
-#define IDD_SEL_CARD                 177
 #define IDD_SITE_SURVEY              134
 #define IDD_HIDDEN_SSID              197
 
@@ -13,12 +12,8 @@
 #define IDC_STATIC                   (-1)
 #endif
 
-/* Controls of IDD_SEL_CARD */
-#define IDC_SELCARD_LIST             1094   /* drop-down list of candidate adapters */
-#define IDC_SELCARD_DESCRIPTION      1095   /* device description */
-#define IDC_SELCARD_HARDWARE_ID      1097   /* hardware ID */
-#define IDC_SELCARD_LOCATION         1098   /* location information */
-#define IDC_SELCARD_MANUFACTURER     1099   /* manufacturer */
+/* The adapter selection dialog, IDD_SEL_CARD, and its controls */
+#include "shared/adapter/sel_card_ids.h"
 
 /* Controls of IDD_SITE_SURVEY */
 #define IDC_SITE_LIST                1002

@@ -10,11 +10,9 @@
 #include "softap/core/device/ap_discovery.h"
 #include "havix_fixture.h"
 #include "resources/softap/resource.h"
-#include "tests/win/layout_check.h"
+#include "tests/win/common/sel_card_steps.h"
 
 namespace {
-
-constexpr const char* kSelCardCaption = "Select wireless lan card";
 
 std::string OneAdapter(const std::string& hardwareId) {
     return "[adapter]\n"
@@ -71,42 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{"PCI\\VEN_F0E1&DEV_7003", -1, 0, 0}, TableCase{"PCI\\VEN_F0E1&DEV_0001", -1, 0, 0},
                       TableCase{"pci\\ven_f0e1&dev_4001", 4, 0, 0}));
 
-// Answers the selection dialog from a window-less timer inside the dialog's modal loop.
-struct SelCardAnswer {
-    int line = 0;
-    bool pressOk = true;
-    bool checkLayout = false;
-    int shown = 0;
-};
-SelCardAnswer* g_answer = nullptr;
-HWND g_lastDialog = nullptr;
-
-void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
-    if (!dialog || dialog == g_lastDialog) return;
-    g_lastDialog = dialog;
-    ++g_answer->shown;
-    if (g_answer->checkLayout) testutil::ExpectTidyLayout(dialog);
-    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
-    SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    if (g_answer->checkLayout)
-        for (int edit : {IDC_SELCARD_DESCRIPTION, IDC_SELCARD_HARDWARE_ID, IDC_SELCARD_LOCATION, IDC_SELCARD_MANUFACTURER})
-            testutil::ExpectEditShowsWholeText(GetDlgItem(dialog, edit));
-    if (g_answer->pressOk) SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    else SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
+using testutil::SelCardAnswer;
 
 class ApDiscoveryTest : public HavixTest {
 protected:
     int DiscoverAnswering(SelCardAnswer& answer) {
-        g_answer = &answer;
-        g_lastDialog = nullptr;
-        UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
-        const int found = softap::DiscoverAdapter(context);
-        KillTimer(nullptr, timer);
-        g_answer = nullptr;
-        return found;
+        return testutil::AnswerSelCardWhile(answer, [&] { return softap::DiscoverAdapter(context); });
     }
     softap::DiscoveryContext context;
     int busy = 0;
@@ -172,28 +140,9 @@ TEST_F(ApDiscoveryTest, OsCodeOfThisSystemIsALaterWorkstation) {
 //   havix_tests --gtest_also_run_disabled_tests --gtest_filter='*SelCardScreenshot*'
 // (PAGES_SHOW_MS, 4000 by default).
 // The PCI card is shown: its hardware ID is the longer one.
-void CALLBACK ShowSecondCard(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
-    if (!dialog) return;
-    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
-    if (SendMessageA(list, CB_GETCURSEL, 0, 0) == 1) return;
-    SendMessageA(list, CB_SETCURSEL, 1, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
 TEST_F(ApDiscoveryTest, DISABLED_SelCardScreenshot) {
     Load(testutil::Scenario("two-adapters.scn"));
-    const char* env = std::getenv("PAGES_SHOW_MS");
-    SelCardAnswer answer;
-    answer.line = 1;
-    g_answer = &answer;
-    g_lastDialog = nullptr;
-    UINT_PTR show = SetTimer(nullptr, 0, 30, ShowSecondCard);
-    UINT_PTR timer = SetTimer(nullptr, 0, env ? static_cast<UINT>(std::atoi(env)) : 4000, AnswerSelCard);
-    softap::DiscoverAdapter(context);
-    KillTimer(nullptr, timer);
-    KillTimer(nullptr, show);
-    g_answer = nullptr;
+    testutil::HoldSelCardOnSecondCard([&] { return softap::DiscoverAdapter(context); });
 }
 
 }  // namespace

@@ -12,44 +12,11 @@
 #include "station/core/driver/adapter_discovery.h"
 #include "station/core/wlan/wlan_manager.h"
 #include "station_fixture.h"
-#include "tests/win/layout_check.h"
+#include "tests/win/common/sel_card_steps.h"
 
 namespace {
 
-constexpr const char* kSelCardCaption = "Select wireless lan card";
-
-// Answers the selection dialog as a user would, from a window-less timer that runs inside
-// the dialog's own modal loop.
-struct SelCardAnswer {
-    int line = 0;          // line to pick
-    bool pressOk = true;   // false: Esc
-    int shown = 0;         // times the dialog appeared
-    std::string hardwareIdShown;  // the hardware-ID edit after the selection
-};
-SelCardAnswer* g_answer = nullptr;
-HWND g_lastDialog = nullptr;
-
-void CALLBACK AnswerSelCard(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
-    if (!dialog || dialog == g_lastDialog) return;
-    g_lastDialog = dialog;
-    ++g_answer->shown;
-    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
-    SendMessageA(list, CB_SETCURSEL, g_answer->line, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    // The longest hardware ID of the scenarios is shown whole, beside tidy controls.
-    testutil::ExpectTidyLayout(dialog);
-    for (int edit : {IDC_SELCARD_DESCRIPTION, IDC_SELCARD_HARDWARE_ID, IDC_SELCARD_LOCATION, IDC_SELCARD_MANUFACTURER})
-        testutil::ExpectEditShowsWholeText(GetDlgItem(dialog, edit));
-    char text[256] = {};
-    GetDlgItemTextA(dialog, IDC_SELCARD_HARDWARE_ID, text, sizeof(text));
-    g_answer->hardwareIdShown = text;
-    if (g_answer->pressOk)
-        SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    else
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
+using testutil::SelCardAnswer;
 
 class DiscoveryTest : public StationTest {
 protected:
@@ -62,13 +29,8 @@ protected:
         return DiscoverAdapter(context);
     }
     int DiscoverAnswering(SelCardAnswer& answer) {
-        g_answer = &answer;
-        g_lastDialog = nullptr;
-        UINT_PTR timer = SetTimer(nullptr, 0, 30, AnswerSelCard);
-        int found = Discover();
-        KillTimer(nullptr, timer);
-        g_answer = nullptr;
-        return found;
+        answer.checkLayout = true;
+        return testutil::AnswerSelCardWhile(answer, [&] { return Discover(); });
     }
 
     WlanManager wlan;
@@ -209,28 +171,9 @@ TEST_F(DiscoveryTest, RealPlatformUnderWineFindsNothing) {
 // Not run by default: the selection dialog held open on the PCI card for a screenshot.
 //   station_tests --gtest_also_run_disabled_tests --gtest_filter='*SelCardScreenshot*'
 // (PAGES_SHOW_MS, 4000 by default).
-void CALLBACK ShowSecondCard(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = testutil::FindThreadWindow(kSelCardCaption);
-    if (!dialog) return;
-    HWND list = GetDlgItem(dialog, IDC_SELCARD_LIST);
-    if (SendMessageA(list, CB_GETCURSEL, 0, 0) == 1) return;
-    SendMessageA(list, CB_SETCURSEL, 1, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SELCARD_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
 TEST_F(DiscoveryTest, DISABLED_SelCardScreenshot) {
     Load(testutil::Scenario("two-adapters.scn"));
-    const char* env = std::getenv("PAGES_SHOW_MS");
-    SelCardAnswer answer;
-    answer.line = 1;
-    g_answer = &answer;
-    g_lastDialog = nullptr;
-    UINT_PTR show = SetTimer(nullptr, 0, 30, ShowSecondCard);
-    UINT_PTR timer = SetTimer(nullptr, 0, env ? static_cast<UINT>(std::atoi(env)) : 4000, AnswerSelCard);
-    Discover();
-    KillTimer(nullptr, timer);
-    KillTimer(nullptr, show);
-    g_answer = nullptr;
+    testutil::HoldSelCardOnSecondCard([&] { return Discover(); });
 }
 
 }  // namespace
