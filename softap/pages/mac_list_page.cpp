@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "softap/core/app_title.h"
 #include "softap/core/input/mac_entry.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"

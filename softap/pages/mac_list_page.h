@@ -15,8 +15,6 @@
 
 namespace softap {
 
-constexpr const char* kAppTitle = "Havix";
-
 class CMacListPage : public fw::CPropertyPage {
 public:
     // The rows as shown, six dash-joined pairs each.

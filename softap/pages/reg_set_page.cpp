@@ -1,6 +1,6 @@
 #include "softap/pages/reg_set_page.h"
 
-#include "softap/pages/mac_list_page.h"  // kAppTitle
+#include "softap/core/app_title.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "resources/softap/resource.h"

@@ -15,7 +15,7 @@
 #include "softap/core/device/bridge_device.h"
 #include "softap/core/config/check_build.h"
 #include "softap/core/tables/event_store.h"
-#include "softap/pages/mac_list_page.h"
+#include "softap/core/app_title.h"
 #include "softap/core/device/op_mode.h"
 #include "softap/tray/qel_prop_sheet.h"
 #include "softap/core/radio/region_check.h"

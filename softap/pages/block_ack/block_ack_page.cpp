@@ -5,7 +5,7 @@
 #include "softap/pages/block_ack/add_block_ack_dlg.h"
 #include "softap/core/push/ap_oids.h"
 #include "softap/pages/block_ack/delete_block_ack_dlg.h"
-#include "softap/pages/mac_list_page.h"
+#include "softap/core/app_title.h"
 #include "softap/core/tables/station_table.h"
 #include "resources/softap/resource.h"
 #include "shared/driver/oid_access.h"

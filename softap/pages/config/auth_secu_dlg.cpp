@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "softap/core/input/auth_secu_rules.h"
-#include "softap/pages/mac_list_page.h"
+#include "softap/core/app_title.h"
 #include "framework/ddx.h"
 #include "framework/resources.h"
 #include "platform/message_boxes.h"

@@ -13,7 +13,7 @@
 #include "softap/core/radio/ap_wireless_mode.h"
 #include "softap/pages/config/auth_secu_dlg.h"
 #include "softap/core/input/config_page_rules.h"
-#include "softap/pages/mac_list_page.h"
+#include "softap/core/app_title.h"
 #include "framework/ddx.h"
 #include "framework/property_sheet.h"
 #include "framework/resources.h"
