@@ -60,7 +60,7 @@ void CWdsPage::ReadWdsFromRegistry()
         int enable = 1;
         if (ReadRegNumber(reader, "WdsEnable", kStartupBufferBytes, &enable))
             m_nWdsSwitch = enable == 0 ? 0 : 1;  // anything but 0 is off, as the driver takes it
-        LoadRows(ReadRegMacList(reader, "WdsList", kStartupBufferBytes, kWdsMaxPeers));
+        LoadRows(ReadWdsList(reader));
         CopyDriverKeyValues("ApDefault", KEY_READ, nullptr, KEY_ALL_ACCESS);
     }
     UpdateData(FALSE);

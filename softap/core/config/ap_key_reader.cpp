@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "softap/core/records/access_control_record.h"
+#include "softap/core/records/wds_record.h"
 #include "softap/core/config/ap_numbers.h"
 #include "softap/core/havix_trace.h"
 #include "softap/core/input/mac_entry.h"
@@ -69,6 +70,11 @@ std::vector<std::string> ReadAccessControlList(const ApKeyReader& key)
     return ReadRegMacList(key, "AccessControlList", kWholeValue, kAccessControlMaxEntries);
 }
 
+std::vector<std::string> ReadWdsList(const ApKeyReader& key)
+{
+    return ReadRegMacList(key, "WdsList", kWholeValue, kWdsMaxPeers);
+}
+
 namespace {
 
 bool Traced(const char* name, bool ok)
@@ -98,11 +104,6 @@ bool TracedValues::NumberU32(const char* name, uint32_t& value) const
 bool TracedValues::FirstDword(const char* name, uint32_t& value) const
 {
     return Traced(name, ReadRegFirstDword(m_Key, name, m_nBufferBytes, &value));
-}
-
-std::vector<std::string> TracedValues::MacList(const char* name, size_t maxEntries) const
-{
-    return ReadRegMacList(m_Key, name, m_nBufferBytes, maxEntries);
 }
 
 }  // namespace softap

@@ -52,6 +52,9 @@ std::vector<std::string> ReadRegMacList(const ApKeyReader& key, const char* name
 // distinct entries. A list written by other means may be far longer than a buffer, and
 // one left unread would turn a filter into no filtering.
 std::vector<std::string> ReadAccessControlList(const ApKeyReader& key);
+// The stored WdsList read the same way: its first 3 valid, distinct peers, so that a long
+// list keeps its peers in the driver and on the page, and the page's Apply keeps them.
+std::vector<std::string> ReadWdsList(const ApKeyReader& key);
 
 // The readers above with one buffer size, each value that cannot be read traced by name.
 class TracedValues {
@@ -62,7 +65,6 @@ public:
     bool Number(const char* name, int& value) const;
     bool NumberU32(const char* name, uint32_t& value) const;
     bool FirstDword(const char* name, uint32_t& value) const;
-    std::vector<std::string> MacList(const char* name, size_t maxEntries) const;
 
 private:
     const ApKeyReader& m_Key;

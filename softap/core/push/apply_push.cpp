@@ -49,7 +49,7 @@ WdsRecord WdsRecordFromKey(const ApKeyReader* key, int encryption)
     std::vector<std::string> peers;
     if (key) {
         ReadRegNumber(*key, "WdsEnable", kStartupBufferBytes, &enable);
-        peers = ReadRegMacList(*key, "WdsList", kStartupBufferBytes, kWdsMaxPeers);
+        peers = ReadWdsList(*key);
     }
     const bool on = enable == 0;
     uint32_t count = on ? static_cast<uint32_t>(peers.size()) : 0;

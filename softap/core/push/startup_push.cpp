@@ -208,7 +208,7 @@ void LoadAndApplyApSettings(const ApKeyReader& key, ApDriver& driver, IApSheetSy
     std::vector<std::string> peers;
     bool withKey = false;
     if (v.Number("WdsEnable", wdsEnable) && wdsEnable == 0) {
-        peers = v.MacList("WdsList", kWdsMaxPeers);
+        peers = ReadWdsList(key);
         withKey = IsPskAuthentication(auth);
     }
     const uint32_t count = encryption >= 4 ? 0 : static_cast<uint32_t>(peers.size());

@@ -557,6 +557,30 @@ TEST_P(ApplyPushTest, SequenceMatchesTheJournal) {
 INSTANTIATE_TEST_SUITE_P(Configurations, ApplyPushTest, ::testing::ValuesIn(ApplyCases()),
                          [](const ::testing::TestParamInfo<ApplyCase>& info) { return info.param.name; });
 
+// A stored WdsList longer than the start-up buffer (written by other means) is read whole,
+// at start-up and in the Apply push: its first 3 valid, distinct peers go to the driver.
+class LongWdsListTest : public ApPushTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LongWdsListTest, BothPushesSendTheFirstThreePeers) {
+    Seeded();
+    Write({{"Encryption", "4"}});
+    SetMultiString(DriverKey(), "WdsList", StationList(GetParam()));
+    SetMultiString(ApDefault(), "WdsList", StationList(GetParam()));
+    StartUp();
+    auto sets = testutil::SetsOf(world, kWdsS);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Hex(sets[0].in), Hex(Wds(3, FirstStations(3), "")));
+
+    softap::DaduVeSettings s = Record();
+    s.Security = Security(0, 4);
+    Apply(s);
+    sets = testutil::SetsOf(world, kWdsS);
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(Hex(sets[0].in), Hex(Wds(3, FirstStations(3), "")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, LongWdsListTest, ::testing::Values(79, 200));
+
 TEST_F(ApPushTest, ApplyWithOnlyTheBeaconChangedSkipsWhatTheDriverHolds) {
     Seeded();
     softap::DaduVeSettings s = Record();

@@ -386,6 +386,25 @@ TEST_F(PagesTest, WdsShowsTheStoredSwitchAndAtMostThreePeers) {
     EXPECT_EQ(wds.GetDlgItemText(IDC_WDS_DISABLE), "Disable");
 }
 
+// A stored WdsList past the start-up buffer: the page shows its first 3 valid, distinct
+// peers, and its next Apply keeps them.
+class WdsLongListTest : public PagesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WdsLongListTest, LoadsTheFirstThreeAndApplyKeepsThem) {
+    SetMultiString(ApDefault(), "WdsList", steps::StationList(GetParam()));
+    Open(1);
+    const std::vector<std::string> first = steps::FirstStations(3);
+    std::vector<std::string> shown;
+    for (const std::string& d : first) shown.push_back(softap::MacDisplayText(d));
+    EXPECT_EQ(wds.Rows(), shown);
+    EXPECT_FALSE(Enabled(wds, IDC_MAC_ADD));
+
+    Command(wds, IDC_PAGE_APPLY);
+    EXPECT_EQ(MultiString(ApDefault(), "WdsList"), softap::BuildMacMultiString(first));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, WdsLongListTest, ::testing::Values(79, 200));
+
 TEST_F(PagesTest, WdsDisableLocksTheListAtOnceAndAFourthPeerCannotBeAdded) {
     Open(1);
     Add(wds, "020000000001");
