@@ -14,6 +14,7 @@
 #include "softap/pages/config/auth_secu_dlg.h"
 #include "softap/core/input/config_page_rules.h"
 #include "softap/core/app_title.h"
+#include "softap/core/havix_trace.h"
 #include "framework/ddx.h"
 #include "framework/property_sheet.h"
 #include "framework/resources.h"
@@ -195,8 +196,9 @@ BOOL CConfigPage::OnInitDialog()
     ModeChanged();
 
     DWORD returned = 0;
-    // No answer leaves the zero address, never part of one.
-    if (!QueryOid(kOidCurrentAddress, m_Mac, sizeof(m_Mac), &returned) || returned < sizeof(m_Mac))
+    // No answer leaves the zero address, never part of one, and no name is made of it.
+    m_bMacRead = QueryOid(kOidCurrentAddress, m_Mac, sizeof(m_Mac), &returned) && returned >= sizeof(m_Mac);
+    if (!m_bMacRead)
         std::fill(std::begin(m_Mac), std::end(m_Mac), uint8_t{0});
     m_strApName = ApNameOfMac(m_Mac);
     SetTimer(kConfigTimerId, kConfigTimerMs);
@@ -502,7 +504,13 @@ void CConfigPage::OnApplyButton()
 
 void CConfigPage::OnDefault()
 {
+    // Without the adapter's address the SSID shown stays: a name made of zeros is no default.
+    const std::string ssid = GetDlgItemText(IDC_CFG_SSID);
     ResetToDefaults(m_Settings, m_Mac);
+    if (!m_bMacRead) {
+        m_Settings.SSID = ssid;
+        Trace("Adapter address unread: Default keeps the SSID\n");
+    }
     m_bLegacyG = m_bLegacyA = m_bLegacyB = 0;
     ShowNumbers();
     EnableDlgItem(IDC_CFG_CHANNEL, TRUE);
@@ -514,6 +522,10 @@ void CConfigPage::OnDefault()
 void CConfigPage::OnUseMacAddress()
 {
     ReadControls();
+    if (!m_bMacRead) {
+        Trace("Adapter address unread: SSID left as it is\n");
+        return;
+    }
     m_Settings.SSID = m_strApName;
     UpdateData(FALSE);
 }

@@ -81,6 +81,7 @@ private:
     std::vector<uint8_t> m_Channels24;
     std::vector<uint8_t> m_Channels5;
     uint8_t m_Mac[6] = {};
+    bool m_bMacRead = false;  // the driver answered the address query
     std::string m_strApName;  // "AP" and the adapter's address
     CHTTable m_HtTable;
     CResizeWidthComboBox m_Region24Combo;

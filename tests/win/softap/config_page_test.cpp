@@ -857,6 +857,25 @@ TEST_F(ConfigPageTest, UseMacAddressNamesTheAccessPointAfterTheAdapter) {
     EXPECT_EQ(Hex(sets[0].in), Hex(Ssid("AP02E1F0700121")));
 }
 
+// A driver that does not answer the address query: no name is made of the zero address, by
+// either button, so that Apply cannot store one.
+TEST_F(ConfigPageTest, WithoutTheAdaptersAddressDefaultAndUseMacAddressKeepTheSsid) {
+    Start();
+    Store("BeaconPeriod", "250");
+    world.FailOid(kMacQ, 1);
+    Open();
+    Type(IDC_CFG_SSID, "Harbor AP");
+    Command(IDC_CFG_USE_MAC);
+    EXPECT_EQ(Shown(IDC_CFG_SSID), "Harbor AP");
+    Command(IDC_CFG_DEFAULT);
+    EXPECT_EQ(Shown(IDC_CFG_SSID), "Harbor AP");
+    EXPECT_EQ(Shown(IDC_CFG_BEACON), "100") << "the rest goes back to its defaults";
+    Apply();
+    EXPECT_EQ(Text(ApDefault(), "SSID"), "Harbor AP");
+    EXPECT_EQ(Text(DriverKey(), "SSID"), "Harbor AP");
+    EXPECT_EQ(Text(ApDefault(), "BeaconPeriod"), "100");
+}
+
 // ---- Layout
 
 class ConfigLayoutTest : public ConfigPageTest, public ::testing::WithParamInterface<int> {};
