@@ -27,6 +27,13 @@ namespace {
 
 using steps::Hex;
 
+// Addresses as a list page shows them, six dash-joined pairs each.
+std::vector<std::string> DisplayRows(const std::vector<std::string>& macs) {
+    std::vector<std::string> rows;
+    for (const std::string& m : macs) rows.push_back(softap::MacDisplayText(m));
+    return rows;
+}
+
 constexpr const char* kWdsPassword = "4624fd3b9aa3cb1239edcb6e8a16dc514cfae31f64c316f2cbd62e0717d00e84";  // "password", "Quibro"
 
 class PagesTest : public HavixTest {
@@ -122,9 +129,7 @@ TEST_P(AccessControlLongListTest, LoadsTheFirstThirtyTwoAndApplyKeepsThem) {
     SetMultiString(ApDefault(), "AccessControlList", stored);
     Open();
     const std::vector<std::string> first = steps::FirstStations(32);
-    std::vector<std::string> shown;
-    for (const std::string& d : first) shown.push_back(softap::MacDisplayText(d));
-    EXPECT_EQ(acl.Rows(), shown);
+    EXPECT_EQ(acl.Rows(), DisplayRows(first));
     EXPECT_EQ(acl.Policy(), 1);
     EXPECT_FALSE(Enabled(acl, IDC_MAC_ADD));
 
@@ -394,9 +399,7 @@ TEST_P(WdsLongListTest, LoadsTheFirstThreeAndApplyKeepsThem) {
     SetMultiString(ApDefault(), "WdsList", steps::StationList(GetParam()));
     Open(1);
     const std::vector<std::string> first = steps::FirstStations(3);
-    std::vector<std::string> shown;
-    for (const std::string& d : first) shown.push_back(softap::MacDisplayText(d));
-    EXPECT_EQ(wds.Rows(), shown);
+    EXPECT_EQ(wds.Rows(), DisplayRows(first));
     EXPECT_FALSE(Enabled(wds, IDC_MAC_ADD));
 
     Command(wds, IDC_PAGE_APPLY);
